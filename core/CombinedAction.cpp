@@ -1,0 +1,5 @@
+#include "CombinedAction.h"
+
+CalcOutcome CalculateCombinedAction(CombinedActionRecord&, int) {
+    return CalcOutcome::Refused("尚未实现");
+}

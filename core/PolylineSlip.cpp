@@ -1,0 +1,5 @@
+#include "PolylineSlip.h"
+
+CalcOutcome ComputePolylineSlip(PolylineSlipRecord&, int, int) {
+    return CalcOutcome::Refused("尚未实现");
+}
