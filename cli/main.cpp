@@ -1,1 +1,148 @@
-int main() { return 0; }
+// korvane-calc: the four calculators of Korvane without a window.
+
+#include "Calculators.h"
+#include "Grades.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+const char* KindText(FieldKind kind) {
+    switch (kind) {
+    case FieldKind::Number:
+        return "number";
+    case FieldKind::WholeNumber:
+        return "whole number";
+    case FieldKind::Radio:
+        return "radio position";
+    case FieldKind::None:
+        return "";
+    }
+    return "";
+}
+
+template <class Record> void PrintCalculatorHelp(const Calculator<Record>& calc) {
+    const Record defaults;
+    std::printf("\n%s  —  %s\n", calc.name, calc.title);
+    for (const ListOption& list : calc.lists) {
+        std::string entries;
+        for (const std::string& e : list.entries)
+            entries += (entries.empty() ? "" : "|") + e;
+        std::printf("  %-16s %s %s (default: none selected)\n",
+                    (std::string(list.name) + "=").c_str(), list.label, entries.c_str());
+    }
+    for (const MemberInfo<Record>& info : calc.members) {
+        std::string line = std::string(info.name) + (info.kind == FieldKind::None ? "" : "=");
+        std::printf("  %-16s %s", line.c_str(), info.label);
+        if (*info.unit)
+            std::printf(" [%s]", info.unit);
+        if (info.kind == FieldKind::None)
+            std::printf(" (output only)");
+        else
+            std::printf(" (%s, default %s", KindText(info.kind),
+                        cli_detail::MemberText(defaults, info).c_str());
+        if (info.range)
+            std::printf(", range %s..%s", FormatNumber(info.range->min).c_str(),
+                        FormatNumber(info.range->max).c_str());
+        std::printf("%s\n", info.kind == FieldKind::None ? "" : ")");
+    }
+}
+
+void PrintHelp() {
+    std::printf(
+        "Usage: korvane-calc CALCULATOR [NAME=VALUE ...] [--json]\n"
+        "       korvane-calc --demo | --help\n"
+        "\n"
+        "Runs one of Korvane's calculators without a window, from the form's defaults.\n"
+        "Each NAME=VALUE sets a field of the form; NAME is the member bound to the field.\n"
+        "Values are read exactly as the form reads the field: a decimal number (\"1d2\" and\n"
+        "\"1E2\" are 100; blanks around it are allowed), whole numbers for counts and\n"
+        "radio positions, and the form's range checks. concrete= and rebar= choose a list\n"
+        "entry; without them nothing is selected, as when a form opens.\n"
+        "\n"
+        "Output: one line NAME=VALUE for every number of the record in declaration order,\n"
+        "formatted as the form's field shows it; the pile calculators add momentSeries=\n"
+        "and shearSeries= (the moment in kN·m and shear in kN of a pile at its depth\n"
+        "points). --json prints {\"members\": {...}} with full-precision numbers (and the\n"
+        "series as arrays); a result that is not a finite number is null there.\n"
+        "\n"
+        "Exit status: 0 computed; 2 a value or the inputs were refused (the message is on\n"
+        "stderr, nothing is computed); 3 computed, but some results are not finite numbers:\n"
+        "they print as \"undefined\" and stderr names them.\n"
+        "\n"
+        "Calculators and their members (label [unit]):\n");
+    PrintCalculatorHelp(CircularCalculator());
+    PrintCalculatorHelp(PolylineCalculator());
+    PrintCalculatorHelp(CombinedCalculator());
+    PrintCalculatorHelp(HighCapCalculator());
+}
+
+int RunDemo() {
+    int status = 0;
+    auto demo = [&status](const auto& calc, CommandLine line) {
+        std::printf("== korvane-calc %s", calc.name);
+        for (const auto& [name, value] : line.assignments)
+            std::printf(" %s=%s", name.c_str(), value.c_str());
+        std::printf("   (%s)\n", calc.title);
+        std::fflush(stdout);
+        const int code = RunCalculator(calc, line);
+        std::fflush(stdout);
+        if (code > status)
+            status = code;
+    };
+    demo(CircularCalculator(), {{{"concrete", "C30"}, {"rebar", "HPB235"}}, false});
+    demo(PolylineCalculator(), {{{"concrete", "C30"}, {"rebar", "HPB235"}}, false});
+    demo(CombinedCalculator(), {{{"concrete", "C30"}}, false});
+    demo(HighCapCalculator(), {{{"concrete", "C30"}}, false});
+    return status;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        PrintHelp();
+        return kExitRefused;
+    }
+    const std::string calculator = argv[1];
+    if (calculator == "--help" || calculator == "-h") {
+        PrintHelp();
+        return kExitComputed;
+    }
+    if (calculator == "--demo")
+        return RunDemo();
+
+    CommandLine line;
+    for (int i = 2; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--json") {
+            line.json = true;
+            continue;
+        }
+        if (arg == "--help" || arg == "-h") {
+            PrintHelp();
+            return kExitComputed;
+        }
+        const std::size_t eq = arg.find('=');
+        if (eq == std::string::npos || eq == 0) {
+            std::fprintf(stderr, "korvane-calc: expected NAME=VALUE, got \"%s\"\n", arg.c_str());
+            return kExitRefused;
+        }
+        line.assignments[arg.substr(0, eq)] = arg.substr(eq + 1);
+    }
+
+    if (calculator == "circular")
+        return RunCalculator(CircularCalculator(), line);
+    if (calculator == "polyline")
+        return RunCalculator(PolylineCalculator(), line);
+    if (calculator == "combined")
+        return RunCalculator(CombinedCalculator(), line);
+    if (calculator == "highcap")
+        return RunCalculator(HighCapCalculator(), line);
+    std::fprintf(
+        stderr, "korvane-calc: unknown calculator \"%s\" (circular, polyline, combined, highcap)\n",
+        calculator.c_str());
+    return kExitRefused;
+}

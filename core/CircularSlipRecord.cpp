@@ -72,4 +72,6 @@ const std::array<MemberInfo<R>, 29> kMembers = {{
 }};
 } // namespace
 
-MemberTable<CircularSlipRecord> CircularSlipMembers() { return kMembers; }
+MemberTable<CircularSlipRecord> CircularSlipMembers() {
+    return kMembers;
+}

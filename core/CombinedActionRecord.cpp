@@ -65,7 +65,8 @@ const std::array<MemberInfo<R>, 38> kMembers = {{
     {"saz", &R::m_saz, K::Number, 1067, "saz(m):", "m"},
     {"h", &R::m_h, K::Number, 1008, "桩长h(m):", "m"},
     {"d", &R::m_d, K::Number, 1058, "桩径d(m):", "m"},
-    {"bearingLayer", &R::m_bearingLayer, K::Radio, 1061, "桩端持力层：0 非基岩，1 基岩面，2 嵌入基岩", ""},
+    {"bearingLayer", &R::m_bearingLayer, K::Radio, 1061,
+     "桩端持力层：0 非基岩，1 基岩面，2 嵌入基岩", ""},
     {"Ec", &R::m_Ec, K::None, 0, "混凝土弹性模量Ec", "kPa"},
     {"ft", &R::m_ft, K::None, 0, "混凝土抗拉强度设计值ft", "N/mm²"},
     {"fc", &R::m_fc, K::None, 0, "混凝土抗压强度设计值fc", "N/mm²"},
@@ -93,4 +94,6 @@ const std::array<MemberInfo<R>, 38> kMembers = {{
 }};
 } // namespace
 
-MemberTable<CombinedActionRecord> CombinedActionMembers() { return kMembers; }
+MemberTable<CombinedActionRecord> CombinedActionMembers() {
+    return kMembers;
+}

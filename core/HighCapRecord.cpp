@@ -78,4 +78,6 @@ const std::array<MemberInfo<R>, 30> kMembers = {{
 }};
 } // namespace
 
-MemberTable<HighCapRecord> HighCapMembers() { return kMembers; }
+MemberTable<HighCapRecord> HighCapMembers() {
+    return kMembers;
+}

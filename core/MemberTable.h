@@ -35,7 +35,7 @@ template <class Record> using MemberTable = std::span<const MemberInfo<Record>>;
 
 // The entry of `table` whose member is `member`, or nullptr.
 template <class Record, class T>
-const MemberInfo<Record>* FindMember(MemberTable<Record> table, T Record::* member) {
+const MemberInfo<Record>* FindMember(MemberTable<Record> table, T Record::*member) {
     for (const auto& info : table) {
         if (const auto* p = std::get_if<T Record::*>(&info.member); p && *p == member)
             return &info;

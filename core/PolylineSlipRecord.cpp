@@ -78,4 +78,6 @@ const std::array<MemberInfo<R>, 33> kMembers = {{
 }};
 } // namespace
 
-MemberTable<PolylineSlipRecord> PolylineSlipMembers() { return kMembers; }
+MemberTable<PolylineSlipRecord> PolylineSlipMembers() {
+    return kMembers;
+}

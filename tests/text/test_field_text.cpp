@@ -41,8 +41,8 @@ TEST(ParseNumber, AcceptsDecimalNumbersWithBlanks) {
 }
 
 TEST(ParseNumber, RefusesTextThatIsNotANumber) {
-    for (const char* text : {"2,5", "2.5m", "", "   ", "abc", "-", ".", "1e", "1e+", "0x10",
-                             "inf", "nan", "1 2", "C30", "１"})
+    for (const char* text : {"2,5", "2.5m", "", "   ", "abc", "-", ".", "1e", "1e+", "0x10", "inf",
+                             "nan", "1 2", "C30", "１"})
         EXPECT_FALSE(ParseNumber(text).has_value()) << '"' << text << '"';
 }
 
@@ -89,7 +89,8 @@ TEST(ParseWholeNumber, Refuses) {
 
 TEST(RangeMessages, BoundsAsTheFieldsShowThem) {
     EXPECT_EQ(DoubleRangeMessage(0.0, 20.0), "“请填入一个在0和20之间的数字。”");
-    EXPECT_EQ(DoubleRangeMessage(300000.0, 15000000.0), "“请填入一个在300000和15000000之间的数字。”");
+    EXPECT_EQ(DoubleRangeMessage(300000.0, 15000000.0),
+              "“请填入一个在300000和15000000之间的数字。”");
     EXPECT_EQ(DoubleRangeMessage(0.5, 1.0), "“请填入一个在0.5和1之间的数字。”");
     EXPECT_EQ(IntRangeMessage(0, 45), "“请填入一个在0和45之间的整数。”");
 }

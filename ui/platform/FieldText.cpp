@@ -10,8 +10,12 @@ namespace {
 
 constexpr std::size_t kMaxFieldChars = 31; // the exchange reads at most this many
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The first 31 characters (not bytes) of a UTF-8 text.
 std::string_view FirstChars(std::string_view text, std::size_t count) {
@@ -74,13 +78,16 @@ double ToDouble(std::string number) {
     return strtod_l(number.c_str(), nullptr, cLocale);
 }
 
-bool OnlyBlanksFrom(std::string_view s, std::size_t i) { return SkipBlanks(s, i) == s.size(); }
+bool OnlyBlanksFrom(std::string_view s, std::size_t i) {
+    return SkipBlanks(s, i) == s.size();
+}
 
 std::string ReplaceBounds(std::string_view pattern, const std::string& min,
                           const std::string& max) {
     std::string out;
     for (std::size_t i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] == '%' && i + 1 < pattern.size() && (pattern[i + 1] == '1' || pattern[i + 1] == '2')) {
+        if (pattern[i] == '%' && i + 1 < pattern.size() &&
+            (pattern[i + 1] == '1' || pattern[i + 1] == '2')) {
             out += pattern[i + 1] == '1' ? min : max;
             ++i;
         } else {
@@ -115,8 +122,8 @@ std::string FormatNumber(double value) {
     if (std::isinf(value))
         return value > 0 ? "inf" : "-inf";
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                      std::chars_format::general, 15);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
     std::string text(buffer, result.ptr);
     // The exponent is written with at least three digits.
     const std::size_t e = text.find('e');
@@ -128,7 +135,9 @@ std::string FormatNumber(double value) {
     return text;
 }
 
-std::string FormatWholeNumber(int value) { return std::to_string(value); }
+std::string FormatWholeNumber(int value) {
+    return std::to_string(value);
+}
 
 std::optional<double> ParseNumber(std::string_view text) {
     const std::string_view field = FirstChars(text, kMaxFieldChars);

@@ -29,8 +29,12 @@ std::optional<double> ParseNumber(std::string_view text);
 std::optional<int> ParseWholeNumber(std::string_view text);
 
 // Inclusive range tests; a value that is not a number fails.
-inline bool InRange(double value, double min, double max) { return min <= value && value <= max; }
-inline bool InRange(int value, int min, int max) { return min <= value && value <= max; }
+inline bool InRange(double value, double min, double max) {
+    return min <= value && value <= max;
+}
+inline bool InRange(int value, int min, int max) {
+    return min <= value && value <= max;
+}
 
 // The messages of a failed range check, with the bounds filled in.
 std::string DoubleRangeMessage(double min, double max);

@@ -1,0 +1,214 @@
+#pragma once
+
+#include "CalcOutcome.h"
+#include "FieldText.h"
+#include "MemberTable.h"
+
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+// Exit codes of korvane-calc.
+inline constexpr int kExitComputed = 0;
+inline constexpr int kExitRefused = 2;   // bad usage, refused value or refused input
+inline constexpr int kExitUndefined = 3; // computed, but a shown result is not a number
+
+// A drop-down list of a form, chosen on the command line by its entry text.
+struct ListOption {
+    const char* name;                 // command-line name, e.g. "concrete"
+    const char* label;                // the form's label
+    std::vector<std::string> entries; // list entries in list order
+};
+
+// One calculator of the command: its record, its lists and its core operation.
+template <class Record> struct Calculator {
+    const char* name;
+    const char* title;
+    MemberTable<Record> members;
+    std::vector<ListOption> lists;
+    // Runs the core operation with the lists' selection indexes (-1 for none).
+    std::function<CalcOutcome(Record&, const std::vector<int>&)> run;
+    // Depth series printed after the members (pile calculators), with their lengths.
+    std::function<std::vector<std::pair<std::string, std::vector<double>>>(const Record&)> series;
+};
+
+struct CommandLine {
+    std::map<std::string, std::string> assignments; // NAME=VALUE, last one wins
+    bool json = false;
+};
+
+namespace cli_detail {
+
+inline void PrintError(const std::string& message) {
+    std::fprintf(stderr, "korvane-calc: %s\n", message.c_str());
+}
+
+inline std::string JsonNumber(double value) {
+    if (!std::isfinite(value))
+        return "null";
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.17g", value);
+    return buffer;
+}
+
+inline std::string JsonString(const std::string& text) {
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '"' || c == '\\')
+            out += '\\';
+        out += c;
+    }
+    return out + "\"";
+}
+
+template <class Record>
+bool IsUndefined(const CalcOutcome& outcome, const MemberInfo<Record>& info) {
+    for (const std::string& name : outcome.undefined) {
+        if (name == info.name)
+            return true;
+    }
+    return false;
+}
+
+// Reads `text` into the member as the form reads its field, range check included.
+// Returns the form's message on refusal, an empty string on success.
+template <class Record>
+std::string AssignMember(Record& record, const MemberInfo<Record>& info, const std::string& text) {
+    if (const auto* member = std::get_if<double Record::*>(&info.member)) {
+        const auto value = ParseNumber(text);
+        if (!value)
+            return FieldMessage(IDS_ENTER_NUMBER);
+        record.*(*member) = *value;
+        if (info.range && !InRange(*value, info.range->min, info.range->max))
+            return DoubleRangeMessage(info.range->min, info.range->max);
+        return {};
+    }
+    const auto* member = std::get_if<int Record::*>(&info.member);
+    const auto value = ParseWholeNumber(text);
+    if (!value)
+        return FieldMessage(IDS_ENTER_WHOLE_NUMBER);
+    record.*(*member) = *value;
+    if (info.range &&
+        !InRange(*value, static_cast<int>(info.range->min), static_cast<int>(info.range->max)))
+        return IntRangeMessage(static_cast<long>(info.range->min),
+                               static_cast<long>(info.range->max));
+    return {};
+}
+
+template <class Record>
+std::string MemberText(const Record& record, const MemberInfo<Record>& info) {
+    if (const auto* member = std::get_if<double Record::*>(&info.member))
+        return FormatNumber(record.*(*member));
+    return FormatWholeNumber(record.*(std::get<int Record::*>(info.member)));
+}
+
+template <class Record>
+std::string MemberJson(const Record& record, const MemberInfo<Record>& info) {
+    if (const auto* member = std::get_if<double Record::*>(&info.member))
+        return JsonNumber(record.*(*member));
+    return std::to_string(record.*(std::get<int Record::*>(info.member)));
+}
+
+} // namespace cli_detail
+
+// Reads the assignments into a fresh record, runs the calculation and prints the
+// record. Returns the exit code.
+template <class Record> int RunCalculator(const Calculator<Record>& calc, CommandLine line) {
+    using namespace cli_detail;
+    Record record;
+    std::vector<int> selections(calc.lists.size(), -1);
+
+    for (std::size_t i = 0; i < calc.lists.size(); ++i) {
+        const ListOption& list = calc.lists[i];
+        const auto it = line.assignments.find(list.name);
+        if (it == line.assignments.end())
+            continue;
+        for (std::size_t e = 0; e < list.entries.size(); ++e) {
+            if (list.entries[e] == it->second)
+                selections[i] = static_cast<int>(e);
+        }
+        if (selections[i] < 0) {
+            std::string valid;
+            for (const std::string& entry : list.entries)
+                valid += (valid.empty() ? "" : "|") + entry;
+            PrintError(std::string(list.name) + "=" + it->second + ": " + list.label + "只能选 " +
+                       valid);
+            return kExitRefused;
+        }
+        line.assignments.erase(it);
+    }
+
+    // Fields are read in the form's order, and the first refusal stops the reading.
+    for (const MemberInfo<Record>& info : calc.members) {
+        const auto it = line.assignments.find(info.name);
+        if (it == line.assignments.end())
+            continue;
+        if (info.kind == FieldKind::None)
+            continue; // no field: left over and reported below
+        const std::string message = AssignMember(record, info, it->second);
+        if (!message.empty()) {
+            PrintError(it->first + "=" + it->second + ": " + message);
+            return kExitRefused;
+        }
+        line.assignments.erase(it);
+    }
+    if (!line.assignments.empty()) {
+        const std::string& name = line.assignments.begin()->first;
+        PrintError(std::string(calc.name) + " 没有可输入的成员 " + name +
+                   "（korvane-calc --help 列出全部成员）");
+        return kExitRefused;
+    }
+
+    const CalcOutcome outcome = calc.run(record, selections);
+    if (!outcome.computed()) {
+        PrintError(outcome.refusal);
+        return kExitRefused;
+    }
+
+    const auto series = calc.series ? calc.series(record)
+                                    : std::vector<std::pair<std::string, std::vector<double>>>{};
+    if (line.json) {
+        std::string out = "{\"members\": {";
+        bool first = true;
+        for (const MemberInfo<Record>& info : calc.members) {
+            out += (first ? "" : ", ") + JsonString(info.name) + ": " +
+                   (IsUndefined(outcome, info) ? "null" : MemberJson(record, info));
+            first = false;
+        }
+        out += "}";
+        for (const auto& [name, values] : series) {
+            out += ", " + JsonString(name) + ": [";
+            for (std::size_t i = 0; i < values.size(); ++i)
+                out += (i ? ", " : "") + JsonNumber(values[i]);
+            out += "]";
+        }
+        std::printf("%s}\n", out.c_str());
+    } else {
+        for (const MemberInfo<Record>& info : calc.members) {
+            const std::string text =
+                IsUndefined(outcome, info) ? "undefined" : MemberText(record, info);
+            std::printf("%s=%s\n", info.name, text.c_str());
+        }
+        for (const auto& [name, values] : series) {
+            std::string text;
+            for (std::size_t i = 0; i < values.size(); ++i)
+                text += (i ? " " : "") + FormatNumber(values[i]);
+            std::printf("%s=%s\n", name.c_str(), text.c_str());
+        }
+    }
+
+    if (!outcome.undefined.empty()) {
+        std::string names;
+        for (const MemberInfo<Record>& info : calc.members) {
+            if (IsUndefined(outcome, info))
+                names +=
+                    std::string(names.empty() ? "" : "、") + info.name + "（" + info.label + "）";
+        }
+        PrintError("输入使以下结果无定义（不是有限数），显示的值不是计算结果：" + names);
+        return kExitUndefined;
+    }
+    return kExitComputed;
+}

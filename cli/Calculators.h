@@ -1,0 +1,13 @@
+#pragma once
+
+#include "CalculatorCommand.h"
+#include "CircularSlipRecord.h"
+#include "CombinedActionRecord.h"
+#include "HighCapRecord.h"
+#include "PolylineSlipRecord.h"
+
+// The four calculators of the command, as the forms offer them.
+Calculator<CircularSlipRecord> CircularCalculator();
+Calculator<PolylineSlipRecord> PolylineCalculator();
+Calculator<CombinedActionRecord> CombinedCalculator();
+Calculator<HighCapRecord> HighCapCalculator();
