@@ -1,7 +1,301 @@
 #include "CircularSlip.h"
 
-double CircleSafetyFactor(const CircularSlipRecord&, double, double) { return 0.0; }
+#include "Grades.h"
+#include "Trunc2.h"
 
-CalcOutcome SearchCriticalCircle(CircularSlipRecord&, int, int) {
-    return CalcOutcome::Refused("尚未实现");
+#include <cmath>
+#include <limits>
+#include <string>
+#include <utility>
+
+namespace {
+
+constexpr double kTol = 0.00001;      // geometric tests on slice edges and pile rows
+constexpr double kStepTol = 0.001;    // end of the slices, descent and keep tests
+constexpr double kStartFactor = 500;  // a ray's first centre must undercut this
+constexpr double kStartBest = 600;    // so that the first ray is always kept
+constexpr double kAngleStepDeg = 1.0; // between neighbouring rays
+constexpr double kZeroSpacingSubstitute = 0.1;
+
+// Slope and cap as seen from one circle: the crest B and the cap span along x.
+struct SectionGeometry {
+    double slope;   // tan(beta)
+    double crestX;  // xB
+    double capNear; // x1
+    double capFar;  // x2
+};
+
+SectionGeometry SectionOf(const CircularSlipRecord& r) {
+    SectionGeometry g{};
+    g.slope = std::tan(r.m_beta * kDegToRad);
+    g.crestX = r.m_h / g.slope;
+    g.capNear = g.crestX + r.m_a;
+    g.capFar = g.capNear + r.m_b;
+    return g;
+}
+
+// Depth of the circle below its centre at x; a point just past the circle's
+// rightmost point counts as level with the centre instead of giving NaN.
+double DepthBelowCentre(double radius, double x, double x0) {
+    double r2 = radius * radius - (x - x0) * (x - x0);
+    if (r2 < 0)
+        r2 = 0;
+    return std::sqrt(r2);
+}
+
+struct SliceSums {
+    double resisting = 0;
+    double driving = 0;
+    int count = 0;
+    bool withinLimits = true;
+};
+
+// Vertical slices of equal width from the toe until the last one passes the exit
+// point. Loads of a slice are taken at its right edge; every horizontal action points
+// toward the slope face.
+SliceSums SumSlices(const CircularSlipRecord& r, const SectionGeometry& g, double x0, double y0,
+                    double radius, double exitX) {
+    const double liquefiedThrust = 0.5 * r.m_gamma * r.m_h1 * r.m_h1;
+    const double width = 0.1 * radius;
+    const double tanPhi = std::tan(r.m_phi * kDegToRad);
+    SliceSums sums;
+    double xL = 0, yL = 0, groundL = 0, xLast = 0;
+    while (xLast - exitX < kStepTol) {
+        if (sums.count == kMaxCircleSlices) {
+            sums.withinLimits = false;
+            break;
+        }
+        const double xR = xL + width;
+        const double yR = y0 - DepthBelowCentre(radius, xR, x0);
+        const double alphaL = std::atan2(xL - x0, y0 - yL);
+        const double alphaR = std::atan2(xR - x0, y0 - yR);
+        xLast = xR;
+        double groundR = g.slope * xR;
+        double liquefied = 0;
+        if (groundR - r.m_h > kTol) {
+            groundR = r.m_h;
+            liquefied = liquefiedThrust * width / (exitX - g.crestX);
+        }
+        double capPressure = 0;
+        if (xR - g.capNear > kTol && xR - g.capFar < kTol)
+            capPressure = (r.m_h - r.m_hb) * r.m_F / r.m_L / r.m_b / r.m_Bb;
+        const double area = std::fabs((groundR - yR + groundL - yL) * 0.5 * width);
+        const double weight = area * r.m_gamma;
+        const double seismic = weight * r.m_aSeismic * r.m_slopeAmp;
+        const double capHorizontal = r.m_H * r.m_slopeAmp * width / r.m_Bb / r.m_b;
+        const double baseLength = std::fabs((alphaR - alphaL) * radius);
+        const double vertical = capPressure * width + weight;
+        const double horizontal = seismic + liquefied + capHorizontal;
+        const double normal = std::cos(alphaR) * vertical - std::sin(alphaR) * horizontal;
+        sums.resisting = (tanPhi * normal + sums.resisting) + baseLength * r.m_c;
+        sums.driving = sums.driving + std::sin(alphaR) * vertical + std::cos(alphaR) * horizontal;
+        xL = xR;
+        yL = yR;
+        groundL = groundR;
+        ++sums.count;
+    }
+    return sums;
+}
+
+struct PileRowSums {
+    double resisting = 0;
+    int count = 0;
+    bool withinLimits = true;
+};
+
+// Every pile row within the cap span and left of the exit point counts as cut, the
+// first one pile diameter inside the cap's near edge.
+PileRowSums SumPileRows(const CircularSlipRecord& r, const SectionGeometry& g, double x0, double y0,
+                        double radius, double exitX, double pileShear) {
+    PileRowSums sums;
+    double xp = g.crestX + r.m_a + r.m_d / 1000;
+    while (xp - g.capFar < kTol && xp - exitX < kTol) {
+        if (sums.count == kMaxCirclePileRows) {
+            sums.withinLimits = false;
+            break;
+        }
+        const double yp = y0 - DepthBelowCentre(radius, xp, x0);
+        const double alphaP = std::atan2(xp - x0, y0 - yp);
+        sums.resisting = std::cos(alphaP) * pileShear / r.m_say + sums.resisting;
+        xp = xp + r.m_sax;
+        ++sums.count;
+    }
+    return sums;
+}
+
+struct Centre {
+    double x;
+    double y;
+};
+
+Centre CentreOnRay(const CircularSlipRecord& r, double crestX, double angleDeg, double dist) {
+    return {std::cos(angleDeg * kDegToRad) * dist + crestX,
+            std::sin(angleDeg * kDegToRad) * dist + r.m_h};
+}
+
+bool IsFinite(double v) {
+    return std::isfinite(v);
+}
+
+std::string MustBeFinite(const char* field) {
+    return std::string(field) + "必须是有限数值。";
+}
+
+// Inputs that would keep a loop of the search running without end, or that leave no
+// geometry to search. Checked on the record as the search will use it.
+std::string RefusalOfSearchInputs(const CircularSlipRecord& w) {
+    if (!IsFinite(w.m_h))
+        return MustBeFinite("坡高h");
+    if (!IsFinite(w.m_beta))
+        return MustBeFinite("坡角");
+    if (!IsFinite(w.m_a))
+        return MustBeFinite("承台距坡肩距离a");
+    if (!IsFinite(w.m_b))
+        return MustBeFinite("承台宽度b");
+    if (!IsFinite(w.m_d))
+        return MustBeFinite("桩直径d");
+    if (!IsFinite(w.m_sax))
+        return MustBeFinite("桩中心距sax");
+    if (w.m_sax < 0)
+        return "桩中心距sax不能为负数。";
+    if (!(w.m_sax > 0))
+        return "桩中心距sax必须大于0。";
+    if (!IsFinite(w.m_say))
+        return MustBeFinite("桩中心距say");
+    // Rows the cap span admits at most, counted from the first row to the far edge.
+    if ((w.m_b - w.m_d / 1000) / w.m_sax >= kMaxCirclePileRows)
+        return "桩中心距sax过小：承台宽度内的桩排数超过" + std::to_string(kMaxCirclePileRows) +
+               "排。";
+    const double angleRange = w.m_searchAngleFrom - w.m_searchAngleTo;
+    if (!(angleRange >= 0 && angleRange < kMaxSearchRays))
+        return "搜索射线的角度范围无效。";
+    if (!IsFinite(w.m_searchDistFrom))
+        return MustBeFinite("搜索起始距离");
+    return {};
+}
+
+const char* const kTooManySlices = "试算圆弧的条分数超过上限，无法计算：请检查坡高h和坡角。";
+const char* const kTooManyPileRows = "试算圆弧切过的桩排数超过上限，无法计算：请检查桩中心距sax。";
+const char* const kEndlessDescent =
+    "沿搜索射线安全系数持续下降，未能找到临界滑动圆弧：请检查输入数据。";
+
+} // namespace
+
+double SlopePileShear(double d, double stirrupDia, double stirrupSpacing, double ft, double fyv) {
+    const double asv = kHalfPi * stirrupDia * stirrupDia;
+    return (0.7 * ft * 0.88 * d * 0.8 * d + 1.25 * fyv * 0.8 * d * asv / stirrupSpacing) / 1000;
+}
+
+CircleEvaluation EvaluateCircle(const CircularSlipRecord& r, double x0, double y0) {
+    const SectionGeometry g = SectionOf(r);
+    CircleEvaluation e;
+    e.radius = std::sqrt(x0 * x0 + y0 * y0);
+    e.exitX = std::sqrt(e.radius * e.radius - (r.m_h - y0) * (r.m_h - y0)) + x0;
+    e.sliceWidth = 0.1 * e.radius;
+    const SliceSums slices = SumSlices(r, g, x0, y0, e.radius, e.exitX);
+    e.sliceCount = slices.count;
+    e.soilResisting = slices.resisting;
+    e.driving = slices.driving;
+    e.pileShear = SlopePileShear(r.m_d, r.m_stirrupDia, r.m_stirrupSpacing, r.m_ft, r.m_fyv);
+    const PileRowSums rows = SumPileRows(r, g, x0, y0, e.radius, e.exitX, e.pileShear);
+    e.pileRowCount = rows.count;
+    e.pileResisting = rows.resisting;
+    e.withinLimits = slices.withinLimits && rows.withinLimits;
+    e.factor = e.withinLimits ? (e.soilResisting + e.pileResisting) / e.driving
+                              : std::numeric_limits<double>::quiet_NaN();
+    return e;
+}
+
+double CircleSafetyFactor(const CircularSlipRecord& r, double x0, double y0) {
+    return EvaluateCircle(r, x0, y0).factor;
+}
+
+CircleSearchRun RunCircleSearch(const CircularSlipRecord& w) {
+    CircleSearchRun run;
+    run.refusal = RefusalOfSearchInputs(w);
+    if (!run.refusal.empty())
+        return run;
+
+    const double crestX = SectionOf(w).crestX;
+    const double ds = 0.01 * w.m_h;
+    const int rayCount = static_cast<int>(w.m_searchAngleFrom - w.m_searchAngleTo) + 1;
+    double angle = w.m_searchAngleFrom;
+    double best = kStartBest;
+    run.rays.reserve(rayCount);
+
+    for (int i = 0; i < rayCount; ++i) {
+        SearchRay ray;
+        ray.angleDeg = angle;
+        double dist = w.m_searchDistFrom;
+        double prev = kStartFactor;
+        Centre c = CentreOnRay(w, crestX, angle, dist);
+        CircleEvaluation e = EvaluateCircle(w, c.x, c.y);
+        ray.centresEvaluated = 1;
+        // Walk outward while each step lowers the factor by more than the tolerance.
+        while (e.withinLimits && prev - e.factor > kStepTol) {
+            if (ray.centresEvaluated == kMaxCentresPerRay) {
+                run.refusal = kEndlessDescent;
+                return run;
+            }
+            prev = e.factor;
+            dist = dist + ds;
+            c = CentreOnRay(w, crestX, angle, dist);
+            e = EvaluateCircle(w, c.x, c.y);
+            ++ray.centresEvaluated;
+        }
+        if (!e.withinLimits) {
+            run.refusal = e.sliceCount == kMaxCircleSlices ? kTooManySlices : kTooManyPileRows;
+            return run;
+        }
+        ray.factor = prev;
+        ray.lastX = c.x;
+        ray.lastY = c.y;
+        // A ray within the tolerance above the kept one replaces it too, so ties go
+        // to the smaller angle.
+        if (prev - best < kStepTol) {
+            best = prev;
+            ray.kept = true;
+            run.anyKept = true;
+            run.ks = best;
+            run.x = c.x;
+            run.y = c.y;
+            run.radius = std::sqrt(c.x * c.x + c.y * c.y);
+        }
+        run.rays.push_back(ray);
+        angle = angle - kAngleStepDeg;
+    }
+    return run;
+}
+
+CalcOutcome SearchCriticalCircle(CircularSlipRecord& r, int concreteIndex, int rebarIndex) {
+    CircularSlipRecord working = r;
+    if (working.m_sax == 0)
+        working.m_sax = kZeroSpacingSubstitute;
+    if (working.m_say == 0)
+        working.m_say = kZeroSpacingSubstitute;
+    working.m_ft = ConcreteGradeTable(concreteIndex).ft;
+    working.m_fyv = RebarGradeTable(rebarIndex);
+
+    const CircleSearchRun run = RunCircleSearch(working);
+    if (!run.refusal.empty())
+        return CalcOutcome::Refused(run.refusal);
+
+    CalcOutcome outcome;
+    r.m_ft = working.m_ft;
+    r.m_fyv = working.m_fyv;
+    if (run.anyKept) {
+        r.m_x = Trunc2(run.x);
+        r.m_y = Trunc2(run.y);
+        r.m_ks = Trunc2(run.ks);
+        r.m_R = Trunc2(run.radius);
+        const std::pair<const char*, double> shown[] = {
+            {"x", run.x}, {"y", run.y}, {"ks", run.ks}, {"R", run.radius}};
+        for (const auto& [name, value] : shown)
+            if (!IsFinite(value))
+                outcome.undefined.emplace_back(name);
+    }
+    // The substitute spacing is not kept: 0 and a typed 0.1 both show as 0.
+    r.m_sax = working.m_sax == kZeroSpacingSubstitute ? 0 : working.m_sax;
+    r.m_say = working.m_say == kZeroSpacingSubstitute ? 0 : working.m_say;
+    return outcome;
 }

@@ -3,12 +3,69 @@
 #include "CalcOutcome.h"
 #include "CircularSlipRecord.h"
 
+#include <string>
+#include <vector>
+
+// Loop limits of the circular slip calculation. A sensible circle has at most about
+// 22 slices and the default search walks two to five centres per ray; the limits only
+// stop inputs that would otherwise keep a loop running without end.
+inline constexpr int kMaxCircleSlices = 1000;
+inline constexpr int kMaxCirclePileRows = 10000;
+inline constexpr int kMaxCentresPerRay = 10000;
+inline constexpr int kMaxSearchRays = 361;
+
 // Stability factor of one trial circle through the toe with centre (x0, y0).
-// The caller has set m_ft and m_fyv and passes spacings greater than 0.
+// The caller has set m_ft and m_fyv and passes spacings greater than 0. A circle
+// that would need more slices or pile rows than the limits above gives NaN.
 double CircleSafetyFactor(const CircularSlipRecord& r, double x0, double y0);
+
+// The quantities of one trial circle, for checking the slice method step by step.
+struct CircleEvaluation {
+    double radius = 0;        // distance of the centre from the toe
+    double exitX = 0;         // x where the circle meets the level ground
+    double sliceWidth = 0;    // one tenth of the radius
+    int sliceCount = 0;       // slices from the toe to just past the exit point
+    int pileRowCount = 0;     // pile rows within the cap span and left of the exit point
+    double pileShear = 0;     // shear resistance of one pile, kN
+    double soilResisting = 0; // cohesion and friction along the slice bases
+    double pileResisting = 0; // resistance of the cut pile rows per metre run
+    double driving = 0;       // driving sum along the slice bases
+    double factor = 0;        // (soilResisting + pileResisting) / driving
+    bool withinLimits = true; // false when a loop reached its limit; factor is then NaN
+};
+
+CircleEvaluation EvaluateCircle(const CircularSlipRecord& r, double x0, double y0);
+
+// The outcome of one ray of the search: the factor the walk settled on and the last
+// centre it evaluated, which is the centre shown when the ray is kept.
+struct SearchRay {
+    double angleDeg = 0;
+    double factor = 0;
+    double lastX = 0;
+    double lastY = 0;
+    int centresEvaluated = 0;
+    bool kept = false;
+};
+
+// The walk over the rays on a record whose grades are looked up and whose spacings
+// are already in force (zero spacings replaced). Nothing is written to the record.
+struct CircleSearchRun {
+    std::string refusal; // non-empty: the search was abandoned at a loop limit
+    std::vector<SearchRay> rays;
+    bool anyKept = false;
+    double ks = 0, radius = 0, x = 0, y = 0; // unrounded values of the last kept ray
+};
+
+CircleSearchRun RunCircleSearch(const CircularSlipRecord& working);
 
 // The critical circle search behind the calculate button: looks up the grades of the
 // two list selections (-1 for none), searches the rays and writes m_ft, m_fyv, m_x,
-// m_y, m_ks and m_R. Refuses, without touching the record, inputs that the search
-// cannot survive.
+// m_y, m_ks and m_R. Spacings of 0 are searched as 0.1 and, like a typed 0.1, come
+// back as 0. Refuses, without touching the record, inputs that the search cannot
+// survive.
 CalcOutcome SearchCriticalCircle(CircularSlipRecord& r, int concreteIndex, int rebarIndex);
+
+// Shear resistance of one pile, kN, shared by both slope calculators: the concrete
+// share on an equivalent width 0.88 d and effective depth 0.8 d plus two stirrup legs.
+// Diameters and spacing in mm, strengths in N/mm².
+double SlopePileShear(double d, double stirrupDia, double stirrupSpacing, double ft, double fyv);

@@ -3,6 +3,61 @@
 #include "CalcOutcome.h"
 #include "PolylineSlipRecord.h"
 
+#include <array>
+#include <string>
+#include <vector>
+
+// The slip surface has three straight segments, indexed from the toe upward (index 0
+// is segment 3 of the form). Strip and pile-row limits only stop inputs that would
+// otherwise keep a loop running without end; the defaults need 172 strips.
+inline constexpr int kPolylineSegments = 3;
+inline constexpr int kMaxPolylineStrips = 1000000;
+inline constexpr int kMaxPolylinePileRows = 10000;
+
+// One vertical strip as computed, for checking the method step by step.
+struct PolylineStrip {
+    double rightX = 0;
+    int segment = 0;    // index from the toe upward
+    double alpha = 0;   // base angle, rad
+    double slipY = 0;   // slip line height at the right edge
+    double groundY = 0; // ground height at the right edge, after the level-ground cut
+    double capPressure = 0;
+    double area = 0;
+    double weight = 0;
+    double seismic = 0;
+    double capHorizontal = 0;
+    double liquefied = 0;
+    double normal = 0;
+    double sumRAfter = 0; // resisting sum including this strip
+    double sumTAfter = 0; // driving sum including this strip
+};
+
+struct PolylinePileRow {
+    double x = 0;
+    int segment = 0;
+};
+
+struct PolylineSlipDetail {
+    std::string refusal; // non-empty: nothing was computed
+    std::array<double, kPolylineSegments + 1> vertexX{};
+    double stripWidth = 0;
+    int stripCount = 0;
+    int levelGroundStrips = 0;
+    int capStrips = 0;
+    double lastStripRightX = 0;
+    PolylineStrip firstStrip;
+    double soilResisting = 0; // sumR
+    double driving = 0;       // sumT
+    double pileShear = 0;     // shear resistance of one pile, kN
+    std::vector<PolylinePileRow> pileRows;
+    double pileResisting = 0; // sumP
+    double factor = 0;        // ks before the cut to two decimals
+};
+
+// The strip and pile-row sums on a record whose grades are already looked up.
+// Nothing is written to the record.
+PolylineSlipDetail AnalysePolylineSlip(const PolylineSlipRecord& working);
+
 // Stability factor of the three-segment slip surface: looks up the grades of the two
 // list selections (-1 for none) and writes m_ft, m_fyv and m_ks. Refuses, without
 // touching the record, inputs that the strip loops cannot survive.
