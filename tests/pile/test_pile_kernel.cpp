@@ -173,19 +173,10 @@ TEST(PileHead, TopFlexibilityAndStiffness) {
     EXPECT_NEAR(r.rHH * top.dHH - r.rMH * top.dMH, 1.0, 1e-12);
     EXPECT_NEAR(r.rMM * top.dMM - r.rMH * top.dMH, 1.0, 1e-12);
     EXPECT_NEAR(r.rHH * top.dMH - r.rMH * top.dMM, 0.0, 1e-9);
-    EXPECT_DOUBLE_EQ(r.rNN, 1 / ((0.5 * 34.0 + l0) / 3e7 / 0.196375 + 1 / 510000.0 / 3.0));
-}
-
-TEST(PileForces, TopForcesAndGroundResponse) {
-    const HeadStiffness r{1000.0, 200.0, 300.0, 900.0};
-    const PileTopForce f = PileTopForces(r, 0.01, 0.002, 0.005, 3.0, 2.0);
-    EXPECT_DOUBLE_EQ(f.N, (0.002 * 3.0 + 0.005) * 1000.0);
-    EXPECT_DOUBLE_EQ(f.H0, 0.01 * 200.0 - 0.002 * 300.0);
-    EXPECT_DOUBLE_EQ(f.M0, (0.002 * 900.0 - 0.01 * 300.0) + f.H0 * 2.0);
-
-    const GroundResponse g = GroundLineResponse({2e-4, 1e-4, 8e-5}, 10.0, -4.0);
-    EXPECT_DOUBLE_EQ(g.x0, 2e-4 * 10.0 + 1e-4 * -4.0);
-    EXPECT_DOUBLE_EQ(g.phi0, -(1e-4 * 10.0 + 8e-5 * -4.0));
+    // Axially, shaft and tip act in series: a rigid tip leaves the shaft alone.
+    const HeadStiffness rigidTip = PileHeadStiffness(top, 0.5, 34.0, l0, 3e7, 0.196375, kInf, 3.0);
+    EXPECT_DOUBLE_EQ(rigidTip.rNN, 3e7 * 0.196375 / (0.5 * 34.0 + l0));
+    EXPECT_LT(r.rNN, rigidTip.rNN);
 }
 
 TEST(PileForces, MomentAndShearJustBelowTheGroundAreTheGroundValues) {
