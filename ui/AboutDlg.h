@@ -1,0 +1,11 @@
+#pragma once
+
+#include "CDialog.h"
+#include "resource.h"
+
+// Program name and version, with the icon.
+class CAboutDlg : public CDialog {
+public:
+    enum { IDD = IDD_ABOUTBOX };
+    explicit CAboutDlg(QWidget* parent = nullptr) : CDialog(IDD, parent) {}
+};

@@ -1,0 +1,23 @@
+#include "CalcReport.h"
+
+#include "MessageBox.h"
+
+void ReportRefusal(const CalcOutcome& outcome, QWidget* form) {
+    if (!outcome.computed())
+        AfxMessageBox(QString::fromStdString(outcome.refusal), form);
+}
+
+void ReportUndefinedResults(const QStringList& labels, QWidget* form) {
+    if (labels.isEmpty())
+        return;
+    QStringList names;
+    for (QString label : labels) {
+        // Labels end in a colon, ASCII or full-width.
+        while (label.endsWith(':') || label.endsWith(QChar(0xFF1A)))
+            label.chop(1);
+        names << "  " + label;
+    }
+    AfxMessageBox("按当前输入，下列结果不是有限数，无法计算；框中显示的 0 不是计算结果：\n" +
+                      names.join('\n'),
+                  form);
+}

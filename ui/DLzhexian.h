@@ -1,0 +1,21 @@
+#pragma once
+
+#include "CComboBox.h"
+#include "CDialog.h"
+#include "PolylineSlipRecord.h"
+#include "resource.h"
+
+// Polyline slip form: a slip surface of three straight segments from the toe, the
+// soil along each, the cap, piles and loads, and the surface's stability factor.
+class CDLzhexian : public CDialog, public PolylineSlipRecord {
+public:
+    enum { IDD = IDD_POLYLINE_SLIP };
+    explicit CDLzhexian(QWidget* parent = nullptr);
+
+    CComboBox m_comboConcrete;
+    CComboBox m_comboRebar;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    void OnCalcPolyline();
+};

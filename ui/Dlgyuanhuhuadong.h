@@ -1,0 +1,21 @@
+#pragma once
+
+#include "CComboBox.h"
+#include "CDialog.h"
+#include "CircularSlipRecord.h"
+#include "resource.h"
+
+// Circular slip form: the slope, soil, cap, piles and loads, and the critical circle
+// the search finds. The record's members are the form's members.
+class CDlgyuanhuhuadong : public CDialog, public CircularSlipRecord {
+public:
+    enum { IDD = IDD_CIRCULAR_SLIP };
+    explicit CDlgyuanhuhuadong(QWidget* parent = nullptr);
+
+    CComboBox m_comboConcrete;
+    CComboBox m_comboRebar;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    void OnCalcCircle();
+};

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "CWinApp.h"
+
+// The application: runs the launcher and ends when it closes.
+class CKorvaneApp : public CWinApp {
+public:
+    bool InitInstance() override;
+};
+
+extern CKorvaneApp theApp;

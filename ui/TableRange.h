@@ -1,0 +1,23 @@
+#pragma once
+
+#include "DDX.h"
+#include "MemberTable.h"
+
+// The range check that a record's member table gives `member`, for a binding list
+// entry right after the member's DDX_Text; nothing when the table gives none.
+template <class Record>
+void DDV_TableRange(CDataExchange* pDX, const Record& record, double Record::*member,
+                    MemberTable<Record> table) {
+    const auto* info = FindMember(table, member);
+    if (info && info->range)
+        DDV_MinMaxDouble(pDX, record.*member, info->range->min, info->range->max);
+}
+
+template <class Record>
+void DDV_TableRange(CDataExchange* pDX, const Record& record, int Record::*member,
+                    MemberTable<Record> table) {
+    const auto* info = FindMember(table, member);
+    if (info && info->range)
+        DDV_MinMaxInt(pDX, record.*member, static_cast<int>(info->range->min),
+                      static_cast<int>(info->range->max));
+}

@@ -1,0 +1,85 @@
+#include "ControlFactory.h"
+
+#include "PictureControl.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+constexpr int kIconPixels = 32; // an icon control sizes itself to the icon
+
+QWidget* CreatePicture(const ControlTemplate& control, QWidget* dialog) {
+    auto* picture = new PictureControl(":/" + control.image, dialog);
+    if (control.sunken)
+        picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    else if (control.bordered)
+        picture->setFrameStyle(QFrame::Box | QFrame::Plain);
+    return picture;
+}
+
+QWidget* CreateComboBox(const ControlTemplate& control, QWidget* dialog) {
+    auto* combo = new QComboBox(dialog);
+    // A drop-down list with a text part; typing must not add entries.
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->addItems(control.items);
+    // Filling selects the first entry; the lists open with nothing chosen.
+    combo->setCurrentIndex(-1);
+    return combo;
+}
+
+QWidget* CreateWidget(const ControlTemplate& control, QWidget* dialog) {
+    switch (control.type) {
+    case ControlType::Button: {
+        auto* button = new QPushButton(control.text, dialog);
+        button->setDefault(control.defaultButton);
+        return button;
+    }
+    case ControlType::Edit:
+        return new QLineEdit(dialog);
+    case ControlType::Label: {
+        auto* label = new QLabel(control.text, dialog);
+        // Static text: top-left aligned, wrapped at the rectangle's width.
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setWordWrap(true);
+        return label;
+    }
+    case ControlType::Picture:
+    case ControlType::Icon:
+        return CreatePicture(control, dialog);
+    case ControlType::GroupBox:
+        return new QGroupBox(control.text, dialog);
+    case ControlType::Radio: {
+        auto* radio = new QRadioButton(control.text, dialog);
+        // Exclusivity comes from the template's groups, not from sharing a parent.
+        radio->setAutoExclusive(false);
+        return radio;
+    }
+    case ControlType::ComboBox:
+        return CreateComboBox(control, dialog);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QWidget* CreateControl(const ControlTemplate& control, const DialogUnits& units, QWidget* dialog) {
+    QWidget* widget = CreateWidget(control, dialog);
+    if (!widget)
+        return nullptr;
+    QRect pixels = units.ToPixels(control.rect);
+    if (control.type == ControlType::Icon)
+        pixels.setSize(QSize(kIconPixels, kIconPixels));
+    if (control.type == ControlType::ComboBox) // the template's height includes the drop-down
+        pixels.setHeight(units.ToPixelsY(14));
+    widget->setGeometry(pixels);
+    widget->setEnabled(!control.disabled);
+    if (control.type == ControlType::GroupBox)
+        widget->lower(); // a frame behind its fields, as on the original platform
+    return widget;
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The program's message box: caption "Korvane", an exclamation icon and one "OK"
+// button, modal to `owner` (the active window when none is given). Returns IDOK.
+int AfxMessageBox(const QString& text, QWidget* owner = nullptr);
