@@ -47,6 +47,7 @@ struct SliceSums {
     double resisting = 0;
     double driving = 0;
     int count = 0;
+    int underCap = 0;
     bool withinLimits = true;
 };
 
@@ -77,8 +78,10 @@ SliceSums SumSlices(const CircularSlipRecord& r, const SectionGeometry& g, doubl
             liquefied = liquefiedThrust * width / (exitX - g.crestX);
         }
         double capPressure = 0;
-        if (xR - g.capNear > kTol && xR - g.capFar < kTol)
+        if (xR - g.capNear > kTol && xR - g.capFar < kTol) {
             capPressure = (r.m_h - r.m_hb) * r.m_F / r.m_L / r.m_b / r.m_Bb;
+            ++sums.underCap;
+        }
         const double area = std::fabs((groundR - yR + groundL - yL) * 0.5 * width);
         const double weight = area * r.m_gamma;
         const double seismic = weight * r.m_aSeismic * r.m_slopeAmp;
@@ -194,6 +197,7 @@ CircleEvaluation EvaluateCircle(const CircularSlipRecord& r, double x0, double y
     e.sliceWidth = 0.1 * e.radius;
     const SliceSums slices = SumSlices(r, g, x0, y0, e.radius, e.exitX);
     e.sliceCount = slices.count;
+    e.capSliceCount = slices.underCap;
     e.soilResisting = slices.resisting;
     e.driving = slices.driving;
     e.pileShear = SlopePileShear(r.m_d, r.m_stirrupDia, r.m_stirrupSpacing, r.m_ft, r.m_fyv);

@@ -25,6 +25,7 @@ struct CircleEvaluation {
     double exitX = 0;         // x where the circle meets the level ground
     double sliceWidth = 0;    // one tenth of the radius
     int sliceCount = 0;       // slices from the toe to just past the exit point
+    int capSliceCount = 0;    // slices whose right edge lies under the cap
     int pileRowCount = 0;     // pile rows within the cap span and left of the exit point
     double pileShear = 0;     // shear resistance of one pile, kN
     double soilResisting = 0; // cohesion and friction along the slice bases

@@ -143,6 +143,7 @@ bool SumStrips(const PolylineSlipRecord& r, const Polyline& p, PolylineSlipDetai
         const double capFar = capNear + r.m_b;
         if (s.rightX - capNear > kEps && s.rightX - capFar < kEps) {
             s.capPressure = (r.m_h - r.m_hb) * r.m_F / r.m_L / r.m_b / r.m_Bb;
+            out.capPressure = s.capPressure;
             ++out.capStrips;
         }
         s.area = std::fabs((((s.groundY - s.slipY) + groundY) - slipY) * 0.5 * dx);

@@ -44,6 +44,7 @@ struct PolylineSlipDetail {
     int stripCount = 0;
     int levelGroundStrips = 0;
     int capStrips = 0;
+    double capPressure = 0; // q of the strips under the cap, kPa
     double lastStripRightX = 0;
     PolylineStrip firstStrip;
     double soilResisting = 0; // sumR
