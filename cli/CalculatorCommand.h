@@ -202,10 +202,12 @@ template <class Record> int RunCalculator(const Calculator<Record>& calc, Comman
 
     if (!outcome.undefined.empty()) {
         std::string names;
-        for (const MemberInfo<Record>& info : calc.members) {
-            if (IsUndefined(outcome, info))
-                names +=
-                    std::string(names.empty() ? "" : "、") + info.name + "（" + info.label + "）";
+        for (const std::string& name : outcome.undefined) {
+            names += (names.empty() ? "" : "、") + name;
+            for (const MemberInfo<Record>& info : calc.members) {
+                if (name == info.name)
+                    names += std::string("（") + info.label + "）";
+            }
         }
         PrintError("输入使以下结果无定义（不是有限数），显示的值不是计算结果：" + names);
         return kExitUndefined;

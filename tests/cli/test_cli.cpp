@@ -1,0 +1,153 @@
+// End-to-end runs of korvane-calc: what an engineer sees in a terminal.
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <string>
+#include <sys/wait.h>
+
+namespace {
+
+struct CalcRun {
+    std::string out;
+    std::string err;
+    int status;
+};
+
+CalcRun Calc(const std::string& args) {
+    const std::string errFile = ::testing::TempDir() + "korvane-calc.err";
+    const std::string command = std::string(KORVANE_CALC) + " " + args + " 2>" + errFile;
+    CalcRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    std::array<char, 4096> buffer;
+    while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe))
+        run.out.append(buffer.data(), n);
+    const int raw = pclose(pipe);
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    if (FILE* err = std::fopen(errFile.c_str(), "r")) {
+        while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), err))
+            run.err.append(buffer.data(), n);
+        std::fclose(err);
+    }
+    return run;
+}
+
+bool HasLine(const std::string& out, const std::string& line) {
+    return ("\n" + out).find("\n" + line + "\n") != std::string::npos;
+}
+
+} // namespace
+
+TEST(CalcCommand, CircularCriticalCircle) {
+    const CalcRun run = Calc("circular concrete=C30 rebar=HPB235");
+    EXPECT_EQ(run.status, 0) << run.err;
+    for (const char* line : {"ks=1.67", "R=7.42", "x=3.7", "y=6.43", "sax=0", "ft=1.43", "fyv=210",
+                             "searchAngleFrom=144", "searchAngleTo=55", "searchDistFrom=0.6"})
+        EXPECT_TRUE(HasLine(run.out, line)) << line << "\n" << run.out;
+    // Every number of the record, in declaration order.
+    EXPECT_EQ(run.out.rfind("b=1.4\n", 0), 0u);
+    EXPECT_TRUE(run.out.ends_with("fyv=210\n"));
+}
+
+TEST(CalcCommand, CircularWithoutGrades) {
+    const CalcRun run = Calc("circular");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(HasLine(run.out, "ks=0.39")) << run.out;
+    EXPECT_TRUE(HasLine(run.out, "ft=0"));
+}
+
+TEST(CalcCommand, PolylineSafetyFactor) {
+    EXPECT_TRUE(HasLine(Calc("polyline concrete=C30 rebar=HPB235").out, "ks=0.53"));
+    EXPECT_TRUE(HasLine(Calc("polyline concrete=C55 rebar=HRB400").out, "ks=0.64"));
+    EXPECT_TRUE(HasLine(Calc("polyline H=0").out, "ks=0.7"));
+}
+
+TEST(CalcCommand, CombinedAction) {
+    const CalcRun run = Calc("combined concrete=C30");
+    EXPECT_EQ(run.status, 0) << run.err;
+    for (const char* line : {"capU=4.85", "capBeta=26.36", "x0=3.21", "Ntop=2635.86",
+                             "maxMoment=55.54", "lastPoint=40", "nx=9", "bearingLayer=0"})
+        EXPECT_TRUE(HasLine(run.out, line)) << line << "\n" << run.out;
+    EXPECT_NE(run.out.find("\nmomentSeries=-18.49"), std::string::npos) << run.out;
+}
+
+TEST(CalcCommand, HighCap) {
+    const CalcRun run = Calc("highcap concrete=C30");
+    EXPECT_EQ(run.status, 0) << run.err;
+    for (const char* line : {"Mmax=32.87", "yMmax=4.44", "xPile=23", "Qmax=35.23", "yQmax=2",
+                             "capU=5.54", "capBeta=2.43", "x0=3.87"})
+        EXPECT_TRUE(HasLine(run.out, line)) << line << "\n" << run.out;
+    // 41 depth points per series.
+    const std::size_t at = run.out.find("\nshearSeries=");
+    ASSERT_NE(at, std::string::npos);
+    const std::string shear = run.out.substr(at + 13, run.out.find('\n', at + 1) - at - 13);
+    EXPECT_EQ(std::count(shear.begin(), shear.end(), ' '), 40);
+    EXPECT_TRUE(shear.ends_with(" 0"));
+}
+
+TEST(CalcCommand, ValuesAreReadAsTheFormReadsThem) {
+    EXPECT_TRUE(HasLine(Calc("highcap concrete=C30 phi=45 xiN=1d0").out, "xiN=1"));
+    EXPECT_TRUE(HasLine(Calc("circular \"h= 6 \"").out, "h=6"));
+}
+
+TEST(CalcCommand, RefusedValuesPrintTheFormsMessage) {
+    struct Case {
+        const char* args;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"circular h=6m", "请键入一个数。"},
+        {"circular h=", "请键入一个数。"},
+        {"polyline beta=-0", "请键入一个数。"},
+        {"combined nx=12.5", "请键入一个整数。"},
+        {"combined concrete=C30 l0=25", "“请填入一个在0和20之间的数字。”"},
+        {"highcap concrete=C30 phi=46", "“请填入一个在0和45之间的整数。”"},
+        {"highcap concrete=C30 xiN=1.01", "“请填入一个在0.5和1之间的数字。”"},
+        {"highcap concrete=C30 CR=100", "“请填入一个在300000和15000000之间的数字。”"},
+    };
+    for (const Case& c : cases) {
+        const CalcRun run = Calc(c.args);
+        EXPECT_EQ(run.status, 2) << c.args;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << c.args << ": " << run.err;
+        EXPECT_TRUE(run.out.empty()) << c.args;
+    }
+}
+
+TEST(CalcCommand, UsageErrors) {
+    EXPECT_EQ(Calc("circular ft=1").status, 2); // no field for it
+    EXPECT_EQ(Calc("circular nosuch=1").status, 2);
+    EXPECT_EQ(Calc("circular concrete=C60").status, 2);
+    EXPECT_EQ(Calc("spiral").status, 2);
+    EXPECT_EQ(Calc("circular h").status, 2);
+    const CalcRun help = Calc("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("stirrupDia="), std::string::npos);
+    EXPECT_NE(help.out.find("桩身最大弯矩(KN.m)："), std::string::npos);
+}
+
+TEST(CalcCommand, CoreRefusalsExitWithTheirMessage) {
+    const CalcRun noGrade = Calc("highcap");
+    EXPECT_EQ(noGrade.status, 2);
+    EXPECT_FALSE(noGrade.err.empty());
+    EXPECT_EQ(Calc("combined concrete=C30 nx=0").status, 2);
+    EXPECT_EQ(Calc("circular sax=-1").status, 2);
+    EXPECT_EQ(Calc("polyline h=0").status, 2);
+}
+
+TEST(CalcCommand, NotFiniteResultsAreNotShownAsZero) {
+    // A zero cap length divides the cap load by zero in every strip under the cap.
+    const CalcRun run = Calc("polyline Bb=0");
+    EXPECT_EQ(run.status, 3) << run.out << run.err;
+    EXPECT_TRUE(HasLine(run.out, "ks=undefined")) << run.out;
+    EXPECT_NE(run.err.find("ks"), std::string::npos);
+    const CalcRun json = Calc("polyline Bb=0 --json");
+    EXPECT_NE(json.out.find("\"ks\": null"), std::string::npos) << json.out;
+}
+
+TEST(CalcCommand, JsonHasFullPrecision) {
+    const CalcRun run = Calc("circular concrete=C30 rebar=HPB235 --json");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out.rfind("{\"members\": {\"b\": 1.3999999999999999", 0), 0u) << run.out;
+    EXPECT_NE(run.out.find("\"ks\": 1.6699999999999999"), std::string::npos) << run.out;
+}
