@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -113,7 +114,7 @@ PileRowSums SumPileRows(const CircularSlipRecord& r, const SectionGeometry& g, d
     PileRowSums sums;
     double xp = g.crestX + r.m_a + r.m_d / 1000;
     while (xp - g.capFar < kTol && xp - exitX < kTol) {
-        if (sums.count == kMaxCirclePileRows) {
+        if (sums.count == kCirclePileRowLoopLimit) {
             sums.withinLimits = false;
             break;
         }
@@ -182,6 +183,62 @@ const char* const kTooManyPileRows = "试算圆弧切过的桩排数超过上限
 const char* const kEndlessDescent =
     "沿搜索射线安全系数持续下降，未能找到临界滑动圆弧：请检查输入数据。";
 
+const char* const kTooMuchWork = "试算圆弧的计算量超过上限，无法完成搜索：请检查输入数据。";
+
+// Walks the rays of one search and counts the slices and pile rows of every circle it
+// evaluates, so that no combination of long walks and many rows can run on unchecked.
+struct RayWalker {
+    RayWalker(const CircularSlipRecord& record, double crest, double step)
+        : w(record), crestX(crest), ds(step) {}
+
+    const CircularSlipRecord& w;
+    const double crestX;
+    const double ds; // step along a ray
+    long long work = 0;
+    std::string refusal;
+
+    // Refuses at a loop limit; otherwise the factor of the circle.
+    std::optional<double> Factor(const Centre& c) {
+        const CircleEvaluation e = EvaluateCircle(w, c.x, c.y);
+        work += e.sliceCount + e.pileRowCount;
+        if (!e.withinLimits)
+            refusal = e.sliceCount == kMaxCircleSlices ? kTooManySlices : kTooManyPileRows;
+        else if (work > kMaxSearchWork)
+            refusal = kTooMuchWork;
+        if (!refusal.empty())
+            return std::nullopt;
+        return e.factor;
+    }
+
+    // Outward from the start distance while each step lowers the factor by more than
+    // the tolerance. The ray's result is the factor before the step that failed; the
+    // centre reported is the last one evaluated.
+    SearchRay Walk(double angleDeg) {
+        SearchRay ray;
+        ray.angleDeg = angleDeg;
+        double dist = w.m_searchDistFrom;
+        double prev = kStartFactor;
+        Centre c = CentreOnRay(w, crestX, angleDeg, dist);
+        std::optional<double> cur = Factor(c);
+        ray.centresEvaluated = 1;
+        while (cur && prev - *cur > kStepTol) {
+            if (ray.centresEvaluated == kMaxCentresPerRay) {
+                refusal = kEndlessDescent;
+                break;
+            }
+            prev = *cur;
+            dist = dist + ds;
+            c = CentreOnRay(w, crestX, angleDeg, dist);
+            cur = Factor(c);
+            ++ray.centresEvaluated;
+        }
+        ray.factor = prev;
+        ray.lastX = c.x;
+        ray.lastY = c.y;
+        return ray;
+    }
+};
+
 } // namespace
 
 double SlopePileShear(double d, double stirrupDia, double stirrupSpacing, double ft, double fyv) {
@@ -220,50 +277,28 @@ CircleSearchRun RunCircleSearch(const CircularSlipRecord& w) {
     if (!run.refusal.empty())
         return run;
 
-    const double crestX = SectionOf(w).crestX;
-    const double ds = 0.01 * w.m_h;
+    RayWalker walker(w, SectionOf(w).crestX, 0.01 * w.m_h);
     const int rayCount = static_cast<int>(w.m_searchAngleFrom - w.m_searchAngleTo) + 1;
     double angle = w.m_searchAngleFrom;
     double best = kStartBest;
     run.rays.reserve(rayCount);
 
     for (int i = 0; i < rayCount; ++i) {
-        SearchRay ray;
-        ray.angleDeg = angle;
-        double dist = w.m_searchDistFrom;
-        double prev = kStartFactor;
-        Centre c = CentreOnRay(w, crestX, angle, dist);
-        CircleEvaluation e = EvaluateCircle(w, c.x, c.y);
-        ray.centresEvaluated = 1;
-        // Walk outward while each step lowers the factor by more than the tolerance.
-        while (e.withinLimits && prev - e.factor > kStepTol) {
-            if (ray.centresEvaluated == kMaxCentresPerRay) {
-                run.refusal = kEndlessDescent;
-                return run;
-            }
-            prev = e.factor;
-            dist = dist + ds;
-            c = CentreOnRay(w, crestX, angle, dist);
-            e = EvaluateCircle(w, c.x, c.y);
-            ++ray.centresEvaluated;
-        }
-        if (!e.withinLimits) {
-            run.refusal = e.sliceCount == kMaxCircleSlices ? kTooManySlices : kTooManyPileRows;
+        SearchRay ray = walker.Walk(angle);
+        if (!walker.refusal.empty()) {
+            run.refusal = walker.refusal;
             return run;
         }
-        ray.factor = prev;
-        ray.lastX = c.x;
-        ray.lastY = c.y;
         // A ray within the tolerance above the kept one replaces it too, so ties go
         // to the smaller angle.
-        if (prev - best < kStepTol) {
-            best = prev;
+        if (ray.factor - best < kStepTol) {
+            best = ray.factor;
             ray.kept = true;
             run.anyKept = true;
             run.ks = best;
-            run.x = c.x;
-            run.y = c.y;
-            run.radius = std::sqrt(c.x * c.x + c.y * c.y);
+            run.x = ray.lastX;
+            run.y = ray.lastY;
+            run.radius = std::sqrt(ray.lastX * ray.lastX + ray.lastY * ray.lastY);
         }
         run.rays.push_back(ray);
         angle = angle - kAngleStepDeg;

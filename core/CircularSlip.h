@@ -8,11 +8,14 @@
 
 // Loop limits of the circular slip calculation. A sensible circle has at most about
 // 22 slices and the default search walks two to five centres per ray; the limits only
-// stop inputs that would otherwise keep a loop running without end.
+// stop inputs that would otherwise keep a loop running without end or for minutes.
 inline constexpr int kMaxCircleSlices = 1000;
-inline constexpr int kMaxCirclePileRows = 10000;
+inline constexpr int kMaxCirclePileRows = 10000; // rows the cap span may admit
+// The tolerance at the far edge and rounding may add a row to what the span admits.
+inline constexpr int kCirclePileRowLoopLimit = kMaxCirclePileRows + 2;
 inline constexpr int kMaxCentresPerRay = 10000;
 inline constexpr int kMaxSearchRays = 361;
+inline constexpr long long kMaxSearchWork = 20000000; // slices plus pile rows, all circles
 
 // Stability factor of one trial circle through the toe with centre (x0, y0).
 // The caller has set m_ft and m_fyv and passes spacings greater than 0. A circle

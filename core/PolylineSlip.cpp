@@ -118,7 +118,7 @@ bool SumStrips(const PolylineSlipRecord& r, const Polyline& p, PolylineSlipDetai
     const double xTop = p.x[kTop];
     double x = 0, slipY = 0, groundY = 0, sumR = 0, sumT = 0;
     while (x - xTop < kEps) {
-        if (out.stripCount == kMaxPolylineStrips) {
+        if (out.stripCount == kPolylineStripLoopLimit) {
             out.refusal = kTooManyStrips;
             return false;
         }
@@ -182,7 +182,7 @@ bool SumPileRows(const PolylineSlipRecord& r, const Polyline& p, PolylineSlipDet
     double xp = crestX + r.m_a + r.m_d / 1000;
     double sumP = 0;
     while (xp - capFar < kEps && xp - p.x[kTop] < kEps) {
-        if (static_cast<int>(out.pileRows.size()) == kMaxPolylinePileRows) {
+        if (static_cast<int>(out.pileRows.size()) == kPolylinePileRowLoopLimit) {
             out.refusal = kTooManyPileRows;
             return false;
         }

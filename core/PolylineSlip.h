@@ -13,6 +13,10 @@
 inline constexpr int kPolylineSegments = 3;
 inline constexpr int kMaxPolylineStrips = 1000000;
 inline constexpr int kMaxPolylinePileRows = 10000;
+// The strip past the top vertex, the tolerance at the far edge and rounding may add to
+// what the lengths admit; the loops stop only beyond that.
+inline constexpr int kPolylineStripLoopLimit = kMaxPolylineStrips + 2;
+inline constexpr int kPolylinePileRowLoopLimit = kMaxPolylinePileRows + 2;
 
 // One vertical strip as computed, for checking the method step by step.
 struct PolylineStrip {

@@ -19,7 +19,8 @@ TEST(CircleFactor, WorkedCircleWithC30AndHPB235) {
     EXPECT_NEAR(e.exitX, 11.1569, 5e-5);
     EXPECT_NEAR(e.sliceWidth, 0.74177, 5e-6);
     EXPECT_EQ(e.sliceCount, 16);
-    EXPECT_EQ(e.pileRowCount, 7);
+    EXPECT_EQ(e.pileRowCount, 7);  // 8.3029 to the far edge 8.9029, 0.1 m apart
+    EXPECT_EQ(e.capSliceCount, 2); // right edges 8.159 and 8.901 under the cap from 7.5029
     EXPECT_NEAR(e.pileShear, 535.47, 0.005);
     EXPECT_NEAR(e.soilResisting, 399.86, 0.005);
     EXPECT_NEAR(e.pileResisting, 1287.12, 0.005);
@@ -35,17 +36,6 @@ TEST(CircleFactor, WorkedCircleWithoutGradeHasNoPileResistance) {
     EXPECT_EQ(e.pileShear, 0.0);
     EXPECT_EQ(e.pileResisting, 0.0);
     EXPECT_NEAR(e.factor, 0.3959, 5e-5);
-}
-
-TEST(CircleFactor, CrestAndCapOfTheWorkedCircle) {
-    const CircularSlipRecord r = CircleWorkingRecord(kC30, kHPB235);
-    const double xB = CrestX(r.m_h, r.m_beta);
-    EXPECT_NEAR(xB, 4.2029, 5e-5);
-    EXPECT_NEAR(xB + r.m_a, 7.5029, 5e-5);
-    EXPECT_NEAR(xB + r.m_a + r.m_b, 8.9029, 5e-5);
-    EXPECT_NEAR(xB + r.m_a + r.m_d / 1000, 8.3029, 5e-5);
-    // Slice right edges 8.159 and 8.901 fall within the cap span.
-    EXPECT_EQ(EvaluateCircle(r, kX0, kY0).capSliceCount, 2);
 }
 
 // Right edge of the k-th slice of the worked circle.
@@ -130,7 +120,7 @@ TEST(CircleFactor, LoopLimitsGiveNaNInsteadOfRunningOn) {
     r.m_sax = -0.1; // the pile rows would walk away from the far edge for ever
     const CircleEvaluation rows = EvaluateCircle(r, kX0, kY0);
     EXPECT_FALSE(rows.withinLimits);
-    EXPECT_EQ(rows.pileRowCount, kMaxCirclePileRows);
+    EXPECT_EQ(rows.pileRowCount, kCirclePileRowLoopLimit);
     EXPECT_TRUE(std::isnan(CircleSafetyFactor(r, kX0, kY0)));
 
     // No slope height and a centre next to the toe: slices of a ten-millionth of a

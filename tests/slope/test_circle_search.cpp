@@ -128,14 +128,6 @@ TEST(CircleSearch, ZeroAndPointOneSpacingsBothComeBackAsZero) {
     EXPECT_EQ(other.m_say, 2.2);
 }
 
-TEST(CircleSearch, RepeatedSearchGivesTheSameRecord) {
-    CircularSlipRecord once;
-    ASSERT_TRUE(SearchCriticalCircle(once, kC30, kHPB235).computed());
-    CircularSlipRecord twice = once;
-    ASSERT_TRUE(SearchCriticalCircle(twice, kC30, kHPB235).computed());
-    EXPECT_TRUE(SameBytes(once, twice));
-}
-
 TEST(CircleSearch, NoCircleBelowTheStartValueShows500AndFlagsTheCentre) {
     // A level slope puts the crest at infinity: no trial circle has a factor, every ray
     // keeps the start value 500, and the centre shown is not a number.

@@ -36,13 +36,6 @@ TEST(PolylineSlip, DefaultsWithoutGrade) {
     EXPECT_EQ(r.m_ks, 0.3);
 }
 
-TEST(PolylineSlip, CapSpanOfTheDefaults) {
-    const PolylineSlipRecord r;
-    const double xB = CrestX(r.m_h, r.m_beta);
-    EXPECT_NEAR(xB + r.m_a, 6.20286, 5e-6);
-    EXPECT_NEAR(xB + r.m_a + r.m_b, 9.20286, 5e-6);
-}
-
 TEST(PolylineSlip, FirstStripOfTheDefaults) {
     const PolylineStrip s =
         AnalysePolylineSlip(PolylineWorkingRecord(kNoGrade, kNoGrade)).firstStrip;
