@@ -1,0 +1,116 @@
+#pragma once
+
+// Helpers for the form tests: reaching controls by id, typing like a user, and
+// watching modal windows (message boxes, forms opened from the launcher) from a timer.
+
+#include "CDialog.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+inline QLineEdit* Edit(const CDialog& dlg, int id) {
+    return qobject_cast<QLineEdit*>(dlg.GetDlgItem(id));
+}
+inline QComboBox* Combo(const CDialog& dlg, int id) {
+    return qobject_cast<QComboBox*>(dlg.GetDlgItem(id));
+}
+inline QPushButton* Button(const CDialog& dlg, int id) {
+    return qobject_cast<QPushButton*>(dlg.GetDlgItem(id));
+}
+inline QString Text(const CDialog& dlg, int id) {
+    return Edit(dlg, id)->text();
+}
+inline void SetText(const CDialog& dlg, int id, const QString& text) {
+    Edit(dlg, id)->setText(text);
+}
+
+// Opens `dlg` without a modal loop so the test can drive it; fails the test otherwise.
+inline bool Open(CDialog& dlg) {
+    if (!dlg.Create())
+        return false;
+    dlg.show();
+    return QTest::qWaitForWindowExposed(&dlg);
+}
+
+// Keys go to the window, which routes them to its focus widget like a real keyboard.
+inline void PressKey(CDialog& dlg, Qt::Key key) {
+    QTest::keyClick(dlg.windowHandle(), key);
+}
+
+// What a message box showed.
+struct SeenBox {
+    QString caption;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QStringList buttons;
+};
+
+// While it lives, runs `action` on each modal window that appears on top of the ones
+// open at its construction, polling from a timer (a modal loop blocks the test).
+class ModalWatcher {
+public:
+    explicit ModalWatcher(std::function<void(QWidget*)> action)
+        : m_action(std::move(action)), m_below(QApplication::activeModalWidget()) {
+        m_timer.setInterval(10);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { Poll(); });
+        m_timer.start();
+    }
+
+private:
+    void Poll() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal != m_below && modal->isVisible() && modal != m_handled) {
+            m_handled = modal;
+            m_action(modal);
+        }
+    }
+    std::function<void(QWidget*)> m_action;
+    QWidget* m_below;
+    QWidget* m_handled = nullptr;
+    QTimer m_timer;
+};
+
+// Records every message box that appears while it lives and presses its only button.
+class MessageBoxWatcher {
+public:
+    MessageBoxWatcher()
+        : m_watcher([this](QWidget* modal) {
+              auto* box = qobject_cast<QMessageBox*>(modal);
+              if (!box)
+                  return;
+              SeenBox seen{box->windowTitle(), box->text(), box->icon(), {}};
+              for (QAbstractButton* button : box->buttons())
+                  seen.buttons << button->text();
+              boxes.push_back(seen);
+              box->buttons().first()->click();
+          }) {}
+
+    std::vector<SeenBox> boxes;
+    QString texts() const {
+        QStringList all;
+        for (const SeenBox& box : boxes)
+            all << box.text;
+        return all.join(" | ");
+    }
+
+private:
+    ModalWatcher m_watcher;
+};
+
+// Exactly one message box was shown, with the program's caption, an exclamation icon
+// and one "OK" button.
+#define EXPECT_ONE_MESSAGE_BOX(watcher)                                                            \
+    do {                                                                                           \
+        QCOMPARE((watcher).boxes.size(), std::size_t(1));                                          \
+        QCOMPARE((watcher).boxes[0].caption, QString("Korvane"));                                  \
+        QCOMPARE((watcher).boxes[0].icon, QMessageBox::Warning);                                   \
+        QCOMPARE((watcher).boxes[0].buttons, QStringList{"OK"});                                   \
+    } while (0)

@@ -1,0 +1,254 @@
+// The two slope forms as a user meets them: defaults, calculating, refused text,
+// OK with a bad field, Enter and Escape.
+#include "DLzhexian.h"
+#include "Dlgyuanhuhuadong.h"
+#include "FormTestSupport.h"
+
+class TestSlopeForms : public QObject {
+    Q_OBJECT
+
+private slots:
+    void circularOpensWithDefaults_data();
+    void circularOpensWithDefaults();
+    void polylineOpensWithDefaultsInBindingOrder();
+    void listsOpenWithNothingSelected();
+
+    void circularCalculatesWithC30AndHpb235();
+    void polylineCalculatesWithC30AndHpb235();
+    void spacingTypedAsPointOneComesBackAsZero();
+
+    void refusedTextStopsTheReadButNotTheCalculation();
+    void okWithRefusedTextKeepsFormOpenWithFieldSelected();
+    void okWithGoodFieldsCloses();
+    void enterInAFieldActsAsOkAndDoesNotCalculate();
+    void enterOnTheFocusedCalculateButtonCalculatesAgain();
+    void escapeCancelsWithoutReading();
+
+    void refusalOfTheCoreIsShownAndResultsKept();
+    void undefinedResultIsNamedNotShownAsAResult();
+};
+
+namespace {
+
+void PickGrades(CDialog& dlg, int concrete, int rebar) {
+    Combo(dlg, IDC_COMBO_CONCRETE)->setCurrentIndex(concrete);
+    Combo(dlg, IDC_COMBO_REBAR)->setCurrentIndex(rebar);
+}
+
+} // namespace
+
+void TestSlopeForms::circularOpensWithDefaults_data() {
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("text");
+    const std::pair<int, const char*> rows[] = {
+        {IDC_EDIT_H, "6"},           {IDC_EDIT_BETA, "55"},
+        {IDC_EDIT_A, "3.3"},         {IDC_EDIT_B, "1.4"},
+        {IDC_EDIT_BB, "4.7"},        {IDC_EDIT_HB, "1.5"},
+        {IDC_EDIT_C, "16.7"},        {IDC_EDIT_PHI, "12"},
+        {IDC_EDIT_H1, "0"},          {IDC_EDIT_GAMMA, "18.6"},
+        {IDC_EDIT_L, "12"},          {IDC_EDIT_SAX, "0"},
+        {IDC_EDIT_SAY, "2.2"},       {IDC_EDIT_D, "800"},
+        {IDC_EDIT_STIRRUP_DIA, "8"}, {IDC_EDIT_STIRRUP_SPACING, "200"},
+        {IDC_EDIT_F, "1200"},        {IDC_EDIT_H_LOAD, "168"},
+        {IDC_EDIT_A_SEISMIC, "0.3"}, {IDC_EDIT_SLOPE_AMP, "1.3"},
+        {IDC_EDIT_KS, "0"},          {IDC_EDIT_R, "0"},
+        {IDC_EDIT_X, "0"},           {IDC_EDIT_Y, "0"},
+    };
+    for (const auto& [id, text] : rows)
+        QTest::addRow("%d", id) << id << QString(text);
+}
+
+void TestSlopeForms::circularOpensWithDefaults() {
+    QFETCH(int, id);
+    QFETCH(QString, text);
+    CDlgyuanhuhuadong dlg;
+    QVERIFY(Open(dlg));
+    QCOMPARE(Text(dlg, id), text);
+}
+
+void TestSlopeForms::polylineOpensWithDefaultsInBindingOrder() {
+    const int ids[] = {
+        IDC_EDIT_B,         IDC_EDIT_A,   IDC_EDIT_PHI1,        IDC_EDIT_C1,
+        IDC_EDIT_THETA1,    IDC_EDIT_L1,  IDC_EDIT_PHI2,        IDC_EDIT_C2,
+        IDC_EDIT_THETA2,    IDC_EDIT_L2,  IDC_EDIT_PHI3,        IDC_EDIT_C3,
+        IDC_EDIT_THETA3,    IDC_EDIT_L3,  IDC_EDIT_H1,          IDC_EDIT_GAMMA,
+        IDC_EDIT_L,         IDC_EDIT_SAX, IDC_EDIT_SAY,         IDC_EDIT_BB,
+        IDC_EDIT_HB,        IDC_EDIT_F,   IDC_EDIT_H_LOAD,      IDC_EDIT_A_SEISMIC,
+        IDC_EDIT_SLOPE_AMP, IDC_EDIT_D,   IDC_EDIT_STIRRUP_DIA, IDC_EDIT_STIRRUP_SPACING,
+        IDC_EDIT_KS,        IDC_EDIT_H,   IDC_EDIT_BETA};
+    const QStringList expected = {"3",   "2",     "12",  "16.7", "70", "3.373", "12",  "16.7",
+                                  "47",  "2.495", "12",  "16.7", "8",  "7.532", "0",   "18.6",
+                                  "25",  "1.8",   "1.8", "3",    "2",  "10000", "500", "0.2",
+                                  "1.3", "600",   "8",   "200",  "0",  "6",     "55"};
+    CDLzhexian dlg;
+    QVERIFY(Open(dlg));
+    QStringList shown;
+    for (int id : ids)
+        shown << Text(dlg, id);
+    QCOMPARE(shown, expected);
+}
+
+void TestSlopeForms::listsOpenWithNothingSelected() {
+    CDlgyuanhuhuadong circular;
+    CDLzhexian polyline;
+    for (CDialog* dlg : {static_cast<CDialog*>(&circular), static_cast<CDialog*>(&polyline)}) {
+        QVERIFY(Open(*dlg));
+        QCOMPARE(Combo(*dlg, IDC_COMBO_CONCRETE)->count(), 6);
+        QCOMPARE(Combo(*dlg, IDC_COMBO_CONCRETE)->itemText(0), QString("C30"));
+        QCOMPARE(Combo(*dlg, IDC_COMBO_REBAR)->itemText(2), QString("HRB400"));
+        QCOMPARE(Combo(*dlg, IDC_COMBO_CONCRETE)->currentIndex(), -1);
+        QCOMPARE(Combo(*dlg, IDC_COMBO_REBAR)->currentIndex(), -1);
+        QCOMPARE(Combo(*dlg, IDC_COMBO_REBAR)->currentText(), QString());
+    }
+    QCOMPARE(circular.m_comboConcrete.GetCurSel(), -1);
+    QCOMPARE(polyline.m_comboRebar.GetCurSel(), -1);
+}
+
+void TestSlopeForms::circularCalculatesWithC30AndHpb235() {
+    CDlgyuanhuhuadong dlg;
+    QVERIFY(Open(dlg));
+    PickGrades(dlg, 0, 0);
+    MessageBoxWatcher watcher;
+    Button(dlg, IDC_CALC_CIRCLE)->click();
+    QVERIFY2(watcher.boxes.empty(), qPrintable(watcher.texts()));
+    QCOMPARE(Text(dlg, IDC_EDIT_KS), QString("1.67"));
+    QCOMPARE(Text(dlg, IDC_EDIT_R), QString("7.42"));
+    QCOMPARE(Text(dlg, IDC_EDIT_X), QString("3.7"));
+    QCOMPARE(Text(dlg, IDC_EDIT_Y), QString("6.43"));
+    QVERIFY(dlg.isVisible());
+}
+
+void TestSlopeForms::polylineCalculatesWithC30AndHpb235() {
+    CDLzhexian dlg;
+    QVERIFY(Open(dlg));
+    PickGrades(dlg, 0, 0);
+    MessageBoxWatcher watcher;
+    Button(dlg, IDC_CALC_POLYLINE)->click();
+    QVERIFY2(watcher.boxes.empty(), qPrintable(watcher.texts()));
+    QCOMPARE(Text(dlg, IDC_EDIT_KS), QString("0.53"));
+}
+
+void TestSlopeForms::spacingTypedAsPointOneComesBackAsZero() {
+    CDlgyuanhuhuadong dlg;
+    QVERIFY(Open(dlg));
+    SetText(dlg, IDC_EDIT_SAX, "0.1");
+    Button(dlg, IDC_CALC_CIRCLE)->click();
+    QCOMPARE(Text(dlg, IDC_EDIT_SAX), QString("0"));
+    QCOMPARE(dlg.m_sax, 0.0);
+}
+
+// h is read before L and d after it: a bad L leaves h new and d old, the search runs,
+// and the fields show the record afterwards.
+void TestSlopeForms::refusedTextStopsTheReadButNotTheCalculation() {
+    CDlgyuanhuhuadong dlg;
+    QVERIFY(Open(dlg));
+    PickGrades(dlg, 0, 0);
+    SetText(dlg, IDC_EDIT_H, "6.5");
+    SetText(dlg, IDC_EDIT_L, "12米");
+    SetText(dlg, IDC_EDIT_D, "1000");
+    MessageBoxWatcher watcher;
+    Button(dlg, IDC_CALC_CIRCLE)->click();
+
+    EXPECT_ONE_MESSAGE_BOX(watcher);
+    QCOMPARE(watcher.boxes[0].text, QString("请键入一个数。"));
+    QCOMPARE(dlg.m_h, 6.5);
+    QCOMPARE(dlg.m_L, 12.0);
+    QCOMPARE(dlg.m_d, 800.0);
+    QCOMPARE(Text(dlg, IDC_EDIT_L), QString("12"));
+    QCOMPARE(Text(dlg, IDC_EDIT_D), QString("800"));
+    QVERIFY2(dlg.m_ks > 0, "the search did not run after the refused field");
+    QCOMPARE(Text(dlg, IDC_EDIT_KS), QString::number(dlg.m_ks));
+}
+
+void TestSlopeForms::okWithRefusedTextKeepsFormOpenWithFieldSelected() {
+    CDLzhexian dlg;
+    QVERIFY(Open(dlg));
+    SetText(dlg, IDC_EDIT_L2, "2,5");
+    MessageBoxWatcher watcher;
+    Button(dlg, IDOK)->click();
+
+    EXPECT_ONE_MESSAGE_BOX(watcher);
+    QVERIFY(dlg.isVisible());
+    QLineEdit* field = Edit(dlg, IDC_EDIT_L2);
+    QCOMPARE(dlg.focusWidget(), field);
+    QCOMPARE(field->selectedText(), QString("2,5"));
+}
+
+void TestSlopeForms::okWithGoodFieldsCloses() {
+    CDLzhexian dlg;
+    QVERIFY(Open(dlg));
+    SetText(dlg, IDC_EDIT_F, " 2.5 ");
+    Button(dlg, IDOK)->click();
+    QVERIFY(!dlg.isVisible());
+    QCOMPARE(dlg.result(), IDOK);
+    QCOMPARE(dlg.m_F, 2.5);
+}
+
+void TestSlopeForms::enterInAFieldActsAsOkAndDoesNotCalculate() {
+    CDlgyuanhuhuadong dlg;
+    QVERIFY(Open(dlg));
+    PickGrades(dlg, 0, 0);
+    Edit(dlg, IDC_EDIT_H)->setFocus();
+    SetText(dlg, IDC_EDIT_H, "7");
+    PressKey(dlg, Qt::Key_Return);
+    QVERIFY(!dlg.isVisible());
+    QCOMPARE(dlg.result(), IDOK);
+    QCOMPARE(dlg.m_h, 7.0);
+    QCOMPARE(dlg.m_ks, 0.0);
+}
+
+void TestSlopeForms::enterOnTheFocusedCalculateButtonCalculatesAgain() {
+    CDlgyuanhuhuadong dlg;
+    QVERIFY(Open(dlg));
+    PickGrades(dlg, 0, 0);
+    QPushButton* calc = Button(dlg, IDC_CALC_CIRCLE);
+    calc->setFocus();
+    PressKey(dlg, Qt::Key_Return);
+    QVERIFY(dlg.isVisible());
+    QCOMPARE(Text(dlg, IDC_EDIT_KS), QString("1.67"));
+}
+
+void TestSlopeForms::escapeCancelsWithoutReading() {
+    CDLzhexian dlg;
+    QVERIFY(Open(dlg));
+    Edit(dlg, IDC_EDIT_H)->setFocus();
+    SetText(dlg, IDC_EDIT_H, "not a number");
+    PressKey(dlg, Qt::Key_Escape);
+    QVERIFY(!dlg.isVisible());
+    QCOMPARE(dlg.result(), IDCANCEL);
+    QCOMPARE(dlg.m_h, 6.0);
+}
+
+// A pile spacing of 0 would never end the walk over the pile rows.
+void TestSlopeForms::refusalOfTheCoreIsShownAndResultsKept() {
+    CDLzhexian dlg;
+    QVERIFY(Open(dlg));
+    PickGrades(dlg, 0, 0);
+    Button(dlg, IDC_CALC_POLYLINE)->click();
+    QCOMPARE(Text(dlg, IDC_EDIT_KS), QString("0.53"));
+
+    SetText(dlg, IDC_EDIT_SAX, "0");
+    MessageBoxWatcher watcher;
+    Button(dlg, IDC_CALC_POLYLINE)->click();
+    EXPECT_ONE_MESSAGE_BOX(watcher);
+    QVERIFY(watcher.boxes[0].text.contains("sax"));
+    QCOMPARE(Text(dlg, IDC_EDIT_KS), QString("0.53"));
+    QCOMPARE(Text(dlg, IDC_EDIT_SAX), QString("0"));
+}
+
+// With say = 0 each pile row resists without bound: the factor is not a number the
+// field can show, and the form says so instead of passing 0 off as the result.
+void TestSlopeForms::undefinedResultIsNamedNotShownAsAResult() {
+    CDLzhexian dlg;
+    QVERIFY(Open(dlg));
+    PickGrades(dlg, 0, 0);
+    SetText(dlg, IDC_EDIT_SAY, "0");
+    MessageBoxWatcher watcher;
+    Button(dlg, IDC_CALC_POLYLINE)->click();
+    EXPECT_ONE_MESSAGE_BOX(watcher);
+    QVERIFY2(watcher.boxes[0].text.contains("最小稳定系数ks"), qPrintable(watcher.boxes[0].text));
+    QVERIFY(!watcher.boxes[0].text.contains("最小稳定系数ks:"));
+}
+
+QTEST_MAIN(TestSlopeForms)
+#include "test_slope_forms.moc"
