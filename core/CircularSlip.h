@@ -15,7 +15,7 @@ inline constexpr int kMaxCirclePileRows = 10000; // rows the cap span may admit
 inline constexpr int kCirclePileRowLoopLimit = kMaxCirclePileRows + 2;
 inline constexpr int kMaxCentresPerRay = 10000;
 inline constexpr int kMaxSearchRays = 361;
-inline constexpr long long kMaxSearchWork = 20000000; // slices plus pile rows, all circles
+inline constexpr long long kMaxSearchWork = 1000000; // slices plus pile rows, all circles
 
 // Stability factor of one trial circle through the toe with centre (x0, y0).
 // The caller has set m_ft and m_fyv and passes spacings greater than 0. A circle

@@ -11,7 +11,7 @@
 // is segment 3 of the form). Strip and pile-row limits only stop inputs that would
 // otherwise keep a loop running without end; the defaults need 172 strips.
 inline constexpr int kPolylineSegments = 3;
-inline constexpr int kMaxPolylineStrips = 1000000;
+inline constexpr int kMaxPolylineStrips = 100000;
 inline constexpr int kMaxPolylinePileRows = 10000;
 // The strip past the top vertex, the tolerance at the far edge and rounding may add to
 // what the lengths admit; the loops stop only beyond that.
