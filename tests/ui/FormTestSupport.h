@@ -67,7 +67,9 @@ public:
 private:
     void Poll() {
         QWidget* modal = QApplication::activeModalWidget();
-        if (modal && modal != m_below && modal->isVisible() && modal != m_handled) {
+        if (!modal || modal == m_below)
+            m_handled = nullptr; // a new window may reuse the address of a closed one
+        else if (modal->isVisible() && modal != m_handled) {
             m_handled = modal;
             m_action(modal);
         }

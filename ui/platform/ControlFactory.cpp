@@ -11,7 +11,8 @@
 
 namespace {
 
-constexpr int kIconPixels = 32; // an icon control sizes itself to the icon
+constexpr int kIconPixels = 32;     // an icon control sizes itself to the icon
+constexpr int kComboBoxHeight = 12; // dialog units of the closed list, one line of text
 
 QWidget* CreatePicture(const ControlTemplate& control, QWidget* dialog) {
     auto* picture = new PictureControl(":/" + control.image, dialog);
@@ -76,7 +77,7 @@ QWidget* CreateControl(const ControlTemplate& control, const DialogUnits& units,
     if (control.type == ControlType::Icon)
         pixels.setSize(QSize(kIconPixels, kIconPixels));
     if (control.type == ControlType::ComboBox) // the template's height includes the drop-down
-        pixels.setHeight(units.ToPixelsY(14));
+        pixels.setHeight(units.ToPixelsY(kComboBoxHeight));
     widget->setGeometry(pixels);
     widget->setEnabled(!control.disabled);
     if (control.type == ControlType::GroupBox)

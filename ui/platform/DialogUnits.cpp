@@ -15,11 +15,14 @@ int MulDiv(int a, int b, int c) {
 DialogUnits DialogUnits::ForTemplateFont(const QString& templateFont, const QFont& screenFont) {
     if (templateFont.compare("System", Qt::CaseInsensitive) == 0)
         return DialogUnits(8, 16);
-    // Average width of the 52 Latin letters, rounded, and the line height.
+    // Average width of the 52 Latin letters, rounded, and the height of a line as
+    // the text layout sets it (ascent and descent each rounded up), so that a label
+    // eight units high holds one line.
     const QFontMetrics metrics(screenFont);
     const int letters =
         metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-    return DialogUnits((letters / 26 + 1) / 2, metrics.height());
+    const int lineHeight = metrics.boundingRect(QRect(0, 0, 1000, 1000), 0, "Ag").height();
+    return DialogUnits((letters / 26 + 1) / 2, lineHeight);
 }
 
 int DialogUnits::ToPixelsX(int dlu) const {

@@ -1,0 +1,163 @@
+// The launcher, the about box and the look of every template: Chinese that the font
+// can draw, labels that fit their rectangles, nothing drawn over a field.
+#include "AboutDlg.h"
+#include "CMenu.h"
+#include "DialogFont.h"
+#include "Dlgyuanhuhuadong.h"
+#include "FormTestSupport.h"
+#include "KorvaneDlg.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QRawFont>
+
+class TestLauncher : public QObject {
+    Q_OBJECT
+
+private slots:
+    void enterRightAfterStartClosesTheLauncher();
+    void eachOpeningOfAFormStartsFromDefaults();
+    void aboutBoxOpensFromTheWindowMenuAndEscapeClosesIt();
+    void aboutBoxOkCloses();
+
+    void templates_data();
+    void templates();
+};
+
+namespace {
+
+QAction* MenuItem(CKorvaneDlg& launcher, const QString& text) {
+    for (QAction* action : launcher.GetSystemMenu()->menu()->actions()) {
+        if (action->text() == text)
+            return action;
+    }
+    return nullptr;
+}
+
+bool IsCjk(char32_t c) {
+    return (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0xFF00 && c <= 0xFFEF);
+}
+
+} // namespace
+
+void TestLauncher::enterRightAfterStartClosesTheLauncher() {
+    CKorvaneDlg launcher;
+    QVERIFY(Open(launcher));
+    QCOMPARE(launcher.focusWidget(), launcher.GetDlgItem(IDOK));
+    PressKey(launcher, Qt::Key_Return);
+    QVERIFY(!launcher.isVisible());
+    QCOMPARE(launcher.result(), IDOK);
+}
+
+void TestLauncher::eachOpeningOfAFormStartsFromDefaults() {
+    CKorvaneDlg launcher;
+    QVERIFY(Open(launcher));
+    QStringList slopeHeights;
+    ModalWatcher changeAndClose([&](QWidget* modal) {
+        auto* form = dynamic_cast<CDlgyuanhuhuadong*>(modal);
+        if (!form)
+            return;
+        slopeHeights << Text(*form, IDC_EDIT_H);
+        SetText(*form, IDC_EDIT_H, "9");
+        Button(*form, IDOK)->click();
+    });
+    QPushButton* open = Button(launcher, IDC_OPEN_CIRCULAR_SLIP);
+    QTest::mouseClick(open, Qt::LeftButton);
+    QCOMPARE(launcher.focusWidget(), open);
+    PressKey(launcher, Qt::Key_Return); // Enter opens the same form again
+    QCOMPARE(slopeHeights, (QStringList{"6", "6"}));
+    QVERIFY(launcher.isVisible());
+}
+
+void TestLauncher::aboutBoxOpensFromTheWindowMenuAndEscapeClosesIt() {
+    CKorvaneDlg launcher;
+    QVERIFY(Open(launcher));
+    QAction* about = MenuItem(launcher, "关于 Korvane(&A)...");
+    QVERIFY2(about, "the window menu has no about item");
+    QString caption;
+    QStringList texts;
+    ModalWatcher closeByEscape([&](QWidget* modal) {
+        auto* box = dynamic_cast<CAboutDlg*>(modal);
+        if (!box)
+            return;
+        caption = box->windowTitle();
+        for (QLabel* label : box->findChildren<QLabel*>())
+            texts << label->text();
+        PressKey(*box, Qt::Key_Escape);
+    });
+    about->trigger();
+    QCOMPARE(caption, QString("关于 Korvane"));
+    QCOMPARE(texts, QStringList{"Korvane 1.0 版"});
+    QVERIFY(launcher.isVisible());
+}
+
+void TestLauncher::aboutBoxOkCloses() {
+    CAboutDlg about;
+    QVERIFY(Open(about));
+    PressKey(about, Qt::Key_Return);
+    QVERIFY(!about.isVisible());
+    QCOMPARE(about.result(), IDOK);
+}
+
+void TestLauncher::templates_data() {
+    QTest::addColumn<int>("id");
+    QTest::newRow("about") << int(IDD_ABOUTBOX);
+    QTest::newRow("launcher") << int(IDD_KORVANE_DIALOG);
+    QTest::newRow("circular") << int(IDD_CIRCULAR_SLIP);
+    QTest::newRow("polyline") << int(IDD_POLYLINE_SLIP);
+}
+
+void TestLauncher::templates() {
+    QFETCH(int, id);
+    CDialog dlg(id);
+    QVERIFY(Open(dlg));
+
+    const QRawFont raw = QRawFont::fromFont(DialogFont());
+    QList<QWidget*> fields;
+    for (QWidget* w : dlg.findChildren<QWidget*>()) {
+        if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
+            qobject_cast<QPushButton*>(w)) {
+            if (w->parentWidget() == &dlg)
+                fields << w;
+        }
+    }
+    for (QLabel* label : dlg.findChildren<QLabel*>()) {
+        const QString text = label->text();
+        for (char32_t c : text.toUcs4()) {
+            if (IsCjk(c) && !raw.supportsCharacter(c))
+                QFAIL(qPrintable(QString("no CJK font: install fonts-wqy-microhei (\"%1\" in "
+                                         "\"%2\" has no glyph)")
+                                     .arg(QString::fromUcs4(&c, 1), text)));
+        }
+        const QFontMetrics metrics(label->font());
+        const QRect inked =
+            metrics.boundingRect(QRect(QPoint(0, 0), label->size()),
+                                 Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+        QVERIFY2(inked.width() <= label->width() && inked.height() <= label->height(),
+                 qPrintable(QString("label \"%1\" needs %2x%3 px, has %4x%5")
+                                .arg(text)
+                                .arg(inked.width())
+                                .arg(inked.height())
+                                .arg(label->width())
+                                .arg(label->height())));
+        const QRect textArea = inked.translated(label->pos());
+        for (QWidget* field : fields)
+            QVERIFY2(!textArea.intersects(field->geometry()),
+                     qPrintable(QString("label \"%1\" runs into a control").arg(text)));
+    }
+    for (QPushButton* button : dlg.findChildren<QPushButton*>()) {
+        const int needed = QFontMetrics(button->font()).horizontalAdvance(button->text());
+        QVERIFY2(needed < button->width(), qPrintable(button->text()));
+    }
+    for (int i = 0; i < fields.size(); ++i) {
+        for (int j = i + 1; j < fields.size(); ++j)
+            QVERIFY2(!fields[i]->geometry().intersects(fields[j]->geometry()),
+                     qPrintable(QString("controls %1 and %2 overlap")
+                                    .arg(fields[i]->geometry().topLeft().x())
+                                    .arg(fields[j]->geometry().topLeft().x())));
+    }
+}
+
+QTEST_MAIN(TestLauncher)
+#include "test_launcher.moc"
