@@ -189,7 +189,7 @@ void CheckOutcome(const CalcTarget<Record>& target, const CalcOutcome& outcome, 
             Fail("%s: computed, but shows %s = %.17g without naming it undefined", target.name, info.name, v);
         // Whatever a calculation writes into a field must read back on the next
         // calculation; "-0" or a number rounding past the double range would not.
-        if (std::isfinite(v) && !ParseNumber(FormatNumber(v)))
+        if (std::isfinite(v) && Changed(before, after, info) && !ParseNumber(FormatNumber(v)))
             Fail("%s: computed %s = %.17g, shown as \"%s\", which the field refuses", target.name, info.name, v,
                  FormatNumber(v).c_str());
     }
@@ -222,6 +222,21 @@ template <class Record> CalcOutcome TimedRun(const CalcTarget<Record>& target, R
              static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(spent).count()),
              static_cast<long long>(dog.Limit().count()));
     return outcome;
+}
+
+// The inputs that differ from the form's defaults, as NAME=VALUE (17 digits), so a
+// finding can be replayed by hand or with the calculator command.
+template <class Record> void DumpInputs(const CalcTarget<Record>& target, const Record& r, int first, int second) {
+    static RecordSlot<Record> defaultsSlot;
+    const Record& defaults = defaultsSlot.Fresh();
+    std::fprintf(stderr, "%s inputs: list=%d", target.name, first);
+    if (target.lists > 1)
+        std::fprintf(stderr, " list2=%d", second);
+    for (const auto& info : target.members) {
+        if (info.kind != FieldKind::None && Changed(defaults, r, info))
+            std::fprintf(stderr, " %s=%.17g", info.name, Get(r, info));
+    }
+    std::fputs("\n", stderr);
 }
 
 // KORVANE_FUZZ_TRACE=1: one line per run on stderr, to see what a corpus exercises.
@@ -258,9 +273,11 @@ template <class Record> int RunOne(const CalcTarget<Record>& target, const std::
 
     Record& before = snapshot.Fresh();
     std::memcpy(static_cast<void*>(&before), &r, sizeof(Record));
+    static const bool trace = std::getenv("KORVANE_FUZZ_TRACE") != nullptr;
+    if (trace)
+        DumpInputs(target, r, first, second);
     const CalcOutcome outcome = TimedRun(target, r, first, second);
     CheckOutcome(target, outcome, before, r);
-    static const bool trace = std::getenv("KORVANE_FUZZ_TRACE") != nullptr;
     if (trace)
         Trace(target, r, first, second, outcome);
 
