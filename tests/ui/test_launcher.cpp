@@ -20,6 +20,8 @@ private slots:
     void eachOpeningOfAFormStartsFromDefaults();
     void aboutBoxOpensFromTheWindowMenuAndEscapeClosesIt();
     void aboutBoxOkCloses();
+    void windowMenuOpensFromTheKeyboard_data();
+    void windowMenuOpensFromTheKeyboard();
 
     void templates_data();
     void templates();
@@ -98,6 +100,26 @@ void TestLauncher::aboutBoxOkCloses() {
     PressKey(about, Qt::Key_Return);
     QVERIFY(!about.isVisible());
     QCOMPARE(about.result(), IDOK);
+}
+
+void TestLauncher::windowMenuOpensFromTheKeyboard_data() {
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::newRow("Menu key") << QKeySequence(Qt::Key_Menu);
+    QTest::newRow("Shift+F10") << QKeySequence(Qt::SHIFT | Qt::Key_F10);
+    QTest::newRow("Alt+Space") << QKeySequence(Qt::ALT | Qt::Key_Space);
+}
+
+// No title-bar menu on this platform: the about item must be reachable another way.
+void TestLauncher::windowMenuOpensFromTheKeyboard() {
+    QFETCH(QKeySequence, keys);
+    CKorvaneDlg launcher;
+    QVERIFY(Open(launcher));
+    QMenu* menu = launcher.GetSystemMenu()->menu();
+    QVERIFY(!menu->isVisible());
+    const QKeyCombination key = keys[0];
+    QTest::keyClick(launcher.windowHandle(), key.key(), key.keyboardModifiers());
+    QTRY_VERIFY(menu->isVisible());
+    menu->hide();
 }
 
 void TestLauncher::templates_data() {

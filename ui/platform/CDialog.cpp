@@ -212,15 +212,19 @@ void CDialog::paintEvent(QPaintEvent* event) {
 }
 
 // The platform offers no menu on the title bar: the window menu opens with the
-// context menu (right click, Menu key, Shift+F10) and with Alt+Space.
+// context menu (right click) and with the Menu key, Shift+F10 and Alt+Space.
 CMenu* CDialog::GetSystemMenu() {
     if (!m_systemMenu) {
         m_systemMenu = std::make_unique<CMenu>(this);
         m_systemMenu->SetCommandHandler([this](unsigned id) { OnSysCommand(id, 0); });
         m_systemMenu->AppendMenu(MF_STRING, SC_CLOSE, "关闭(&C)");
-        auto* shortcut = new QShortcut(QKeySequence("Alt+Space"), this);
-        connect(shortcut, &QShortcut::activated, this,
-                [this] { ShowSystemMenu(mapToGlobal(QPoint(0, 0))); });
+        for (const QKeySequence& keys :
+             {QKeySequence(Qt::ALT | Qt::Key_Space), QKeySequence(Qt::SHIFT | Qt::Key_F10),
+              QKeySequence(Qt::Key_Menu)}) {
+            auto* shortcut = new QShortcut(keys, this);
+            connect(shortcut, &QShortcut::activated, this,
+                    [this] { ShowSystemMenu(mapToGlobal(QPoint(0, 0))); });
+        }
     }
     return m_systemMenu.get();
 }
