@@ -80,3 +80,54 @@ inline constexpr int IDC_EDIT_L2 = 1046;
 inline constexpr int IDC_EDIT_L1 = 1047;
 inline constexpr int IDC_EDIT_THETA3 = 1048;
 inline constexpr int IDC_CALC_POLYLINE = 1049;
+
+// Fields of both pile forms.
+inline constexpr int IDC_EDIT_PILE_H = 1008;
+inline constexpr int IDC_EDIT_MP = 1056;
+inline constexpr int IDC_EDIT_PILE_D = 1058;
+inline constexpr int IDC_EDIT_XIN = 1059;
+inline constexpr int IDC_RADIO_NON_BEDROCK = 1061;
+inline constexpr int IDC_EDIT_CR = 1062;
+inline constexpr int IDC_EDIT_NX = 1063;
+inline constexpr int IDC_EDIT_NZ = 1064;
+inline constexpr int IDC_EDIT_PILE_SAX = 1066;
+inline constexpr int IDC_EDIT_PILE_SAZ = 1067;
+inline constexpr int IDC_EDIT_NG = 1070;
+inline constexpr int IDC_EDIT_PILE_H_LOAD = 1071;
+inline constexpr int IDC_EDIT_PILE_M_LOAD = 1072;
+inline constexpr int IDC_RADIO_END_BEARING = 1076;
+inline constexpr int IDC_RADIO_FRICTION = 1077;
+inline constexpr int IDC_EDIT_PILE_PHI = 1078;
+inline constexpr int IDC_EDIT_NTOP = 1084;
+inline constexpr int IDC_EDIT_CAP_U = 1085;
+inline constexpr int IDC_EDIT_X0 = 1086;
+inline constexpr int IDC_EDIT_CAP_BETA = 1087;
+
+// Combined-action form (high, low and voided caps).
+inline constexpr int IDC_EDIT_MC = 1054;
+inline constexpr int IDC_EDIT_MS = 1055;
+inline constexpr int IDC_EDIT_MU = 1057;
+inline constexpr int IDC_RADIO_BEDROCK_SURFACE = 1060;
+inline constexpr int IDC_EDIT_HN = 1065;
+inline constexpr int IDC_EDIT_CAP_B = 1068;
+inline constexpr int IDC_CALC_COMBINED = 1069;
+inline constexpr int IDC_EDIT_VOIDED_L0 = 1073;
+inline constexpr int IDC_RADIO_EMBEDDED = 1074;
+inline constexpr int IDC_EDIT_ETA_C = 1079;
+inline constexpr int IDC_EDIT_CAP_L = 1080;
+inline constexpr int IDC_EDIT_RESULT_HC = 1088;
+inline constexpr int IDC_EDIT_RESULT_MC = 1089;
+inline constexpr int IDC_EDIT_RESULT_NB = 1090;
+inline constexpr int IDC_EDIT_RESULT_HB = 1091;
+inline constexpr int IDC_EDIT_RESULT_MB = 1092;
+
+// High-cap form.
+inline constexpr int IDC_EDIT_MS1 = 1055;
+inline constexpr int IDC_EDIT_EXPOSED_L0 = 1057;
+inline constexpr int IDC_RADIO_BEDROCK = 1060;
+inline constexpr int IDC_CALC_MAX_FORCES = 1069;
+inline constexpr int IDC_EDIT_MMAX = 1073;
+inline constexpr int IDC_EDIT_X_PILE = 1074;
+inline constexpr int IDC_EDIT_Y_MMAX = 1075;
+inline constexpr int IDC_EDIT_QMAX = 1081;
+inline constexpr int IDC_EDIT_Y_QMAX = 1083;

@@ -2,9 +2,10 @@
 
 #include "AboutDlg.h"
 #include "CMenu.h"
+#include "DLGspczl1.h"
+#include "DLGspczl2.h"
 #include "DLzhexian.h"
 #include "Dlgyuanhuhuadong.h"
-#include "MessageBox.h"
 #include "StringTable.h"
 
 CKorvaneDlg::CKorvaneDlg(QWidget* parent) : CDialog(IDD, parent), m_hIcon(":/korvane.svg") {
@@ -48,12 +49,12 @@ void CKorvaneDlg::OnOpenPolylineSlip() {
     dlg.DoModal();
 }
 
-// PILE FORMS: to open CDLGspczl1 (template 141) here once it exists.
 void CKorvaneDlg::OnOpenCombinedAction() {
-    AfxMessageBox("高、低、脱空承台桩基计算尚未完成。", this);
+    CDLGspczl1 dlg;
+    dlg.DoModal();
 }
 
-// PILE FORMS: to open CDLGspczl2 (template 144) here once it exists.
 void CKorvaneDlg::OnOpenHighCap() {
-    AfxMessageBox("高承台桩基计算尚未完成。", this);
+    CDLGspczl2 dlg;
+    dlg.DoModal();
 }

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "CComboBox.h"
+#include "CDialog.h"
+#include "HighCapRecord.h"
+#include "resource.h"
+
+// High-cap form: a pile group under a cap that stands above the ground; the largest
+// moment and shear of its piles, where they occur, the cap's movement and the moment
+// and shear of a pile along its depth. The record's members are the form's members.
+class CDLGspczl2 : public CDialog, public HighCapRecord {
+public:
+    enum { IDD = IDD_HIGH_CAP };
+    explicit CDLGspczl2(QWidget* parent = nullptr);
+
+    CComboBox m_comboConcrete;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    void OnPaint() override;
+
+    void OnCalcMaxForces();
+    void OnRadioBedrock();
+    void OnRadioNonBedrock();
+    void OnRadioEndBearing();
+    void OnRadioFriction();
+
+private:
+    void EnableField(int id, bool enable);
+};

@@ -1,0 +1,37 @@
+#include "DepthPlot.h"
+
+#include <climits>
+#include <cmath>
+
+namespace {
+
+// Truncation toward zero, defined for every double: the C++ conversion is undefined
+// outside the int range and for not-a-number.
+int TruncToInt(double v) {
+    if (std::isnan(v))
+        return 0;
+    if (v >= static_cast<double>(INT_MAX))
+        return INT_MAX;
+    if (v <= static_cast<double>(INT_MIN))
+        return INT_MIN;
+    return static_cast<int>(v);
+}
+
+} // namespace
+
+double DepthPlotScale(double reference) {
+    if (reference == 0.0)
+        return 0.0;
+    return std::fabs(100.0 / reference);
+}
+
+int DepthPlotX(double scale, double value, int offset) {
+    const double shift = scale * value;
+    if (std::isnan(shift))
+        return offset;
+    return TruncToInt(shift + offset);
+}
+
+int DepthPlotLabel(double value) {
+    return TruncToInt(value * 100.0) / 100;
+}
