@@ -2,6 +2,7 @@
 // a calculation with C30 / HPB235) into the folder given on the command line, for
 // looking at the layout.
 #include "AboutDlg.h"
+#include "CMenu.h"
 #include "DLzhexian.h"
 #include "DialogFont.h"
 #include "Dlgyuanhuhuadong.h"
@@ -10,7 +11,10 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QMenu>
 #include <QPushButton>
+#include <QScreen>
+#include <QTest>
 #include <QTimer>
 
 namespace {
@@ -44,6 +48,27 @@ void Shoot(CDialog& dlg, const QString& dir, const QString& name, int calcId = 0
     dlg.hide();
 }
 
+// The whole screen with the about box opened from the launcher's window menu.
+void ShootAboutOverLauncher(const QString& dir) {
+    CKorvaneDlg launcher;
+    if (!launcher.Create())
+        qFatal("cannot open the launcher");
+    launcher.show();
+    QMenu* menu = launcher.GetSystemMenu()->menu();
+    menu->popup(launcher.mapToGlobal(QPoint(40, 40)));
+    QApplication::processEvents();
+    QTest::qWait(300);
+    QApplication::primaryScreen()->grabWindow(0).save(dir + "/window-menu-screen.png");
+    QTimer::singleShot(500, [dir] {
+        QApplication::primaryScreen()->grabWindow(0).save(dir + "/about-screen.png");
+        if (QWidget* box = QApplication::activeModalWidget())
+            box->close();
+    });
+    menu->actions().last()->trigger();
+    menu->hide();
+    launcher.hide();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -55,6 +80,7 @@ int main(int argc, char** argv) {
         CKorvaneDlg launcher;
         Shoot(launcher, dir, "launcher");
     }
+    ShootAboutOverLauncher(dir);
     {
         CAboutDlg about;
         Shoot(about, dir, "about");

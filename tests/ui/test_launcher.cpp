@@ -8,6 +8,7 @@
 #include "KorvaneDlg.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QRawFont>
@@ -22,6 +23,7 @@ private slots:
     void aboutBoxOkCloses();
     void windowMenuOpensFromTheKeyboard_data();
     void windowMenuOpensFromTheKeyboard();
+    void windowMenuOpensOnRightClickOverAButton();
 
     void templates_data();
     void templates();
@@ -118,6 +120,19 @@ void TestLauncher::windowMenuOpensFromTheKeyboard() {
     QVERIFY(!menu->isVisible());
     const QKeyCombination key = keys[0];
     QTest::keyClick(launcher.windowHandle(), key.key(), key.keyboardModifiers());
+    QTRY_VERIFY(menu->isVisible());
+    menu->hide();
+}
+
+// A right click anywhere, a button included, reaches the launcher's window menu.
+void TestLauncher::windowMenuOpensOnRightClickOverAButton() {
+    CKorvaneDlg launcher;
+    QVERIFY(Open(launcher));
+    QMenu* menu = launcher.GetSystemMenu()->menu();
+    QWidget* button = launcher.GetDlgItem(IDC_OPEN_POLYLINE_SLIP);
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5),
+                            button->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(button, &click);
     QTRY_VERIFY(menu->isVisible());
     menu->hide();
 }
