@@ -22,6 +22,7 @@ private slots:
     void okWithGoodFieldsCloses();
     void enterInAFieldActsAsOkAndDoesNotCalculate();
     void enterOnTheFocusedCalculateButtonCalculatesAgain();
+    void enterInAListActsAsOk();
     void escapeCancelsWithoutReading();
 
     void refusalOfTheCoreIsShownAndResultsKept();
@@ -206,6 +207,16 @@ void TestSlopeForms::enterOnTheFocusedCalculateButtonCalculatesAgain() {
     PressKey(dlg, Qt::Key_Return);
     QVERIFY(dlg.isVisible());
     QCOMPARE(Text(dlg, IDC_EDIT_KS), QString("1.67"));
+}
+
+void TestSlopeForms::enterInAListActsAsOk() {
+    CDLzhexian dlg;
+    QVERIFY(Open(dlg));
+    Combo(dlg, IDC_COMBO_REBAR)->setFocus();
+    PressKey(dlg, Qt::Key_Return);
+    QVERIFY(!dlg.isVisible());
+    QCOMPARE(dlg.result(), IDOK);
+    QCOMPARE(dlg.m_comboRebar.GetCurSel(), -1);
 }
 
 void TestSlopeForms::escapeCancelsWithoutReading() {
