@@ -309,6 +309,10 @@ void TestPileForms::highCapCalculatesWithC30() {
     QCOMPARE(Text(dlg, IDC_EDIT_QMAX), QString("35.23"));
     QCOMPARE(Text(dlg, IDC_EDIT_CAP_U), QString("5.54"));
     QCOMPARE(Text(dlg, IDC_EDIT_CAP_BETA), QString("2.43"));
+    // The pile-top force is shown uncut and is longer than its field: the field must
+    // show its leading digits.
+    QVERIFY(Text(dlg, IDC_EDIT_NTOP).size() > 10);
+    QCOMPARE(Edit(dlg, IDC_EDIT_NTOP)->cursorPosition(), 0);
 }
 
 // The range check stops the reading, but the calculation runs with the stored 25 and

@@ -13,11 +13,15 @@
 
 namespace {
 
-// Replacing equal text would move the caret and drop the user's selection.
+// Replacing equal text would move the caret and drop the user's selection. New text
+// is shown from its start: a number longer than its field must show its leading
+// digits, not its last ones (1505.8319... must not read as 1999587).
 void SetTextIfChanged(QLineEdit* edit, const std::string& text) {
     const QString newText = QString::fromStdString(text);
-    if (edit->text() != newText)
-        edit->setText(newText);
+    if (edit->text() == newText)
+        return;
+    edit->setText(newText);
+    edit->setCursorPosition(0);
 }
 
 template <class T, class Parse, class Format>
