@@ -102,8 +102,7 @@ template <class Record> struct CalcTarget {
     MemberTable<Record> members;
     int lists; // drop-down lists whose selection the calculation takes (1 or 2)
     CalcOutcome (*run)(Record&, int first, int second);
-    // Result members (names without "m_"): after a computation each is finite or
-    // named undefined, and holds a value its field can read back.
+    // Result members (names without "m_") that the trace shows.
     std::vector<const char*> results;
     // Record members outside the table that a computation may name undefined.
     std::vector<const char*> otherResults = {};
@@ -179,17 +178,17 @@ void CheckOutcome(const CalcTarget<Record>& target, const CalcOutcome& outcome, 
         if (!known)
             Fail("%s: undefined names \"%s\", which is no member", target.name, name.c_str());
     }
+    // Shown members the calculation wrote. Results it leaves alone (the pile-top
+    // force when no pile carries a moment) keep what the field held, typed or not.
     for (const auto& info : target.members) {
-        const bool result = std::any_of(target.results.begin(), target.results.end(),
-                                        [&](const char* n) { return std::strcmp(n, info.name) == 0; });
-        if (info.kind == FieldKind::None || !(result || Changed(before, after, info)))
+        if (info.kind == FieldKind::None || !Changed(before, after, info))
             continue;
         const double v = Get(after, info);
         if (!Contains(outcome.undefined, info.name) && !std::isfinite(v))
             Fail("%s: computed, but shows %s = %.17g without naming it undefined", target.name, info.name, v);
         // Whatever a calculation writes into a field must read back on the next
         // calculation; "-0" or a number rounding past the double range would not.
-        if (std::isfinite(v) && Changed(before, after, info) && !ParseNumber(FormatNumber(v)))
+        if (std::isfinite(v) && !ParseNumber(FormatNumber(v)))
             Fail("%s: computed %s = %.17g, shown as \"%s\", which the field refuses", target.name, info.name, v,
                  FormatNumber(v).c_str());
     }
