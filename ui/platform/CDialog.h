@@ -42,7 +42,6 @@ public:
 
     // The radio buttons of the group that starts with `firstId`, in template order.
     std::vector<QRadioButton*> RadioGroup(int firstId) const;
-    bool IsExchanging() const { return m_exchanging; }
 
 protected:
     virtual bool OnInitDialog();
