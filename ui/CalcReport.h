@@ -17,11 +17,15 @@ void ReportRefusal(const CalcOutcome& outcome, QWidget* form);
 // which must not pass for a result.
 void ReportUndefinedResults(const QStringList& labels, QWidget* form);
 
+// What the user calls a result that has no member of its own (the pile forms' depth
+// series); the name itself when it is not one of them.
+QString UnlistedResultLabel(const std::string& name);
+
 template <class Record>
 QStringList UndefinedResultLabels(const CalcOutcome& outcome, MemberTable<Record> members) {
     QStringList labels;
     for (const std::string& name : outcome.undefined) {
-        QString label = QString::fromStdString(name);
+        QString label = UnlistedResultLabel(name);
         for (const auto& info : members) {
             if (name == info.name)
                 label = QString::fromUtf8(info.label);

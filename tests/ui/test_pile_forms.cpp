@@ -57,6 +57,7 @@ class TestPileForms : public QObject {
 private slots:
     void combinedOpensWithDefaults();
     void highCapOpensWithDefaults();
+    void highCapTabOrder();
     void launcherOpensEachPileForm_data();
     void launcherOpensEachPileForm();
 
@@ -73,6 +74,9 @@ private slots:
     void greyedFieldIsStillRangeChecked();
     void missingGradeIsRefusedAndResultsKept_data();
     void missingGradeIsRefusedAndResultsKept();
+
+    void undefinedResultsAreNamed_data();
+    void undefinedResultsAreNamed();
 
     void zeroPlotBeforeTheFirstCalculation();
     void plotFollowsTheSeriesAfterACalculation();
@@ -169,6 +173,64 @@ void TestPileForms::highCapOpensWithDefaults() {
     QVERIFY(Enabled(dlg, IDC_EDIT_PILE_PHI));
     // The form opens on OK, the first control of its tab order.
     QCOMPARE(dlg.focusWidget(), dlg.GetDlgItem(IDOK));
+}
+
+// Tab walks the high-cap form in its template's order, which also decides the two
+// radio groups.
+void TestPileForms::highCapTabOrder() {
+    const QList<int> expected = {IDOK,
+                                 IDCANCEL,
+                                 IDC_EDIT_MS1,
+                                 IDC_EDIT_MP,
+                                 IDC_EDIT_PILE_H,
+                                 IDC_EDIT_PILE_D,
+                                 IDC_COMBO_CONCRETE,
+                                 IDC_RADIO_BEDROCK,
+                                 IDC_RADIO_NON_BEDROCK,
+                                 IDC_EDIT_XIN,
+                                 IDC_EDIT_CR,
+                                 IDC_EDIT_NX,
+                                 IDC_EDIT_NZ,
+                                 IDC_CALC_MAX_FORCES,
+                                 IDC_EDIT_PILE_SAX,
+                                 IDC_EDIT_PILE_SAZ,
+                                 IDC_EDIT_NG,
+                                 IDC_EDIT_PILE_H_LOAD,
+                                 IDC_EDIT_PILE_M_LOAD,
+                                 IDC_EDIT_MMAX,
+                                 IDC_EDIT_X_PILE,
+                                 IDC_EDIT_Y_MMAX,
+                                 IDC_RADIO_END_BEARING,
+                                 IDC_RADIO_FRICTION,
+                                 IDC_EDIT_PILE_PHI,
+                                 IDC_EDIT_EXPOSED_L0,
+                                 IDC_EDIT_QMAX,
+                                 IDC_EDIT_Y_QMAX,
+                                 IDC_EDIT_NTOP,
+                                 IDC_EDIT_X0,
+                                 IDC_EDIT_CAP_U,
+                                 IDC_EDIT_CAP_BETA};
+    CDLGspczl2 dlg;
+    QVERIFY(Open(dlg));
+    // The control a widget of the focus chain belongs to (the list's text part is a
+    // child of the list).
+    auto idOf = [&](QWidget* widget) {
+        for (int id : expected) {
+            QWidget* control = dlg.GetDlgItem(id);
+            if (widget == control || control->isAncestorOf(widget))
+                return id;
+        }
+        return 0;
+    };
+    QList<int> order;
+    QWidget* widget = dlg.GetDlgItem(IDOK);
+    for (int step = 0; step < 200 && order.size() < expected.size(); ++step) {
+        const int id = idOf(widget);
+        if (id && !order.contains(id))
+            order << id;
+        widget = widget->nextInFocusChain();
+    }
+    QCOMPARE(order, expected);
 }
 
 void TestPileForms::launcherOpensEachPileForm_data() {
@@ -448,6 +510,39 @@ void TestPileForms::missingGradeIsRefusedAndResultsKept() {
     QCOMPARE(after.texts.size(), before.texts.size());
     for (std::size_t i = 0; i < before.texts.size(); ++i)
         QCOMPARE(after.texts[i].topLeft, before.texts[i].topLeft);
+}
+
+void TestPileForms::undefinedResultsAreNamed_data() {
+    QTest::addColumn<bool>("highCap");
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("combined, no pile section") << false << IDC_EDIT_PILE_D << "0"
+                                               << "承台位移(mm)";
+    QTest::newRow("high cap, no soil along the piles") << true << IDC_EDIT_MS1 << "0"
+                                                       << "桩身最大弯矩(KN.m)";
+}
+
+// A result that is not a number shows 0 in its field; the form must say so by name.
+void TestPileForms::undefinedResultsAreNamed() {
+    QFETCH(bool, highCap);
+    QFETCH(int, id);
+    QFETCH(QString, text);
+    QFETCH(QString, label);
+    CDLGspczl1 combined;
+    CDLGspczl2 high;
+    CDialog& dlg = highCap ? static_cast<CDialog&>(high) : combined;
+    QVERIFY(Open(dlg));
+    PickC30(dlg);
+    SetText(dlg, id, text);
+    MessageBoxWatcher watcher;
+    Button(dlg, highCap ? IDC_CALC_MAX_FORCES : IDC_CALC_COMBINED)->click();
+    EXPECT_ONE_MESSAGE_BOX(watcher);
+    const QStringList named = watcher.boxes[0].text.split("\n  ").mid(1);
+    QVERIFY2(named.contains(label), qPrintable(watcher.boxes[0].text));
+    // The depth plot is named as the user sees it, not by a member's name.
+    QVERIFY2(named.contains("深度图中的桩身弯矩"), qPrintable(watcher.boxes[0].text));
+    QVERIFY2(!watcher.boxes[0].text.contains("Series"), qPrintable(watcher.boxes[0].text));
 }
 
 void TestPileForms::zeroPlotBeforeTheFirstCalculation() {
