@@ -59,13 +59,15 @@ void ShootAboutOverLauncher(const QString& dir) {
     QApplication::processEvents();
     QTest::qWait(300);
     QApplication::primaryScreen()->grabWindow(0).save(dir + "/window-menu-screen.png");
-    QTimer::singleShot(500, [dir] {
+    QTimer::singleShot(1000, [dir] {
         QApplication::primaryScreen()->grabWindow(0).save(dir + "/about-screen.png");
-        if (QWidget* box = QApplication::activeModalWidget())
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            QApplication::primaryScreen()->grabWindow(box->winId()).save(dir + "/about-window.png");
             box->close();
+        }
     });
+    menu->hide(); // as a click on the item would
     menu->actions().last()->trigger();
-    menu->hide();
     launcher.hide();
 }
 
