@@ -48,7 +48,7 @@ void Shoot(CDialog& dlg, const QString& dir, const QString& name, int calcId = 0
     dlg.hide();
 }
 
-// The whole screen with the about box opened from the launcher's window menu.
+// The launcher with its window menu open, then the about box that its item opens.
 void ShootAboutOverLauncher(const QString& dir) {
     CKorvaneDlg launcher;
     if (!launcher.Create())
@@ -60,7 +60,6 @@ void ShootAboutOverLauncher(const QString& dir) {
     QTest::qWait(300);
     QApplication::primaryScreen()->grabWindow(0).save(dir + "/window-menu-screen.png");
     QTimer::singleShot(1000, [dir] {
-        QApplication::primaryScreen()->grabWindow(0).save(dir + "/about-screen.png");
         if (QWidget* box = QApplication::activeModalWidget()) {
             QApplication::primaryScreen()->grabWindow(box->winId()).save(dir + "/about-window.png");
             box->close();
