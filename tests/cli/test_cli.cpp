@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -16,7 +17,10 @@ struct CalcRun {
 };
 
 CalcRun Calc(const std::string& args) {
-    const std::string errFile = ::testing::TempDir() + "korvane-calc.err";
+    // ctest runs the tests in parallel processes: each needs its own stderr file.
+    static int calls = 0;
+    const std::string errFile = ::testing::TempDir() + "korvane-calc." +
+                                std::to_string(getpid()) + "." + std::to_string(++calls) + ".err";
     const std::string command = std::string(KORVANE_CALC) + " " + args + " 2>" + errFile;
     CalcRun run;
     FILE* pipe = popen(command.c_str(), "r");
@@ -30,6 +34,7 @@ CalcRun Calc(const std::string& args) {
             run.err.append(buffer.data(), n);
         std::fclose(err);
     }
+    std::remove(errFile.c_str());
     return run;
 }
 
