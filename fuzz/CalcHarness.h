@@ -108,6 +108,9 @@ template <class Record> struct CalcTarget {
     std::vector<const char*> otherResults = {};
     // Extra checks of a computed record (depth series); may be null.
     void (*checkComputed)(const Record&, const CalcOutcome&) = nullptr;
+    // Members whose computed -0 is a known open fault, reproduced by a regression
+    // test; tolerated here so that a run goes on to find something new.
+    std::vector<const char*> knownNegativeZero = {};
 };
 
 template <class Record> double Get(const Record& r, const MemberInfo<Record>& info) {
@@ -188,7 +191,9 @@ void CheckOutcome(const CalcTarget<Record>& target, const CalcOutcome& outcome, 
             Fail("%s: computed, but shows %s = %.17g without naming it undefined", target.name, info.name, v);
         // Whatever a calculation writes into a field must read back on the next
         // calculation; "-0" or a number rounding past the double range would not.
-        if (std::isfinite(v) && !ParseNumber(FormatNumber(v)))
+        const bool knownZero = v == 0 && std::any_of(target.knownNegativeZero.begin(), target.knownNegativeZero.end(),
+                                                     [&](const char* n) { return std::strcmp(n, info.name) == 0; });
+        if (std::isfinite(v) && !knownZero && !ParseNumber(FormatNumber(v)))
             Fail("%s: computed %s = %.17g, shown as \"%s\", which the field refuses", target.name, info.name, v,
                  FormatNumber(v).c_str());
     }
@@ -257,7 +262,7 @@ void Trace(const CalcTarget<Record>& target, const Record& r, int first, int sec
     std::fputs("\n", stderr);
 }
 
-// Layout: options byte (bit 0: press calculate a second time), one value per
+// Layout: options byte (1 modulo 8: press calculate a second time), one value per
 // drop-down list (current selection -1, none), then the members with controls in
 // table order.
 template <class Record> int RunOne(const CalcTarget<Record>& target, const std::uint8_t* data, std::size_t size) {
@@ -280,7 +285,7 @@ template <class Record> int RunOne(const CalcTarget<Record>& target, const std::
     if (trace)
         Trace(target, r, first, second, outcome);
 
-    if (options & 1) {
+    if (options % 8 == 1) {
         // The same inputs again, on the record the first press left: the same
         // outcome and the same record.
         std::memcpy(static_cast<void*>(&before), &r, sizeof(Record));

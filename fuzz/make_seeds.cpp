@@ -126,6 +126,11 @@ const std::vector<CalcSeed> kCircular = {
     {"phi_90", {1, 1}, {{"phi", 90}}},
     {"stirrup_spacing_zero", {1, 1}, {{"stirrupSpacing", 0}}},
     {"results_typed", {0, 0}, {{"x", kNaN}, {"ks", -1e300}, {"R", kInf}}},
+    // Found: a nearly flat slope once kept the search busy for minutes.
+    {"regress_flat_slope",
+     {2499, -1},
+     {{"phi", -12}, {"h", -129}, {"a", 0.0001}, {"beta", 0.0001}, {"h1", 0.0001}, {"L", 0.0001},
+      {"sax", 0.0001}, {"say", -2.2}}},
 };
 
 const std::vector<CalcSeed> kPolyline = {
@@ -194,6 +199,61 @@ const std::vector<CalcSeed> kHighCap = {
     {"l0_zero", {0}, {{"l0", 0}}},
     {"phi_out_of_range", {0}, {{"phi", 90}}},
     {"M_nan", {0}, {{"M", kNaN}}},
+    // Found: a negative axial stiffness without vertical load gives a pile-top force of -0.
+    {"regress_minus_zero_ntop", {5}, {{"xiN", -0.5}, {"nx", 1}, {"nz", 3}, {"h", 34000000}, {"NG", 0}}},
+};
+
+// The form target's layout (fuzz_form_exchange.cpp): per field a selector (0 keep,
+// 1 number, 3 typed characters), per radio group one byte (0 keeps the choice), the
+// concrete list, then the action (0 read, 1 calculate, 2 "OK").
+struct FormSeed {
+    const char* name;
+    int concrete;
+    int action;
+    std::map<std::string, double> numbers;
+    std::map<std::string, std::string> typed; // characters of " \t0123456789.+-eEdD"
+};
+
+void WriteFormSeeds(const fs::path& dir, const std::vector<FormSeed>& seeds) {
+    static const std::string kChars = " \t0123456789.+-eEdD";
+    fs::create_directories(dir);
+    for (const FormSeed& seed : seeds) {
+        fuzzin::InputEncoder enc;
+        for (const auto& info : HighCapMembers()) {
+            if (info.kind == FieldKind::Radio) {
+                enc.Byte(0);
+            } else if (info.kind != FieldKind::None) {
+                if (const auto n = seed.numbers.find(info.name); n != seed.numbers.end()) {
+                    enc.Byte(1);
+                    enc.RawDouble(n->second);
+                } else if (const auto t = seed.typed.find(info.name); t != seed.typed.end()) {
+                    enc.Byte(3);
+                    enc.Byte(static_cast<std::uint8_t>(t->second.size()));
+                    for (char c : t->second)
+                        enc.Byte(static_cast<std::uint8_t>(kChars.find(c)));
+                } else {
+                    enc.Byte(0);
+                }
+            }
+        }
+        enc.RawInt(seed.concrete);
+        enc.Byte(static_cast<std::uint8_t>(seed.action));
+        Write(dir / seed.name, enc.Bytes());
+    }
+}
+
+const std::vector<FormSeed> kForm = {
+    {"read_defaults", -1, 0, {}, {}},
+    {"calculate_c30", 0, 1, {}, {}},
+    {"calculate_without_grade", -1, 1, {}, {}},
+    {"ok_defaults", -1, 2, {}, {}},
+    {"refused_text", 0, 1, {}, {{"h", "3.4.5"}}},
+    {"minus_zero_text", 0, 0, {}, {{"nx", "-0"}}},
+    {"d_exponent_text", 0, 1, {}, {{"M", " 4.8d5\t"}}},
+    {"out_of_range", 0, 1, {{"xiN", 2}}, {}},
+    {"ok_out_of_range", 0, 2, {{"l0", 60}}, {}},
+    {"infinite_load", 0, 1, {{"H", kInf}}, {}},
+    {"result_typed", 0, 1, {{"Ntop", 1e300}, {"capBeta", -1}}, {}},
 };
 
 } // namespace
@@ -209,5 +269,6 @@ int main(int argc, char** argv) {
     WriteCalcSeeds(root / "fuzz_polyline", PolylineSlipMembers(), 2, kPolyline);
     WriteCalcSeeds(root / "fuzz_combined", CombinedActionMembers(), 1, kCombined);
     WriteCalcSeeds(root / "fuzz_highcap", HighCapMembers(), 1, kHighCap);
+    WriteFormSeeds(root / "fuzz_form_exchange", kForm);
     return 0;
 }
