@@ -131,8 +131,11 @@ void CheckShownValue(double v) {
     if (FormatNumber(*back) != shown)
         Fail("%.17g shows as \"%s\", reads back as %.17g, which shows as \"%s\"", v, shown.c_str(), *back,
              FormatNumber(*back).c_str());
-    if (std::fabs(v) >= DBL_MIN && std::fabs(*back - v) > 5e-15 * std::fabs(v))
-        Fail("%.17g shows as \"%s\" and reads back as %.17g", v, shown.c_str(), *back);
+    char a[40], b[40];
+    std::snprintf(a, sizeof a, "%.14e", v);
+    std::snprintf(b, sizeof b, "%.14e", *back);
+    if (std::strcmp(a, b) != 0)
+        Fail("%.17g shows as \"%s\" and reads back as %.17g, another number to 15 digits", v, shown.c_str(), *back);
 }
 
 void CheckNumberText(std::string_view text) {
