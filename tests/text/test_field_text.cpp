@@ -23,6 +23,12 @@ TEST(FormatNumber, ExponentHasSignAndThreeDigits) {
     EXPECT_EQ(FormatNumber(123456789012345.0), "123456789012345");
 }
 
+TEST(FormatNumber, EveryShownFiniteValueReadsBack) {
+    EXPECT_EQ(FormatNumber(-0.0), "0");
+    for (double v : {-0.0, 0.0, 1e-300, -4.9e-324, 1650.59211787, -88.38, 1.7976931348623157e308})
+        EXPECT_TRUE(ParseNumber(FormatNumber(v)).has_value()) << FormatNumber(v);
+}
+
 TEST(FormatNumber, NotFiniteIsNamed) {
     EXPECT_EQ(FormatNumber(std::numeric_limits<double>::infinity()), "inf");
     EXPECT_EQ(FormatNumber(-std::numeric_limits<double>::infinity()), "-inf");

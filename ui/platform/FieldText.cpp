@@ -121,6 +121,10 @@ std::string FormatNumber(double value) {
         return "nan";
     if (std::isinf(value))
         return value > 0 ? "inf" : "-inf";
+    // "-0" is no number to the field that shows it: a result of -0 would be refused
+    // the next time the form reads its fields.
+    if (value == 0.0)
+        return "0";
     char buffer[64];
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
