@@ -4,7 +4,10 @@
 set -euo pipefail
 
 packages=(g++ cmake make pkg-config googletest libgtest-dev libbenchmark-dev
-          qt6-base-dev qt6-svg-dev fonts-wqy-microhei "$@")
+          qt6-base-dev qt6-svg-dev fonts-wqy-microhei
+          clang libclang-rt-14-dev llvm-14 "$@")
+# clang, libclang-rt-14-dev and llvm-14 (llvm-symbolizer): the sanitizer build and
+# the fuzz targets of tools/test.sh.
 
 missing=()
 for p in "${packages[@]}"; do
