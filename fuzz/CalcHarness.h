@@ -108,9 +108,6 @@ template <class Record> struct CalcTarget {
     std::vector<const char*> otherResults = {};
     // Extra checks of a computed record (depth series); may be null.
     void (*checkComputed)(const Record&, const CalcOutcome&) = nullptr;
-    // Members whose computed -0 is a known open fault, reproduced by a regression
-    // test; tolerated here so that a run goes on to find something new.
-    std::vector<const char*> knownNegativeZero = {};
 };
 
 template <class Record> double Get(const Record& r, const MemberInfo<Record>& info) {
@@ -190,10 +187,8 @@ void CheckOutcome(const CalcTarget<Record>& target, const CalcOutcome& outcome, 
         if (!Contains(outcome.undefined, info.name) && !std::isfinite(v))
             Fail("%s: computed, but shows %s = %.17g without naming it undefined", target.name, info.name, v);
         // Whatever a calculation writes into a field must read back on the next
-        // calculation; "-0" or a number rounding past the double range would not.
-        const bool knownZero = v == 0 && std::any_of(target.knownNegativeZero.begin(), target.knownNegativeZero.end(),
-                                                     [&](const char* n) { return std::strcmp(n, info.name) == 0; });
-        if (std::isfinite(v) && !knownZero && !ParseNumber(FormatNumber(v)))
+        // calculation; a number rounding past the double range would not.
+        if (std::isfinite(v) && !ParseNumber(FormatNumber(v)))
             Fail("%s: computed %s = %.17g, shown as \"%s\", which the field refuses", target.name, info.name, v,
                  FormatNumber(v).c_str());
     }

@@ -1,5 +1,5 @@
 // Inputs found by the fuzz targets (fuzz/), kept as tests of what the calculations
-// must do with them. A test named DISABLED_ reproduces a fault that is still open.
+// must do with them.
 #include "CircularSlip.h"
 #include "FieldText.h"
 #include "HighCap.h"
@@ -42,11 +42,11 @@ TEST(FuzzRegressions, CircularSearchOnANearlyFlatSlopeEndsPromptly) {
     }
 }
 
-// Open: with a negative axial stiffness of the pile top (xiN = -0.5 and h = 34e6 stay
-// in the record after their range checks fail, and the calculation goes on) and no
-// vertical load, the pile-top force of the single pile row comes out as -0. The
-// field shows "-0", and the next press of the button refuses that field.
-TEST(FuzzRegressions, DISABLED_HighCapPileTopForceIsNeverMinusZero) {
+// With a negative axial stiffness of the pile top (xiN = -0.5 and h = 34e6 stay in
+// the record after their range checks fail, and the calculation goes on) and no
+// vertical load, the pile-top force of the single pile row comes out as -0. Its field
+// once showed "-0", which the next press of the button refused.
+TEST(FuzzRegressions, HighCapPileTopForceOfMinusZeroReadsBack) {
     HighCapRecord r;
     r.m_xiN = -0.5;
     r.m_nx = 1;
