@@ -216,7 +216,6 @@ public:
         std::memset(storage_, 0, sizeof storage_);
         return *new (storage_) Record; // trivially destructible: plain doubles and ints
     }
-    Record& Get() { return *std::launder(reinterpret_cast<Record*>(storage_)); }
 
 private:
     alignas(Record) unsigned char storage_[sizeof(Record)];
