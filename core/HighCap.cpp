@@ -29,6 +29,13 @@ constexpr const char* kTrackedNames[kTrackedCount] = {
     "I",    "Mmax", "xPile", "yMmax",   "Qmax",         "yQmax",
     "Ntop", "x0",   "capU",  "capBeta", "momentSeries", "shearSeries"};
 
+// The pile coordinate and top force are shown as computed, not cut; one that is not a
+// finite number shows as 0 (and is named undefined) like the cut results, since its
+// field could not read "nan" back on the next calculation.
+double ShownUncut(double value) {
+    return std::isfinite(value) ? value : 0.0;
+}
+
 struct UndefinedResults {
     std::array<bool, kTrackedCount> flag{};
     void Written(Tracked m, double source) { flag[m] = !std::isfinite(source); }
@@ -155,11 +162,11 @@ void PileForcesAndSearch(HighCapRecord& r, HighCapWork& w, UndefinedResults& u) 
             if (RaisesMaximum(r.m_Mmax, Mz)) {
                 r.m_Mmax = Trunc2(Mz);
                 u.Written(kMmax, Mz);
-                r.m_xPile = p.x[k];
+                r.m_xPile = ShownUncut(p.x[k]);
                 u.Written(kXPile, p.x[k]);
                 r.m_yMmax = Trunc2(y);
                 u.Written(kYMmax, y);
-                r.m_Ntop = p.N[k];
+                r.m_Ntop = ShownUncut(p.N[k]);
                 u.Written(kNtop, p.N[k]);
             }
             const double rawQ =

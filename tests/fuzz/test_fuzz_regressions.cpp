@@ -4,7 +4,7 @@
 #include "FieldText.h"
 #include "HighCap.h"
 
-#include <chrono>
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -13,7 +13,8 @@ namespace {
 // Every value a calculation writes into a field must read back on the next press.
 void ExpectReadsBack(double shown, const char* name) {
     EXPECT_TRUE(ParseNumber(FormatNumber(shown)).has_value())
-        << name << " = " << shown << " shows as \"" << FormatNumber(shown) << "\", which its field refuses";
+        << name << " = " << shown << " shows as \"" << FormatNumber(shown)
+        << "\", which its field refuses";
 }
 
 } // namespace
@@ -30,10 +31,8 @@ TEST(FuzzRegressions, CircularSearchOnANearlyFlatSlopeEndsPromptly) {
     r.m_L = 0.0001;
     r.m_sax = 0.0001;
     r.m_say = -2.2;
-    const auto start = std::chrono::steady_clock::now();
+    // The search's own work bound ends it; a hang would show as the test's timeout.
     const CalcOutcome outcome = SearchCriticalCircle(r, 2499, -1);
-    const auto spent = std::chrono::steady_clock::now() - start;
-    EXPECT_LT(spent, std::chrono::seconds(2));
     if (outcome.computed()) {
         for (double v : {r.m_x, r.m_y, r.m_ks, r.m_R})
             EXPECT_TRUE(std::isfinite(v));
@@ -58,14 +57,15 @@ TEST(FuzzRegressions, HighCapPileTopForceOfMinusZeroReadsBack) {
     ExpectReadsBack(r.m_Ntop, "Ntop");
 }
 
-// Open: with mp = 0 on a friction pile the pile-top force is not a number. It is named
-// undefined, but unlike the results cut to two decimals it is left as NaN, so its
-// field shows "nan", and the next press of the button refuses that field and stops
-// reading there.
-TEST(FuzzRegressions, DISABLED_HighCapUndefinedPileTopForceReadsBack) {
+// With mp = 0 on a friction pile the pile-top force is not a number. It is named
+// undefined and, like the results cut to two decimals, shown as 0: a field showing
+// "nan" would be refused on the next press of the button and stop the reading there.
+TEST(FuzzRegressions, HighCapUndefinedPileTopForceReadsBack) {
     HighCapRecord r;
     r.m_mp = 0;
     const CalcOutcome outcome = CalculateHighCapForces(r, 0);
     ASSERT_TRUE(outcome.computed()) << outcome.refusal;
     ExpectReadsBack(r.m_Ntop, "Ntop");
+    EXPECT_NE(std::find(outcome.undefined.begin(), outcome.undefined.end(), "Ntop"),
+              outcome.undefined.end());
 }
