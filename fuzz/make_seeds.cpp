@@ -126,7 +126,7 @@ const std::vector<CalcSeed> kCircular = {
     {"phi_90", {1, 1}, {{"phi", 90}}},
     {"stirrup_spacing_zero", {1, 1}, {{"stirrupSpacing", 0}}},
     {"results_typed", {0, 0}, {{"x", kNaN}, {"ks", -1e300}, {"R", kInf}}},
-    // Found: a nearly flat slope once kept the search busy for minutes.
+    // Found: a nearly flat slope once kept the search busy past the 2 s bound.
     {"regress_flat_slope",
      {2499, -1},
      {{"phi", -12}, {"h", -129}, {"a", 0.0001}, {"beta", 0.0001}, {"h1", 0.0001}, {"L", 0.0001},

@@ -19,8 +19,9 @@ void ExpectReadsBack(double shown, const char* name) {
 
 } // namespace
 
-// A search whose trial circles each need thousands of slices (a slope of 0.0001
-// degrees) once ran for minutes; it must end promptly, computed or refused.
+// A search on a slope of 0.0001 degrees, whose trial circles need thousands of
+// slices, once ran past the fuzz targets' 2 s bound; it must end promptly, computed
+// or refused.
 TEST(FuzzRegressions, CircularSearchOnANearlyFlatSlopeEndsPromptly) {
     CircularSlipRecord r;
     r.m_phi = -12;
