@@ -2,6 +2,7 @@
 
 #include "Grades.h"
 #include "Trunc2.h"
+#include "UndefinedResults.h"
 
 #include <cmath>
 #include <memory>
@@ -27,26 +28,15 @@ enum Tracked {
     kShearSeries,
     kTrackedCount
 };
-constexpr const char* kTrackedNames[kTrackedCount] = {
+constexpr std::array<const char*, kTrackedCount> kTrackedNames = {
     "I",  "maxMoment", "Ntop", "x0",      "Hc",        "Hb",           "Mb",
     "Mc", "Nb",        "capU", "capBeta", "lastPoint", "momentSeries", "shearSeries"};
 
-struct UndefinedResults {
-    std::array<bool, kTrackedCount> flag{};
-    void Written(Tracked m, double source) { flag[m] = !std::isfinite(source); }
-    void Taint(Tracked m) { flag[m] = true; }
-    std::vector<std::string> Names() const {
-        std::vector<std::string> names;
-        for (int i = 0; i < kTrackedCount; ++i)
-            if (flag[i])
-                names.emplace_back(kTrackedNames[i]);
-        return names;
-    }
-};
+using ResultFlags = UndefinedResults<kTrackedCount>;
 
 // Pile, soil and cap parameters and the pile positions.
 void PileSoilCapParameters(CombinedActionRecord& r, int concreteIndex, CombinedActionWork& w,
-                           UndefinedResults& u) {
+                           ResultFlags& u) {
     const ConcreteGrade grade = ConcreteGradeTable(concreteIndex);
     r.m_ft = grade.ft;
     r.m_Ec = grade.Ec;
@@ -124,7 +114,7 @@ void PileHeadCoefficients(const CombinedActionRecord& r, CombinedActionWork& w) 
 }
 
 // Displacements of the rigid cap on its piles, the soil at its sides and under it.
-void CapEquilibrium(CombinedActionRecord& r, CombinedActionWork& w, UndefinedResults& u) {
+void CapEquilibrium(CombinedActionRecord& r, CombinedActionWork& w, ResultFlags& u) {
     const double np = w.np;
     const HeadStiffness& k = w.stiffness;
     w.gVV = np * k.rNN + w.Cb * w.Ab;
@@ -149,7 +139,7 @@ void CapEquilibrium(CombinedActionRecord& r, CombinedActionWork& w, UndefinedRes
 
 // Forces of every pile, the cap-soil resistances, and the moment and shear of a pile
 // at the depth points 0..n.
-void PileDepthResponse(CombinedActionRecord& r, CombinedActionWork& w, UndefinedResults& u) {
+void PileDepthResponse(CombinedActionRecord& r, CombinedActionWork& w, ResultFlags& u) {
     const double l0 = r.m_l0;
     PileGroupTables& p = w.piles;
     for (int k = 0; k < w.np; ++k) {
@@ -177,7 +167,7 @@ void PileDepthResponse(CombinedActionRecord& r, CombinedActionWork& w, Undefined
         const double Hb = r.m_mu * r.m_Nb;
         r.m_Hb = Trunc2(Hb);
         u.Written(kHb, Hb);
-        if (u.flag[kNb])
+        if (u.IsUndefined(kNb))
             u.Taint(kHb);
         const double Mb = w.beta * w.Cb * w.Ib;
         r.m_Mb = Trunc2(Mb);
@@ -227,7 +217,7 @@ CalcOutcome CalculateCombinedAction(CombinedActionRecord& r, int concreteIndex,
     if (!refusal.empty())
         return CalcOutcome::Refused(std::move(refusal));
 
-    UndefinedResults undefined;
+    ResultFlags undefined(kTrackedNames);
     r.m_maxMoment = 0.0;
     PileSoilCapParameters(r, concreteIndex, work, undefined);
     PileHeadCoefficients(r, work);

@@ -2,6 +2,7 @@
 
 #include "Grades.h"
 #include "Trunc2.h"
+#include "UndefinedResults.h"
 
 #include <cmath>
 #include <memory>
@@ -25,7 +26,7 @@ enum Tracked {
     kShearSeries,
     kTrackedCount
 };
-constexpr const char* kTrackedNames[kTrackedCount] = {
+constexpr std::array<const char*, kTrackedCount> kTrackedNames = {
     "I",    "Mmax", "xPile", "yMmax",   "Qmax",         "yQmax",
     "Ntop", "x0",   "capU",  "capBeta", "momentSeries", "shearSeries"};
 
@@ -36,23 +37,11 @@ double ShownUncut(double value) {
     return std::isfinite(value) ? value : 0.0;
 }
 
-struct UndefinedResults {
-    std::array<bool, kTrackedCount> flag{};
-    void Written(Tracked m, double source) { flag[m] = !std::isfinite(source); }
-    void Taint(Tracked m) { flag[m] = true; }
-    std::vector<std::string> Names() const {
-        std::vector<std::string> names;
-        for (int i = 0; i < kTrackedCount; ++i)
-            if (flag[i])
-                names.emplace_back(kTrackedNames[i]);
-        return names;
-    }
-};
+using ResultFlags = UndefinedResults<kTrackedCount>;
 
 // Pile and soil parameters, pile head coefficients and the equilibrium of the cap on
 // its piles (no soil acts on a high cap).
-void PileParametersAndCap(HighCapRecord& r, int concreteIndex, HighCapWork& w,
-                          UndefinedResults& u) {
+void PileParametersAndCap(HighCapRecord& r, int concreteIndex, HighCapWork& w, ResultFlags& u) {
     const double d = r.m_d;
     const double h = r.m_h;
 
@@ -130,7 +119,7 @@ void PileParametersAndCap(HighCapRecord& r, int concreteIndex, HighCapWork& w,
 
 // Forces of every pile and the search along the 41 grid depths for the largest moment
 // and shear.
-void PileForcesAndSearch(HighCapRecord& r, HighCapWork& w, UndefinedResults& u) {
+void PileForcesAndSearch(HighCapRecord& r, HighCapWork& w, ResultFlags& u) {
     const double l0 = r.m_l0;
     PileGroupTables& p = w.piles;
     for (int k = 0; k < w.np; ++k) {
@@ -205,7 +194,7 @@ CalcOutcome CalculateHighCapForces(HighCapRecord& r, int concreteIndex, HighCapW
     if (!refusal.empty())
         return CalcOutcome::Refused(std::move(refusal));
 
-    UndefinedResults undefined;
+    ResultFlags undefined(kTrackedNames);
     r.m_Mmax = 0.0;
     r.m_xPile = 0.0;
     r.m_yMmax = 0.0;

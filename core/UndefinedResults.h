@@ -1,0 +1,30 @@
+#pragma once
+
+#include <array>
+#include <cmath>
+#include <string>
+#include <vector>
+
+// Which shown results of one calculation came from a value that is not finite. The
+// last write of each result decides; names come out in the record's declaration order.
+template <int Count> class UndefinedResults {
+public:
+    explicit UndefinedResults(const std::array<const char*, Count>& names) : names_(names) {}
+
+    void Written(int member, double source) { flag_[member] = !std::isfinite(source); }
+    void Taint(int member) { flag_[member] = true; }
+    bool IsUndefined(int member) const { return flag_[member]; }
+
+    std::vector<std::string> Names() const {
+        std::vector<std::string> names;
+        for (int i = 0; i < Count; ++i) {
+            if (flag_[i])
+                names.emplace_back(names_[i]);
+        }
+        return names;
+    }
+
+private:
+    const std::array<const char*, Count>& names_;
+    std::array<bool, Count> flag_{};
+};
