@@ -55,17 +55,26 @@ struct SeenBox {
 
 // While it lives, runs `action` on each modal window that appears on top of the ones
 // open at its construction, polling from a timer (a modal loop blocks the test).
+// Only the newest live watcher acts: with two alive, both would otherwise race for
+// the same window and the older one could record a box meant for the newer.
 class ModalWatcher {
 public:
     explicit ModalWatcher(std::function<void(QWidget*)> action)
-        : m_action(std::move(action)), m_below(QApplication::activeModalWidget()) {
+        : m_action(std::move(action)), m_below(QApplication::activeModalWidget()),
+          m_older(s_newest) {
+        s_newest = this;
         m_timer.setInterval(10);
         QObject::connect(&m_timer, &QTimer::timeout, [this] { Poll(); });
         m_timer.start();
     }
+    ~ModalWatcher() { s_newest = m_older; }
+    ModalWatcher(const ModalWatcher&) = delete;
+    ModalWatcher& operator=(const ModalWatcher&) = delete;
 
 private:
     void Poll() {
+        if (s_newest != this)
+            return;
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal || modal == m_below)
             m_handled = nullptr; // a new window may reuse the address of a closed one
@@ -77,7 +86,9 @@ private:
     std::function<void(QWidget*)> m_action;
     QWidget* m_below;
     QWidget* m_handled = nullptr;
+    ModalWatcher* m_older;
     QTimer m_timer;
+    static inline ModalWatcher* s_newest = nullptr;
 };
 
 // Records every message box that appears while it lives and presses its only button.
