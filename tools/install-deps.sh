@@ -3,11 +3,12 @@
 # skipping those already present.
 set -euo pipefail
 
-packages=(g++ cmake make pkg-config googletest libgtest-dev libbenchmark-dev
+packages=(g++ cmake make pkg-config googletest libgtest-dev libbenchmark-dev zlib1g-dev
           qt6-base-dev qt6-svg-dev fonts-wqy-microhei
           clang libclang-rt-14-dev llvm-14 "$@")
 # clang, libclang-rt-14-dev and llvm-14 (llvm-symbolizer): the sanitizer build and
-# the fuzz targets of tools/test.sh.
+# the fuzz targets of tools/test.sh. zlib1g-dev: the golden master files of the
+# calculations are gzip-compressed.
 
 missing=()
 for p in "${packages[@]}"; do

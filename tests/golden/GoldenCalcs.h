@@ -1,0 +1,56 @@
+#pragma once
+
+// The four calculations as the golden master sees them: the file that holds their
+// cases, how many drop-down lists they take, the recorded fields and the call.
+
+#include "CircularSlip.h"
+#include "CombinedAction.h"
+#include "GoldenFields.h"
+#include "HighCap.h"
+#include "PolylineSlip.h"
+
+#include <string>
+#include <vector>
+
+template <class Record> struct GoldenCalc {
+    const char* name; // data/<name>.golden.gz
+    int lists;        // 2: concrete and stirrup steel; 1: concrete only
+    std::vector<GoldenField<Record>> fields;
+    CalcOutcome (*run)(Record&, int concrete, int rebar);
+
+    std::string FileName() const { return std::string(name) + ".golden.gz"; }
+};
+
+inline GoldenCalc<CircularSlipRecord> CircularGolden() {
+    return {"circular", 2, GoldenFieldsOf<CircularSlipRecord>(CircularSlipMembers(), {}, 0),
+            [](CircularSlipRecord& r, int concrete, int rebar) {
+                return SearchCriticalCircle(r, concrete, rebar);
+            }};
+}
+
+inline GoldenCalc<PolylineSlipRecord> PolylineGolden() {
+    return {"polyline", 2, GoldenFieldsOf<PolylineSlipRecord>(PolylineSlipMembers(), {}, 0),
+            [](PolylineSlipRecord& r, int concrete, int rebar) {
+                return ComputePolylineSlip(r, concrete, rebar);
+            }};
+}
+
+inline GoldenCalc<CombinedActionRecord> CombinedGolden() {
+    using R = CombinedActionRecord;
+    return {"combined", 1,
+            GoldenFieldsOf<R>(CombinedActionMembers(),
+                              {{"momentSeries", [](R& r) -> double* { return r.m_momentSeries; }},
+                               {"shearSeries", [](R& r) -> double* { return r.m_shearSeries; }}},
+                              R::kSeriesPoints),
+            [](R& r, int concrete, int) { return CalculateCombinedAction(r, concrete); }};
+}
+
+inline GoldenCalc<HighCapRecord> HighCapGolden() {
+    using R = HighCapRecord;
+    return {"highcap", 1,
+            GoldenFieldsOf<R>(HighCapMembers(),
+                              {{"momentSeries", [](R& r) -> double* { return r.m_momentSeries; }},
+                               {"shearSeries", [](R& r) -> double* { return r.m_shearSeries; }}},
+                              R::kSeriesPoints),
+            [](R& r, int concrete, int) { return CalculateHighCapForces(r, concrete); }};
+}
