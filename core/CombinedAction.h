@@ -2,31 +2,27 @@
 
 #include "CalcOutcome.h"
 #include "CombinedActionRecord.h"
-#include "PileKernel.h"
+#include "PileGroup.h"
 
-#include <array>
-
-// Working values of one combined-action run (lengths m, forces kN, Ec kPa). Holds the
-// per-pile tables, so it is large: allocate it on the heap.
+// Working values of one combined-action run (lengths m, forces kN, Ec kPa).
 struct CombinedActionWork {
     // Pile, soil and cap parameters.
-    double Ec, I, A, b0, EI, alpha, A0;
-    int n; // grid index of the pile's reduced length, also the last depth point
-    double h0, C0, kh;
-    double Bc, Cb; // cap-side width, vertical coefficient of the soil under the cap
-    int np;
+    PileProperties pile; // in the soil under the cap
+    double A0;           // tip area
+    int n;               // grid index of the pile's reduced length, also the last depth point
+    TipSupport tip;
+    PileLayout layout;
+    double Bc, Cb;         // cap-side width, vertical coefficient of the soil under the cap
     double Ab;             // cap bottom area in contact with soil
     double Cn, Fc, Sc, Ic; // cap-side resistance diagram over the buried height
-    double xoff, Sx2, Ib;  // pile abscissae, their second moment, cap-bottom moment
-    // Pile head.
-    std::array<PileSeries, kGridPoints> series;
-    HeadFactors factors;
-    HeadFlexibility ground, top;
-    HeadStiffness stiffness;
+    double Ib;             // second moment of the cap bottom, less the pile sections
+    // Pile head at the grid depth n.
+    PileHead head;
     // Cap equilibrium.
     double gVV, gUV, gUU, gUb, gbb;
-    double V, U, beta;
-    PileGroupTables piles;
+    CapMovement cap;
+    // Head forces and ground-line movement of every pile.
+    GroupHeadResponse response;
 };
 
 // The combined action of cap, piles and soil: looks up the concrete grade of the

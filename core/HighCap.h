@@ -2,29 +2,24 @@
 
 #include "CalcOutcome.h"
 #include "HighCapRecord.h"
-#include "PileKernel.h"
+#include "PileGroup.h"
 
-#include <array>
-
-// Working values of one high-cap run (lengths m, forces kN, Ec kPa). Holds the per-pile
-// tables, so it is large: allocate it on the heap.
+// Working values of one high-cap run (lengths m, forces kN, Ec kPa).
 struct HighCapWork {
     // Pile and soil parameters.
-    double Ec, I, A, b0, EI, alpha;
-    double h0, C0, A0, kh;
-    int np;
-    double xoff, Sx2;
+    PileProperties pile;
+    TipSupport tip;
+    double A0; // tip area
+    PileLayout layout;
     double alphaH; // reduced embedded length, at most 4
-    // Pile head.
-    std::array<PileSeries, kGridPoints> series;
-    PileSeries seriesAtLength; // at alphaH itself, not at a grid point
-    HeadFactors factors;
-    HeadFlexibility ground, top;
-    HeadStiffness stiffness;
+    // Pile head, from the series at alphaH itself, not at a grid point.
+    PileSeries seriesAtLength;
+    PileHead head;
     // Cap equilibrium.
     double gVV, gUU, gUb, gbb;
-    double V, U, beta;
-    PileGroupTables piles;
+    CapMovement cap;
+    // Head forces and ground-line movement of every pile.
+    GroupHeadResponse response;
 };
 
 // The largest moment and shear in the piles of a high-cap group: looks up the

@@ -2,6 +2,7 @@
 
 #include "Grades.h"
 
+#include <array>
 #include <cmath>
 
 double Power(double x, int n) {
@@ -28,14 +29,45 @@ double Factorial(int n) {
 namespace {
 
 constexpr int kSeriesTerms = 19;
+constexpr int kHighestPower = 5 * kSeriesTerms + 3;
+
+// The parts of every series term that do not depend on z: (-1)^k · prod(5i - a) for
+// a = 1..4 and the factorials, each by the operations of a term computed on its own.
+struct SeriesCoefficients {
+    std::array<std::array<double, kSeriesTerms + 1>, 5> signedProduct; // [a][k]
+    std::array<double, kHighestPower + 1> factorial;
+};
+
+const SeriesCoefficients& Coefficients() {
+    static const SeriesCoefficients c = [] {
+        SeriesCoefficients t{};
+        for (int a = 1; a <= 4; ++a)
+            for (int k = 1; k <= kSeriesTerms; ++k)
+                t.signedProduct[a][k] = Power(-1.0, k) * Prod5k(k, a);
+        for (int p = 0; p <= kHighestPower; ++p)
+            t.factorial[p] = Factorial(p);
+        return t;
+    }();
+    return c;
+}
+
+// z^p for p = 0 .. kHighestPower, each by repeated multiplication from 1 like Power:
+// z^p is z^(p-1) · z, so every power is the one Power(z, p) gives.
+using PowerTable = std::array<double, kHighestPower + 1>;
+
+void FillPowers(double z, PowerTable& power) {
+    power[0] = 1.0;
+    for (int p = 1; p <= kHighestPower; ++p)
+        power[p] = power[p - 1] * z;
+}
 
 // Sum of the nineteen alternating terms of one influence function, the k-th term
 // (-1)^k · prod(5i - a) · z^(5k+e) / (5k+e)!, accumulated from k = 1 upwards.
-double SeriesTail(double z, int a, int e) {
+double SeriesTail(const SeriesCoefficients& c, const PowerTable& power, int a, int e) {
     double sum = 0.0;
     for (int k = 1; k <= kSeriesTerms; ++k) {
         const int p = 5 * k + e;
-        const double term = ((Power(-1.0, k) * Prod5k(k, a)) * Power(z, p)) / Factorial(p);
+        const double term = (c.signedProduct[a][k] * power[p]) / c.factorial[p];
         sum = term + sum;
     }
     return sum;
@@ -44,24 +76,45 @@ double SeriesTail(double z, int a, int e) {
 } // namespace
 
 PileSeries EvaluatePileSeries(double z) {
+    const SeriesCoefficients& c = Coefficients();
+    PowerTable power;
+    FillPowers(z, power);
+    const auto tail = [&](int a, int e) { return SeriesTail(c, power, a, e); };
     PileSeries s;
-    s.A1 = SeriesTail(z, 4, 0) + 1.0;
-    s.B1 = SeriesTail(z, 3, 1) + z;
-    s.C1 = SeriesTail(z, 2, 2) + 0.5 * z * z;
-    s.D1 = SeriesTail(z, 1, 3) + z * z * z / 6;
-    s.A2 = SeriesTail(z, 4, -1);
-    s.B2 = SeriesTail(z, 3, 0) + 1.0;
-    s.C2 = SeriesTail(z, 2, 1) + z;
-    s.D2 = SeriesTail(z, 1, 2) + z * z * 0.5;
-    s.A3 = SeriesTail(z, 4, -2);
-    s.B3 = SeriesTail(z, 3, -1);
-    s.C3 = SeriesTail(z, 2, 0) + 1.0;
-    s.D3 = SeriesTail(z, 1, 1) + z;
-    s.A4 = SeriesTail(z, 4, -3);
-    s.B4 = SeriesTail(z, 3, -2);
-    s.C4 = SeriesTail(z, 2, -1);
-    s.D4 = SeriesTail(z, 1, 0) + 1.0;
+    s.A1 = tail(4, 0) + 1.0;
+    s.B1 = tail(3, 1) + z;
+    s.C1 = tail(2, 2) + 0.5 * z * z;
+    s.D1 = tail(1, 3) + z * z * z / 6;
+    s.A2 = tail(4, -1);
+    s.B2 = tail(3, 0) + 1.0;
+    s.C2 = tail(2, 1) + z;
+    s.D2 = tail(1, 2) + z * z * 0.5;
+    s.A3 = tail(4, -2);
+    s.B3 = tail(3, -1);
+    s.C3 = tail(2, 0) + 1.0;
+    s.D3 = tail(1, 1) + z;
+    s.A4 = tail(4, -3);
+    s.B4 = tail(3, -2);
+    s.C4 = tail(2, -1);
+    s.D4 = tail(1, 0) + 1.0;
     return s;
+}
+
+const PileSeries& GridSeries(int j) {
+    static const std::array<PileSeries, kGridPoints> table = [] {
+        std::array<PileSeries, kGridPoints> t;
+        for (int i = 0; i < kGridPoints; ++i)
+            t[i] = EvaluatePileSeries(kReducedDepthGrid[i]);
+        return t;
+    }();
+    return table[j];
+}
+
+PileSeries SeriesAtReducedDepth(double z) {
+    const int j = GridIndexOfReducedLength(z);
+    if (kReducedDepthGrid[j] == z)
+        return GridSeries(j);
+    return EvaluatePileSeries(z);
 }
 
 int GridIndexOfReducedLength(double alphaH) {

@@ -9,7 +9,7 @@
 #include <cmath>
 #include <string>
 
-// Largest pile group the per-pile tables hold.
+// Largest pile group a calculation accepts.
 inline constexpr int kMaxGroupPiles = 2500;
 
 // x raised to the whole power n by repeated multiplication; 1 for n <= 0.
@@ -48,6 +48,12 @@ inline const std::array<double, kGridPoints>& ReducedDepthGrid() {
 // 0..40 whatever the input: negative and not-a-number lengths give 0, very long or
 // infinite ones 40.
 int GridIndexOfReducedLength(double alphaH);
+
+// The series at grid point j (0 .. 40), evaluated once per process.
+const PileSeries& GridSeries(int j);
+// The series at any reduced depth: from the table when z is a grid depth, else
+// evaluated. Either way the bits EvaluatePileSeries(z) gives.
+PileSeries SeriesAtReducedDepth(double z);
 
 // Dimensionless head flexibility factors of an embedded length.
 struct HeadFactors {
@@ -122,16 +128,6 @@ double ShearAtDepth(const PileSeries& s, double x0, double phi0, double M0, doub
 inline bool RaisesMaximum(double storedMaximum, double candidate) {
     return std::fabs(storedMaximum) < std::fabs(candidate);
 }
-
-// Per-pile working tables of one calculation run.
-struct PileGroupTables {
-    std::array<double, kMaxGroupPiles> x;    // abscissa from the group's centre line
-    std::array<double, kMaxGroupPiles> N;    // axial force at the top
-    std::array<double, kMaxGroupPiles> H0;   // horizontal force at the top
-    std::array<double, kMaxGroupPiles> M0;   // moment at the ground line
-    std::array<double, kMaxGroupPiles> x0;   // displacement at the ground line
-    std::array<double, kMaxGroupPiles> phi0; // rotation at the ground line
-};
 
 // Refusal message for inputs that cannot be computed at all (no concrete grade, pile
 // counts below 1 or a group larger than the tables), or an empty string.

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,9 +17,9 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 
 struct CombinedRun {
     CombinedActionRecord r;
-    std::unique_ptr<CombinedActionWork> w = std::make_unique<CombinedActionWork>();
+    CombinedActionWork w{};
     CalcOutcome outcome;
-    void Calculate(int grade = kC30) { outcome = CalculateCombinedAction(r, grade, *w); }
+    void Calculate(int grade = kC30) { outcome = CalculateCombinedAction(r, grade, w); }
 };
 
 bool Contains(const std::vector<std::string>& names, const std::string& name) {
@@ -32,38 +31,38 @@ TEST(CombinedActionDefaults, PileSoilAndCapParameters) {
     run.Calculate();
     ASSERT_TRUE(run.outcome.computed());
     EXPECT_TRUE(run.outcome.undefined.empty());
-    const CombinedActionWork& w = *run.w;
+    const CombinedActionWork& w = run.w;
     EXPECT_DOUBLE_EQ(run.r.m_Ec, 30000000.0);
     EXPECT_DOUBLE_EQ(run.r.m_ft, 1.43);
     EXPECT_DOUBLE_EQ(run.r.m_fc, 14.3);
     EXPECT_DOUBLE_EQ(run.r.m_I, 3.142 * 0.6 * 0.6 * 0.6 * 0.6 / 64);
-    EXPECT_DOUBLE_EQ(w.b0, 1.26);
-    EXPECT_NEAR(w.EI, 162245.02, 0.005);
-    EXPECT_NEAR(w.alpha, 0.59985, 0.000005);
+    EXPECT_DOUBLE_EQ(w.pile.b0, 1.26);
+    EXPECT_NEAR(w.pile.EI, 162245.02, 0.005);
+    EXPECT_NEAR(w.pile.alpha, 0.59985, 0.000005);
     EXPECT_EQ(w.n, 40);
     EXPECT_EQ(run.r.m_lastPoint, 40);
-    EXPECT_DOUBLE_EQ(w.h0, 20.8);
-    EXPECT_DOUBLE_EQ(w.C0, 20.8 * 50000);
-    EXPECT_EQ(w.kh, 0.0);
+    EXPECT_DOUBLE_EQ(w.tip.h0, 20.8);
+    EXPECT_DOUBLE_EQ(w.tip.C0, 20.8 * 50000);
+    EXPECT_EQ(w.tip.kh, 0.0);
     EXPECT_EQ(w.Cb, 0.0);
-    EXPECT_EQ(w.np, 234);
-    EXPECT_DOUBLE_EQ(w.xoff, 7.64);
-    EXPECT_NEAR(w.Sx2, 5691.04, 0.005);
-    EXPECT_DOUBLE_EQ(w.piles.x[26], 1.91 - 7.64); // first pile of the second X row
-    EXPECT_DOUBLE_EQ(w.piles.x[233], 7.64);
+    EXPECT_EQ(w.layout.np, 234);
+    EXPECT_DOUBLE_EQ(w.layout.xoff, 7.64);
+    EXPECT_NEAR(w.layout.Sx2, 5691.04, 0.005);
+    EXPECT_DOUBLE_EQ(w.layout.Abscissa(26), 1.91 - 7.64); // first pile of the second X row
+    EXPECT_DOUBLE_EQ(w.layout.Abscissa(233), 7.64);
 }
 
 TEST(CombinedActionDefaults, PileHeadCoefficients) {
     CombinedRun run;
     run.Calculate();
-    const CombinedActionWork& w = *run.w;
-    EXPECT_NEAR(w.factors.fHH, 2.4406, 5e-5);
-    EXPECT_NEAR(w.factors.fMH, 1.6210, 5e-5);
-    EXPECT_NEAR(w.factors.fMM, 1.7506, 5e-5);
-    EXPECT_NEAR(w.stiffness.rNN, 616186.66, 0.005);
-    EXPECT_NEAR(w.stiffness.rHH, 12776.69, 0.005);
-    EXPECT_NEAR(w.stiffness.rMH, 32060.92, 0.005);
-    EXPECT_NEAR(w.stiffness.rMM, 113438.90, 0.005);
+    const CombinedActionWork& w = run.w;
+    EXPECT_NEAR(w.head.factors.fHH, 2.4406, 5e-5);
+    EXPECT_NEAR(w.head.factors.fMH, 1.6210, 5e-5);
+    EXPECT_NEAR(w.head.factors.fMM, 1.7506, 5e-5);
+    EXPECT_NEAR(w.head.stiffness.rNN, 616186.66, 0.005);
+    EXPECT_NEAR(w.head.stiffness.rHH, 12776.69, 0.005);
+    EXPECT_NEAR(w.head.stiffness.rMH, 32060.92, 0.005);
+    EXPECT_NEAR(w.head.stiffness.rMM, 113438.90, 0.005);
 }
 
 TEST(CombinedActionDefaults, CapAndPileResults) {
@@ -81,7 +80,8 @@ TEST(CombinedActionDefaults, CapAndPileResults) {
     // The largest moment lies at z = 1.4; the last pile (x = +7.64) raised it last.
     EXPECT_DOUBLE_EQ(r.m_maxMoment, 55.54);
     EXPECT_DOUBLE_EQ(r.m_Ntop, 2635.86);
-    EXPECT_NEAR(run.w->piles.N[0], 153.71, 0.005);
+    EXPECT_NEAR(PileAxialForce(run.w.head, run.w.cap, run.w.layout.Abscissa(0), run.r.m_l0), 153.71,
+                0.005);
     EXPECT_NEAR(r.m_momentSeries[0], -18.50, 0.005);
     EXPECT_NEAR(r.m_momentSeries[14], 55.54, 0.01);
     EXPECT_NEAR(r.m_shearSeries[0], 53.57, 0.005);
@@ -111,9 +111,9 @@ TEST(CombinedActionVariants, HighCapWithoutBurial) {
     CombinedRun run;
     run.r.m_hn = 0.0;
     run.Calculate();
-    EXPECT_EQ(run.w->Cn, 0.0);
-    EXPECT_EQ(run.w->Fc, 0.0);
-    EXPECT_EQ(run.w->Ic, 0.0);
+    EXPECT_EQ(run.w.Cn, 0.0);
+    EXPECT_EQ(run.w.Fc, 0.0);
+    EXPECT_EQ(run.w.Ic, 0.0);
     EXPECT_EQ(run.r.m_Hc, 0.0);
     EXPECT_EQ(run.r.m_Mc, 0.0);
     EXPECT_DOUBLE_EQ(run.r.m_capU, 6.54);
@@ -124,22 +124,22 @@ TEST(CombinedActionVariants, ShallowCapTakesUnitBurialForTheBottomSoil) {
     run.r.m_hn = 0.5;
     run.r.m_etaC = 0.2;
     run.Calculate();
-    EXPECT_DOUBLE_EQ(run.w->Cb, 10000.0 * 0.2);
+    EXPECT_DOUBLE_EQ(run.w.Cb, 10000.0 * 0.2);
     // hn + h = 6 is raised to 10 for the tip coefficient.
     CombinedRun shortPile;
     shortPile.r.m_hn = 1.0;
     shortPile.r.m_h = 5.0;
     shortPile.Calculate();
-    EXPECT_DOUBLE_EQ(shortPile.w->h0, 10.0);
-    EXPECT_DOUBLE_EQ(shortPile.w->C0, 10.0 * 50000);
+    EXPECT_DOUBLE_EQ(shortPile.w.tip.h0, 10.0);
+    EXPECT_DOUBLE_EQ(shortPile.w.tip.C0, 10.0 * 50000);
 }
 
 TEST(CombinedActionVariants, NoFreeLength) {
     CombinedRun run;
     run.r.m_l0 = 0.0;
     run.Calculate();
-    EXPECT_EQ(run.w->top.dHH, run.w->ground.dHH);
-    EXPECT_EQ(run.w->top.dMM, run.w->ground.dMM);
+    EXPECT_EQ(run.w.head.top.dHH, run.w.head.ground.dHH);
+    EXPECT_EQ(run.w.head.top.dMM, run.w.head.ground.dMM);
     EXPECT_DOUBLE_EQ(run.r.m_maxMoment, -88.38); // at the ground line, sign kept
     EXPECT_DOUBLE_EQ(run.r.m_capU, 2.09);
     EXPECT_DOUBLE_EQ(run.r.m_x0, 2.09);
@@ -150,9 +150,9 @@ TEST(CombinedActionVariants, TipEmbeddedInRock) {
     run.r.m_bearingLayer = 2;
     run.r.m_mp = 1.0; // not used for the factors of an embedded tip
     run.Calculate();
-    EXPECT_NEAR(run.w->factors.fHH, 2.4008, 5e-5);
-    EXPECT_NEAR(run.w->factors.fMH, 1.5999, 5e-5);
-    EXPECT_NEAR(run.w->factors.fMM, 1.7322, 5e-5);
+    EXPECT_NEAR(run.w.head.factors.fHH, 2.4008, 5e-5);
+    EXPECT_NEAR(run.w.head.factors.fMH, 1.5999, 5e-5);
+    EXPECT_NEAR(run.w.head.factors.fMM, 1.7322, 5e-5);
 
     CombinedRun defaults;
     defaults.r.m_bearingLayer = 2;
@@ -166,8 +166,8 @@ TEST(CombinedActionVariants, EndBearingTakesRockCoefficientOnAnyLayer) {
     run.r.m_bearingLayer = 0;
     run.r.m_CR = 9000000.0;
     run.Calculate();
-    EXPECT_DOUBLE_EQ(run.w->C0, 9000000.0);
-    EXPECT_DOUBLE_EQ(run.w->A0, 0.7855 * 0.6 * 0.6);
+    EXPECT_DOUBLE_EQ(run.w.tip.C0, 9000000.0);
+    EXPECT_DOUBLE_EQ(run.w.A0, 0.7855 * 0.6 * 0.6);
 }
 
 TEST(CombinedActionVariants, NoLateralLoadLeavesPileTopForceAlone) {
@@ -190,7 +190,7 @@ TEST(CombinedActionVariants, NoLateralLoadLeavesPileTopForceAlone) {
 TEST(CombinedActionVariants, ShortPileStopsTheSeriesAtItsTip) {
     CombinedRun probe;
     probe.Calculate();
-    const double alpha = probe.w->alpha; // independent of h
+    const double alpha = probe.w.pile.alpha; // independent of h
     const struct {
         double alphaH;
         int n;
@@ -271,8 +271,8 @@ TEST(CombinedActionInput, LargestGroupIsComputed) {
     run.r.m_nz = 50;
     run.Calculate(kC55);
     ASSERT_TRUE(run.outcome.computed());
-    EXPECT_EQ(run.w->np, 2500);
-    EXPECT_DOUBLE_EQ(run.w->piles.x[2499], 49 * 1.91 / 2);
+    EXPECT_EQ(run.w.layout.np, 2500);
+    EXPECT_DOUBLE_EQ(run.w.layout.Abscissa(2499), 49 * 1.91 / 2);
     EXPECT_TRUE(run.outcome.undefined.empty());
 }
 

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,9 +17,9 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 
 struct HighCapRun {
     HighCapRecord r;
-    std::unique_ptr<HighCapWork> w = std::make_unique<HighCapWork>();
+    HighCapWork w{};
     CalcOutcome outcome;
-    void Calculate(int grade = kC30) { outcome = CalculateHighCapForces(r, grade, *w); }
+    void Calculate(int grade = kC30) { outcome = CalculateHighCapForces(r, grade, w); }
 };
 
 bool Contains(const std::vector<std::string>& names, const std::string& name) {
@@ -32,22 +31,22 @@ TEST(HighCapDefaults, PileParametersAndCapMovement) {
     run.Calculate();
     ASSERT_TRUE(run.outcome.computed());
     EXPECT_TRUE(run.outcome.undefined.empty());
-    const HighCapWork& w = *run.w;
+    const HighCapWork& w = run.w;
     EXPECT_DOUBLE_EQ(run.r.m_I, 0.003068359375);
     EXPECT_DOUBLE_EQ(run.r.m_Ec, 30000000.0);
-    EXPECT_DOUBLE_EQ(w.b0, 1.125);
-    EXPECT_DOUBLE_EQ(w.EI, 78243.1640625);
-    EXPECT_NEAR(w.alpha, 0.612592, 5e-7);
-    EXPECT_DOUBLE_EQ(w.h0, 34.0);
-    EXPECT_DOUBLE_EQ(w.C0, 510000.0);
+    EXPECT_DOUBLE_EQ(w.pile.b0, 1.125);
+    EXPECT_DOUBLE_EQ(w.pile.EI, 78243.1640625);
+    EXPECT_NEAR(w.pile.alpha, 0.612592, 5e-7);
+    EXPECT_DOUBLE_EQ(w.tip.h0, 34.0);
+    EXPECT_DOUBLE_EQ(w.tip.C0, 510000.0);
     EXPECT_DOUBLE_EQ(w.A0, 3.0639409375);
-    EXPECT_EQ(w.kh, 0.0);
-    EXPECT_EQ(w.np, 432);
-    EXPECT_DOUBLE_EQ(w.Sx2, 82800.0);
+    EXPECT_EQ(w.tip.kh, 0.0);
+    EXPECT_EQ(w.layout.np, 432);
+    EXPECT_DOUBLE_EQ(w.layout.Sx2, 82800.0);
     EXPECT_EQ(w.alphaH, 4.0);
-    EXPECT_NEAR(w.V, 0.0058200, 5e-8);
-    EXPECT_NEAR(w.U, 0.0055427, 5e-8);
-    EXPECT_NEAR(w.beta, 2.43340e-5, 5e-11);
+    EXPECT_NEAR(w.cap.V, 0.0058200, 5e-8);
+    EXPECT_NEAR(w.cap.U, 0.0055427, 5e-8);
+    EXPECT_NEAR(w.cap.beta, 2.43340e-5, 5e-11);
     EXPECT_DOUBLE_EQ(run.r.m_capU, 5.54);
     EXPECT_DOUBLE_EQ(run.r.m_capBeta, 2.43);
 }
@@ -56,11 +55,11 @@ TEST(HighCapDefaults, PileForcesAndDepthSearch) {
     HighCapRun run;
     run.Calculate();
     const HighCapRecord& r = run.r;
-    const PileGroupTables& p = run.w->piles;
-    EXPECT_NEAR(p.H0[0], 15220.0 / 432, 1e-3);
-    EXPECT_EQ(p.H0[0], p.H0[431]);
-    EXPECT_NEAR(p.M0[0], -16.4312, 5e-5);
-    EXPECT_NEAR(p.N[0], 1360.982, 5e-4);
+    const GroupHeadResponse& head = run.w.response;
+    EXPECT_NEAR(head.H0, 15220.0 / 432, 1e-3);
+    EXPECT_NEAR(head.M0, -16.4312, 5e-5);
+    EXPECT_NEAR(PileAxialForce(run.w.head, run.w.cap, run.w.layout.Abscissa(0), r.m_l0), 1360.982,
+                5e-4);
     EXPECT_DOUBLE_EQ(r.m_x0, 3.87);
     // Largest moment at z = 1.5, 1.5 / alpha + 2 below the top; raised last by the last row.
     EXPECT_DOUBLE_EQ(r.m_Mmax, 32.87);
@@ -94,8 +93,8 @@ TEST(HighCapVariants, EndBearingPile) {
         run.r.m_pileType = 0;
         run.r.m_bearingLayer = layer;
         run.Calculate();
-        EXPECT_DOUBLE_EQ(run.w->C0, 8000000.0) << layer;
-        EXPECT_DOUBLE_EQ(run.w->A0, 0.196375) << layer;
+        EXPECT_DOUBLE_EQ(run.w.tip.C0, 8000000.0) << layer;
+        EXPECT_DOUBLE_EQ(run.w.A0, 0.196375) << layer;
         EXPECT_DOUBLE_EQ(run.r.m_capU, 5.54) << layer;
         EXPECT_DOUBLE_EQ(run.r.m_capBeta, 2.43) << layer;
     }
@@ -114,13 +113,13 @@ TEST(HighCapVariants, ShortThickPileTipRestraintByLayer) {
     rock.r.m_d = 1.5;
     rock.r.m_h = 8.0;
     rock.Calculate();
-    EXPECT_DOUBLE_EQ(rock.w->h0, 10.0);
-    EXPECT_DOUBLE_EQ(rock.w->C0, 10.0 * 15000.0); // h0, not h
-    EXPECT_NEAR(rock.w->alpha, 0.2922, 5e-5);
-    EXPECT_NEAR(rock.w->kh, 0.017112, 5e-7);
+    EXPECT_DOUBLE_EQ(rock.w.tip.h0, 10.0);
+    EXPECT_DOUBLE_EQ(rock.w.tip.C0, 10.0 * 15000.0); // h0, not h
+    EXPECT_NEAR(rock.w.pile.alpha, 0.2922, 5e-5);
+    EXPECT_NEAR(rock.w.tip.kh, 0.017112, 5e-7);
     // The tip area and the reduced length take h itself.
-    EXPECT_DOUBLE_EQ(rock.w->alphaH, rock.w->alpha * 8.0);
-    EXPECT_DOUBLE_EQ(rock.w->A0, TipAreaFriction(20, 8.0, 1.5, 2.0, 1.95));
+    EXPECT_DOUBLE_EQ(rock.w.alphaH, rock.w.pile.alpha * 8.0);
+    EXPECT_DOUBLE_EQ(rock.w.A0, TipAreaFriction(20, 8.0, 1.5, 2.0, 1.95));
     // The search spans the whole grid, below the tip of this short pile too.
     EXPECT_DOUBLE_EQ(rock.r.m_yMmax, 15.68);
 
@@ -129,7 +128,7 @@ TEST(HighCapVariants, ShortThickPileTipRestraintByLayer) {
     soil.r.m_h = 8.0;
     soil.r.m_bearingLayer = 1;
     soil.Calculate();
-    EXPECT_EQ(soil.w->kh, 0.0);
+    EXPECT_EQ(soil.w.tip.kh, 0.0);
 }
 
 TEST(HighCapVariants, SinglePile) {
@@ -140,8 +139,8 @@ TEST(HighCapVariants, SinglePile) {
     run.r.m_M = 0.0;
     run.r.m_NG = 1000.0;
     run.Calculate();
-    EXPECT_EQ(run.w->Sx2, 0.0);
-    EXPECT_EQ(run.w->gbb, run.w->stiffness.rMM);
+    EXPECT_EQ(run.w.layout.Sx2, 0.0);
+    EXPECT_EQ(run.w.gbb, run.w.head.stiffness.rMM);
     EXPECT_EQ(run.r.m_xPile, 0.0);
     EXPECT_DOUBLE_EQ(run.r.m_capU, 53.66);
     EXPECT_DOUBLE_EQ(run.r.m_capBeta, 1538.13);
@@ -174,8 +173,11 @@ TEST(HighCapVariants, NoLateralLoad) {
     EXPECT_EQ(run.r.m_yMmax, 0.0);
     EXPECT_EQ(run.r.m_yQmax, 0.0);
     EXPECT_NEAR(run.r.m_Ntop, 1650.592, 5e-4); // kept from the run before
-    EXPECT_DOUBLE_EQ(run.w->piles.N[0], 650500.0 / 432 * 1.0);
-    EXPECT_EQ(run.w->piles.N[0], run.w->piles.N[431]);
+    const auto topForce = [&](int pile) {
+        return PileAxialForce(run.w.head, run.w.cap, run.w.layout.Abscissa(pile), run.r.m_l0);
+    };
+    EXPECT_DOUBLE_EQ(topForce(0), 650500.0 / 432 * 1.0);
+    EXPECT_EQ(topForce(0), topForce(431));
 }
 
 TEST(HighCapVariants, LargeResultsAreNotWrapped) {
@@ -231,7 +233,7 @@ TEST(HighCapInput, LargestGroupIsComputed) {
     run.r.m_nz = 1;
     run.Calculate();
     ASSERT_TRUE(run.outcome.computed());
-    EXPECT_EQ(run.w->np, 2500);
+    EXPECT_EQ(run.w.layout.np, 2500);
     EXPECT_DOUBLE_EQ(run.r.m_xPile, 2499.0); // last pile, x = +(nx - 1) · sax / 2
     EXPECT_TRUE(run.outcome.undefined.empty());
 }
