@@ -1,8 +1,6 @@
 #include "CombinedAction.h"
 
-#include "Grades.h"
-#include "Trunc2.h"
-#include "UndefinedResults.h"
+#include "PileResults.h"
 
 #include <span>
 
@@ -37,9 +35,7 @@ using ResultFlags = UndefinedResults<kTrackedCount>;
 void PileSoilCapParameters(CombinedActionRecord& r, int concreteIndex, CombinedActionWork& w,
                            ResultFlags& u) {
     const ConcreteGrade grade = ConcreteGradeTable(concreteIndex);
-    r.m_ft = grade.ft;
-    r.m_Ec = grade.Ec;
-    r.m_fc = grade.fc;
+    ShowMaterials(r, grade);
 
     const double h = r.m_h;
     const double hn = r.m_hn;
@@ -98,11 +94,7 @@ void CapEquilibrium(CombinedActionRecord& r, CombinedActionWork& w, ResultFlags&
     c.U = (w.gbb * r.m_H - w.gUb * r.m_M) / S - (w.gUV * NG * w.gbb) / T;
     c.beta = (w.gUU * r.m_M - w.gUb * r.m_H) / S + (w.gUV * NG * w.gUb) / T;
 
-    const double Umm = c.U * 1000;
-    r.m_capU = Trunc2(Umm);
-    u.Written(kCapU, Umm);
-    r.m_capBeta = TruncRotation(c.beta);
-    u.Written(kCapBeta, c.beta * 10000000.0);
+    ShowCapMovement(r, c, u, kCapU, kCapBeta);
 }
 
 // Resistances of the soil at the cap's sides and under it.
@@ -133,9 +125,7 @@ void CapSoilResistances(CombinedActionRecord& r, const CombinedActionWork& w, Re
 void PileDepthResponse(CombinedActionRecord& r, CombinedActionWork& w, ResultFlags& u) {
     const double l0 = r.m_l0;
     w.response = GroupHeadResponseOf(w.head, w.cap, l0);
-    const double x0mm = w.response.x0 * 1000;
-    r.m_x0 = Trunc2(x0mm);
-    u.Written(kX0, x0mm);
+    ShowGroundDisplacement(r, w.response, u, kX0);
 
     const DepthResponse depth =
         DepthResponseOf(w.response, w.pile, w.n, r.m_momentSeries, r.m_shearSeries);
@@ -143,20 +133,15 @@ void PileDepthResponse(CombinedActionRecord& r, CombinedActionWork& w, ResultFla
     // piles, so m_Ntop ends with the last pile that raised it.
     const GroupMaximum m = GroupMaximumOf(std::span<const double>(r.m_momentSeries, w.n + 1),
                                           w.layout.np, r.m_maxMoment);
-    if (m.pile >= 0) {
-        r.m_maxMoment = m.shown;
-        u.Written(kMaxMoment, m.raw);
+    if (ShowMaximum(r.m_maxMoment, m, u, kMaxMoment)) {
         const double N = PileAxialForce(w.head, w.cap, w.layout.Abscissa(m.pile), l0);
         r.m_Ntop = Trunc2(N);
         u.Written(kNtop, N);
     }
     // A moment that is not a number is stored as 0 and never raises the maximum, so
     // the maximum and the pile chosen by it would look like results.
-    if (depth.momentUndefined) {
-        u.Taint(kMaxMoment);
-        u.Taint(kNtop);
-        u.Taint(kMomentSeries);
-    }
+    if (depth.momentUndefined)
+        u.Taint({kMaxMoment, kNtop, kMomentSeries});
     if (depth.shearUndefined)
         u.Taint(kShearSeries);
 }
@@ -177,9 +162,7 @@ CalcOutcome CalculateCombinedAction(CombinedActionRecord& r, int concreteIndex,
     CapSoilResistances(r, work, undefined);
     PileDepthResponse(r, work, undefined);
 
-    CalcOutcome outcome;
-    outcome.undefined = undefined.Names();
-    return outcome;
+    return ComputedOutcome(undefined);
 }
 
 CalcOutcome CalculateCombinedAction(CombinedActionRecord& r, int concreteIndex) {

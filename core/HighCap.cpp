@@ -1,8 +1,6 @@
 #include "HighCap.h"
 
-#include "Grades.h"
-#include "Trunc2.h"
-#include "UndefinedResults.h"
+#include "PileResults.h"
 
 #include <cmath>
 #include <span>
@@ -46,9 +44,7 @@ void PileParametersAndCap(HighCapRecord& r, int concreteIndex, HighCapWork& w, R
     const double h = r.m_h;
 
     const ConcreteGrade grade = ConcreteGradeTable(concreteIndex);
-    r.m_ft = grade.ft;
-    r.m_Ec = grade.Ec;
-    r.m_fc = grade.fc;
+    ShowMaterials(r, grade);
     w.pile = PilePropertiesOf(grade, d, r.m_ms1);
     r.m_I = w.pile.I;
     u.Written(kI, r.m_I);
@@ -77,11 +73,7 @@ void PileParametersAndCap(HighCapRecord& r, int concreteIndex, HighCapWork& w, R
     c.U = (w.gbb * r.m_H - w.gUb * r.m_M) / D;
     c.beta = (w.gUU * r.m_M - w.gUb * r.m_H) / D;
 
-    const double Umm = c.U * 1000;
-    r.m_capU = Trunc2(Umm);
-    u.Written(kCapU, Umm);
-    r.m_capBeta = TruncRotation(c.beta);
-    u.Written(kCapBeta, c.beta * 10000000.0);
+    ShowCapMovement(r, c, u, kCapU, kCapBeta);
 }
 
 // Depth below the pile top of grid point j.
@@ -94,9 +86,7 @@ double DepthBelowTop(int j, const HighCapWork& w, double l0) {
 void PileForcesAndSearch(HighCapRecord& r, HighCapWork& w, ResultFlags& u) {
     const double l0 = r.m_l0;
     w.response = GroupHeadResponseOf(w.head, w.cap, l0);
-    const double x0mm = w.response.x0 * 1000;
-    r.m_x0 = Trunc2(x0mm);
-    u.Written(kX0, x0mm);
+    ShowGroundDisplacement(r, w.response, u, kX0);
 
     const DepthResponse depth =
         DepthResponseOf(w.response, w.pile, kGridPoints - 1, r.m_momentSeries, r.m_shearSeries);
@@ -104,9 +94,7 @@ void PileForcesAndSearch(HighCapRecord& r, HighCapWork& w, ResultFlags& u) {
     // piles, so the pile and depth are those of the last raise.
     const GroupMaximum m = GroupMaximumOf(std::span<const double>(r.m_momentSeries, kGridPoints),
                                           w.layout.np, r.m_Mmax);
-    if (m.pile >= 0) {
-        r.m_Mmax = m.shown;
-        u.Written(kMmax, m.raw);
+    if (ShowMaximum(r.m_Mmax, m, u, kMmax)) {
         const double x = w.layout.Abscissa(m.pile);
         r.m_xPile = ShownUncut(x);
         u.Written(kXPile, x);
@@ -119,27 +107,17 @@ void PileForcesAndSearch(HighCapRecord& r, HighCapWork& w, ResultFlags& u) {
     }
     const GroupMaximum q = GroupMaximumOf(std::span<const double>(r.m_shearSeries, kGridPoints),
                                           w.layout.np, r.m_Qmax);
-    if (q.pile >= 0) {
-        r.m_Qmax = q.shown;
-        u.Written(kQmax, q.raw);
+    if (ShowMaximum(r.m_Qmax, q, u, kQmax)) {
         const double y = DepthBelowTop(q.depth, w, l0);
         r.m_yQmax = Trunc2(y);
         u.Written(kYQmax, y);
     }
     // A moment that is not a number is stored as 0 and never raises the maximum, so
     // the maximum, its pile and its depth would look like results.
-    if (depth.momentUndefined) {
-        u.Taint(kMmax);
-        u.Taint(kXPile);
-        u.Taint(kYMmax);
-        u.Taint(kNtop);
-        u.Taint(kMomentSeries);
-    }
-    if (depth.shearUndefined) {
-        u.Taint(kQmax);
-        u.Taint(kYQmax);
-        u.Taint(kShearSeries);
-    }
+    if (depth.momentUndefined)
+        u.Taint({kMmax, kXPile, kYMmax, kNtop, kMomentSeries});
+    if (depth.shearUndefined)
+        u.Taint({kQmax, kYQmax, kShearSeries});
 }
 
 } // namespace
@@ -158,9 +136,7 @@ CalcOutcome CalculateHighCapForces(HighCapRecord& r, int concreteIndex, HighCapW
     PileParametersAndCap(r, concreteIndex, work, undefined);
     PileForcesAndSearch(r, work, undefined);
 
-    CalcOutcome outcome;
-    outcome.undefined = undefined.Names();
-    return outcome;
+    return ComputedOutcome(undefined);
 }
 
 CalcOutcome CalculateHighCapForces(HighCapRecord& r, int concreteIndex) {

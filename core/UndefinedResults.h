@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,10 @@ public:
 
     void Written(int member, double source) { flag_[member] = !std::isfinite(source); }
     void Taint(int member) { flag_[member] = true; }
+    void Taint(std::initializer_list<int> members) {
+        for (int member : members)
+            flag_[member] = true;
+    }
     bool IsUndefined(int member) const { return flag_[member]; }
 
     std::vector<std::string> Names() const {
