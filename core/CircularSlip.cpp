@@ -1,6 +1,7 @@
 #include "CircularSlip.h"
 
 #include "Grades.h"
+#include "SlopeSection.h"
 #include "Trunc2.h"
 
 #include <cmath>
@@ -11,29 +12,21 @@
 
 namespace {
 
-constexpr double kTol = 0.00001;      // geometric tests on slice edges and pile rows
 constexpr double kStepTol = 0.001;    // end of the slices, descent and keep tests
 constexpr double kStartFactor = 500;  // a ray's first centre must undercut this
 constexpr double kStartBest = 600;    // so that the first ray is always kept
 constexpr double kAngleStepDeg = 1.0; // between neighbouring rays
 constexpr double kZeroSpacingSubstitute = 0.1;
 
-// Slope and cap as seen from one circle: the crest B and the cap span along x.
-struct SectionGeometry {
-    double slope;   // tan(beta)
-    double crestX;  // xB
-    double capNear; // x1
-    double capFar;  // x2
-};
+// What every trial circle of one search shares.
+struct TrialCircles {
+    explicit TrialCircles(const CircularSlipRecord& record)
+        : r(record), section(SlopeSectionOf(record)), tanPhi(std::tan(record.m_phi * kDegToRad)) {}
 
-SectionGeometry SectionOf(const CircularSlipRecord& r) {
-    SectionGeometry g{};
-    g.slope = std::tan(r.m_beta * kDegToRad);
-    g.crestX = r.m_h / g.slope;
-    g.capNear = g.crestX + r.m_a;
-    g.capFar = g.capNear + r.m_b;
-    return g;
-}
+    const CircularSlipRecord& r;
+    const SlopeSection section;
+    const double tanPhi;
+};
 
 // Depth of the circle below its centre at x; a point just past the circle's
 // rightmost point counts as level with the centre instead of giving NaN.
@@ -44,87 +37,83 @@ double DepthBelowCentre(double radius, double x, double x0) {
     return std::sqrt(r2);
 }
 
-struct SliceSums {
-    double resisting = 0;
-    double driving = 0;
+// Inclination of the circle's radius to the point (x, y) on it, from the vertical.
+double AngleFromVertical(double x, double y, double x0, double y0) {
+    return std::atan2(x - x0, y0 - y);
+}
+
+struct SliceCount {
     int count = 0;
     int underCap = 0;
     bool withinLimits = true;
 };
 
 // Vertical slices of equal width from the toe until the last one passes the exit
-// point. Loads of a slice are taken at its right edge; every horizontal action points
-// toward the slope face.
-SliceSums SumSlices(const CircularSlipRecord& r, const SectionGeometry& g, double x0, double y0,
-                    double radius, double exitX) {
-    const double liquefiedThrust = 0.5 * r.m_gamma * r.m_h1 * r.m_h1;
-    const double width = 0.1 * radius;
-    const double tanPhi = std::tan(r.m_phi * kDegToRad);
-    SliceSums sums;
-    double xL = 0, yL = 0, groundL = 0, xLast = 0;
-    while (xLast - exitX < kStepTol) {
-        if (sums.count == kMaxCircleSlices) {
-            sums.withinLimits = false;
+// point. A slice's right edge is the next one's left edge, so its angle is carried over.
+SliceCount SumSlices(const TrialCircles& t, double x0, double y0, double radius, double exitX,
+                     SlipSums& sums) {
+    const SliceWidthTerms each = SliceWidthTermsOf(t.section, 0.1 * radius, exitX);
+    SliceCount n;
+    double xL = 0, yL = 0, groundL = 0;
+    double alphaL = AngleFromVertical(xL, yL, x0, y0);
+    while (xL - exitX < kStepTol) {
+        if (n.count == kMaxCircleSlices) {
+            n.withinLimits = false;
             break;
         }
-        const double xR = xL + width;
+        const double xR = xL + each.width;
         const double yR = y0 - DepthBelowCentre(radius, xR, x0);
-        const double alphaL = std::atan2(xL - x0, y0 - yL);
-        const double alphaR = std::atan2(xR - x0, y0 - yR);
-        xLast = xR;
-        double groundR = g.slope * xR;
-        double liquefied = 0;
-        if (groundR - r.m_h > kTol) {
-            groundR = r.m_h;
-            liquefied = liquefiedThrust * width / (exitX - g.crestX);
-        }
-        double capPressure = 0;
-        if (xR - g.capNear > kTol && xR - g.capFar < kTol) {
-            capPressure = (r.m_h - r.m_hb) * r.m_F / r.m_L / r.m_b / r.m_Bb;
-            ++sums.underCap;
-        }
-        const double area = std::fabs((groundR - yR + groundL - yL) * 0.5 * width);
-        const double weight = area * r.m_gamma;
-        const double seismic = weight * r.m_aSeismic * r.m_slopeAmp;
-        const double capHorizontal = r.m_H * r.m_slopeAmp * width / r.m_Bb / r.m_b;
+        const double alphaR = AngleFromVertical(xR, yR, x0, y0);
+        const GroundAt ground(t.section, xR);
+        const bool underCap = UnderCap(t.section, xR);
+        if (underCap)
+            ++n.underCap;
         const double baseLength = std::fabs((alphaR - alphaL) * radius);
-        const double vertical = capPressure * width + weight;
-        const double horizontal = seismic + liquefied + capHorizontal;
-        const double normal = std::cos(alphaR) * vertical - std::sin(alphaR) * horizontal;
-        sums.resisting = (tanPhi * normal + sums.resisting) + baseLength * r.m_c;
-        sums.driving = sums.driving + std::sin(alphaR) * vertical + std::cos(alphaR) * horizontal;
+        const SliceBase base{std::cos(alphaR), std::sin(alphaR), t.tanPhi, baseLength * t.r.m_c};
+        AddSlice(t.section, each,
+                 {{groundL, yL},
+                  {ground.y, yR},
+                  ground.level ? each.liquefied : 0,
+                  underCap ? t.section.capPressure : 0,
+                  base},
+                 sums);
         xL = xR;
         yL = yR;
-        groundL = groundR;
-        ++sums.count;
+        groundL = ground.y;
+        alphaL = alphaR;
+        ++n.count;
     }
-    return sums;
+    return n;
 }
 
-struct PileRowSums {
-    double resisting = 0;
-    int count = 0;
-    bool withinLimits = true;
-};
+// Every pile row within the cap span and left of the exit point counts as cut.
+PileRowSums SumPileRows(const TrialCircles& t, double x0, double y0, double radius, double exitX) {
+    return WalkPileRows(t.section, exitX, t.r.m_sax, t.r.m_say, kCirclePileRowLoopLimit,
+                        [&](double xp) -> std::optional<double> {
+                            const double yp = y0 - DepthBelowCentre(radius, xp, x0);
+                            return std::cos(AngleFromVertical(xp, yp, x0, y0));
+                        });
+}
 
-// Every pile row within the cap span and left of the exit point counts as cut, the
-// first one pile diameter inside the cap's near edge.
-PileRowSums SumPileRows(const CircularSlipRecord& r, const SectionGeometry& g, double x0, double y0,
-                        double radius, double exitX, double pileShear) {
-    PileRowSums sums;
-    double xp = g.crestX + r.m_a + r.m_d / 1000;
-    while (xp - g.capFar < kTol && xp - exitX < kTol) {
-        if (sums.count == kCirclePileRowLoopLimit) {
-            sums.withinLimits = false;
-            break;
-        }
-        const double yp = y0 - DepthBelowCentre(radius, xp, x0);
-        const double alphaP = std::atan2(xp - x0, y0 - yp);
-        sums.resisting = std::cos(alphaP) * pileShear / r.m_say + sums.resisting;
-        xp = xp + r.m_sax;
-        ++sums.count;
-    }
-    return sums;
+CircleEvaluation Evaluate(const TrialCircles& t, double x0, double y0) {
+    CircleEvaluation e;
+    e.radius = std::sqrt(x0 * x0 + y0 * y0);
+    e.exitX = std::sqrt(e.radius * e.radius - (t.r.m_h - y0) * (t.r.m_h - y0)) + x0;
+    e.sliceWidth = 0.1 * e.radius;
+    SlipSums sums;
+    const SliceCount slices = SumSlices(t, x0, y0, e.radius, e.exitX, sums);
+    e.sliceCount = slices.count;
+    e.capSliceCount = slices.underCap;
+    e.soilResisting = sums.resisting;
+    e.driving = sums.driving;
+    e.pileShear = t.section.pileShear;
+    const PileRowSums rows = SumPileRows(t, x0, y0, e.radius, e.exitX);
+    e.pileRowCount = rows.count;
+    e.pileResisting = rows.resisting;
+    e.withinLimits = slices.withinLimits && rows.end == PileWalkEnd::PastTheRows;
+    e.factor = e.withinLimits ? (e.soilResisting + e.pileResisting) / e.driving
+                              : std::numeric_limits<double>::quiet_NaN();
+    return e;
 }
 
 struct Centre {
@@ -188,10 +177,11 @@ const char* const kTooMuchWork = "试算圆弧的计算量超过上限，无法�
 // Walks the rays of one search and counts the slices and pile rows of every circle it
 // evaluates, so that no combination of long walks and many rows can run on unchecked.
 struct RayWalker {
-    RayWalker(const CircularSlipRecord& record, double crest, double step)
-        : w(record), crestX(crest), ds(step) {}
+    explicit RayWalker(const CircularSlipRecord& record)
+        : w(record), circles(record), crestX(circles.section.crestX), ds(0.01 * record.m_h) {}
 
     const CircularSlipRecord& w;
+    const TrialCircles circles;
     const double crestX;
     const double ds; // step along a ray
     long long work = 0;
@@ -199,7 +189,7 @@ struct RayWalker {
 
     // Refuses at a loop limit; otherwise the factor of the circle.
     std::optional<double> Factor(const Centre& c) {
-        const CircleEvaluation e = EvaluateCircle(w, c.x, c.y);
+        const CircleEvaluation e = Evaluate(circles, c.x, c.y);
         work += e.sliceCount + e.pileRowCount;
         if (!e.withinLimits)
             refusal = e.sliceCount == kMaxCircleSlices ? kTooManySlices : kTooManyPileRows;
@@ -241,30 +231,8 @@ struct RayWalker {
 
 } // namespace
 
-double SlopePileShear(double d, double stirrupDia, double stirrupSpacing, double ft, double fyv) {
-    const double asv = kHalfPi * stirrupDia * stirrupDia;
-    return (0.7 * ft * 0.88 * d * 0.8 * d + 1.25 * fyv * 0.8 * d * asv / stirrupSpacing) / 1000;
-}
-
 CircleEvaluation EvaluateCircle(const CircularSlipRecord& r, double x0, double y0) {
-    const SectionGeometry g = SectionOf(r);
-    CircleEvaluation e;
-    e.radius = std::sqrt(x0 * x0 + y0 * y0);
-    e.exitX = std::sqrt(e.radius * e.radius - (r.m_h - y0) * (r.m_h - y0)) + x0;
-    e.sliceWidth = 0.1 * e.radius;
-    const SliceSums slices = SumSlices(r, g, x0, y0, e.radius, e.exitX);
-    e.sliceCount = slices.count;
-    e.capSliceCount = slices.underCap;
-    e.soilResisting = slices.resisting;
-    e.driving = slices.driving;
-    e.pileShear = SlopePileShear(r.m_d, r.m_stirrupDia, r.m_stirrupSpacing, r.m_ft, r.m_fyv);
-    const PileRowSums rows = SumPileRows(r, g, x0, y0, e.radius, e.exitX, e.pileShear);
-    e.pileRowCount = rows.count;
-    e.pileResisting = rows.resisting;
-    e.withinLimits = slices.withinLimits && rows.withinLimits;
-    e.factor = e.withinLimits ? (e.soilResisting + e.pileResisting) / e.driving
-                              : std::numeric_limits<double>::quiet_NaN();
-    return e;
+    return Evaluate(TrialCircles(r), x0, y0);
 }
 
 double CircleSafetyFactor(const CircularSlipRecord& r, double x0, double y0) {
@@ -277,7 +245,7 @@ CircleSearchRun RunCircleSearch(const CircularSlipRecord& w) {
     if (!run.refusal.empty())
         return run;
 
-    RayWalker walker(w, SectionOf(w).crestX, 0.01 * w.m_h);
+    RayWalker walker(w);
     const int rayCount = static_cast<int>(w.m_searchAngleFrom - w.m_searchAngleTo) + 1;
     double angle = w.m_searchAngleFrom;
     double best = kStartBest;

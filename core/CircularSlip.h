@@ -68,8 +68,3 @@ CircleSearchRun RunCircleSearch(const CircularSlipRecord& working);
 // back as 0. Refuses, without touching the record, inputs that the search cannot
 // survive.
 CalcOutcome SearchCriticalCircle(CircularSlipRecord& r, int concreteIndex, int rebarIndex);
-
-// Shear resistance of one pile, kN, shared by both slope calculators: the concrete
-// share on an equivalent width 0.88 d and effective depth 0.8 d plus two stirrup legs.
-// Diameters and spacing in mm, strengths in N/mm².
-double SlopePileShear(double d, double stirrupDia, double stirrupSpacing, double ft, double fyv);

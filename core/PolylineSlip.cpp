@@ -1,7 +1,7 @@
 #include "PolylineSlip.h"
 
-#include "CircularSlip.h"
 #include "Grades.h"
+#include "SlopeSection.h"
 #include "Trunc2.h"
 
 #include <algorithm>
