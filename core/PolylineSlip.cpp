@@ -10,44 +10,68 @@
 
 namespace {
 
-constexpr double kEps = 0.00001; // every comparison of positions along x
+constexpr double kEps = kSlopeEdgeTol; // every comparison of positions along x
 constexpr int kTop = kPolylineSegments;
 
-// Segment tables from the toe upward, and the abscissae of the vertices.
+// What the strips and pile rows on one segment share, worked out once per segment.
+struct SegmentTerms {
+    int index;      // from the toe upward
+    double alpha;   // rad
+    double rise;    // of the slip line across one strip, tan(alpha) dx
+    SliceBase base; // of one strip, whose base is dx / cos(alpha) long
+};
+
+// Segment tables from the toe upward, the abscissae of the vertices and the terms of
+// each segment. Behind the segments stands the level start: a strip beyond the top
+// vertex before any segment was found keeps it, with the soil of the lowest segment.
 struct Polyline {
     std::array<double, kPolylineSegments> thetaDeg;
     std::array<double, kPolylineSegments> length;
     std::array<double, kPolylineSegments> cohesion;
     std::array<double, kPolylineSegments> phiDeg;
     std::array<double, kPolylineSegments + 1> x;
+    std::array<SegmentTerms, kPolylineSegments + 1> terms;
 };
 
-Polyline PolylineOf(const PolylineSlipRecord& r) {
+constexpr int kLevelStart = kPolylineSegments; // its place in Polyline::terms
+
+SegmentTerms TermsOf(double alpha, int index, double cosAlpha, double dx, const Polyline& p) {
+    const double baseLength = dx / cosAlpha;
+    return {index,
+            alpha,
+            std::tan(alpha) * dx,
+            {cosAlpha, std::sin(alpha), std::tan(p.phiDeg[index] * kDegToRad),
+             baseLength * p.cohesion[index]}};
+}
+
+Polyline PolylineOf(const PolylineSlipRecord& r, double dx) {
     Polyline p{{r.m_theta3, r.m_theta2, r.m_theta1},
                {r.m_L3, r.m_L2, r.m_L1},
                {r.m_c3, r.m_c2, r.m_c1},
                {r.m_phi3, r.m_phi2, r.m_phi1},
+               {},
                {}};
     p.x[0] = 0;
-    for (int k = 0; k < kPolylineSegments; ++k)
-        p.x[k + 1] = std::cos(p.thetaDeg[k] * kDegToRad) * p.length[k] + p.x[k];
+    for (int k = 0; k < kPolylineSegments; ++k) {
+        const double alpha = p.thetaDeg[k] * kDegToRad;
+        const double cosAlpha = std::cos(alpha);
+        p.x[k + 1] = cosAlpha * p.length[k] + p.x[k];
+        p.terms[k] = TermsOf(alpha, k, cosAlpha, dx, p);
+    }
+    const double level = 0;
+    p.terms[kLevelStart] = TermsOf(level, 0, std::cos(level), dx, p);
     return p;
 }
-
-struct Segment {
-    double alpha; // rad
-    int index;
-};
 
 // The segment of a position: searched down from the top vertex, a position belongs to
 // the segment below the lowest vertex it does not pass by eps. A position beyond the
 // top vertex keeps the segment it is given. No segment lies below the first vertex.
-std::optional<Segment> SegmentAt(const Polyline& p, double pos, Segment current) {
+std::optional<int> SegmentAt(const Polyline& p, double pos, int current) {
     int i = kTop;
     while (pos - p.x[i] < kEps) {
         if (i == 0)
             return std::nullopt;
-        current = {p.thetaDeg[i - 1] * kDegToRad, i - 1};
+        current = i - 1;
         i = i - 1;
     }
     return current;
@@ -70,17 +94,10 @@ std::string RefusalOfSegments(const Polyline& p) {
     return {};
 }
 
-double CrestX(const PolylineSlipRecord& r) {
-    return r.m_h / std::tan(r.m_beta * kDegToRad);
-}
-
-double FirstPileX(const PolylineSlipRecord& r) {
-    return CrestX(r) + r.m_a + r.m_d / 1000;
-}
-
 // Inputs that would keep a strip or pile loop running without end or send the segment
 // search below the first vertex.
-std::string RefusalOfInputs(const PolylineSlipRecord& r, const Polyline& p) {
+std::string RefusalOfInputs(const PolylineSlipRecord& r, const SlopeSection& section,
+                            const Polyline& p) {
     if (!(r.m_h >= 0.001))
         return "坡高h必须不小于0.001 m。";
     if (!std::isfinite(r.m_h))
@@ -93,10 +110,10 @@ std::string RefusalOfInputs(const PolylineSlipRecord& r, const Polyline& p) {
                "条。";
     if (!(r.m_sax > 0))
         return "桩中心距sax必须大于0。";
-    const double firstPile = FirstPileX(r);
+    const double firstPile = section.firstPileX;
     if (firstPile - p.x[0] < kEps)
         return "首排桩必须位于坡脚之后：请检查承台距坡肩距离a、桩直径d、坡高h和坡角。";
-    const double lastPile = std::min(CrestX(r) + r.m_a + r.m_b, p.x[kTop]);
+    const double lastPile = std::min(section.capFar, p.x[kTop]);
     if ((lastPile - firstPile) / r.m_sax >= kMaxPolylinePileRows)
         return "桩中心距sax过小：承台宽度内的桩排数超过" + std::to_string(kMaxPolylinePileRows) +
                "排。";
@@ -108,15 +125,13 @@ const char* const kTooManyStrips = "条分数超过上限，无法计算：请�
 const char* const kTooManyPileRows = "桩排数超过上限，无法计算：请检查桩中心距sax。";
 
 // Vertical strips of width 0.01 h from the toe to just past the top vertex. The slip
-// line is stepped with the angle of the segment holding each strip's right edge, and
-// every horizontal action points toward the slope face.
-bool SumStrips(const PolylineSlipRecord& r, const Polyline& p, PolylineSlipDetail& out,
-               Segment& seg) {
-    const double liquefiedThrust = 0.5 * r.m_gamma * r.m_h1 * r.m_h1;
-    const double dx = 0.01 * r.m_h;
-    const double betaR = r.m_beta * kDegToRad;
+// line is stepped with the angle of the segment holding each strip's right edge.
+bool SumStrips(const SlopeSection& section, const Polyline& p, double dx, PolylineSlipDetail& out,
+               int& seg) {
     const double xTop = p.x[kTop];
-    double x = 0, slipY = 0, groundY = 0, sumR = 0, sumT = 0;
+    const SliceWidthTerms each = SliceWidthTermsOf(section, dx, xTop);
+    double x = 0, slipY = 0, groundY = 0;
+    SlipSums sums;
     while (x - xTop < kEps) {
         if (out.stripCount == kPolylineStripLoopLimit) {
             out.refusal = kTooManyStrips;
@@ -124,41 +139,37 @@ bool SumStrips(const PolylineSlipRecord& r, const Polyline& p, PolylineSlipDetai
         }
         PolylineStrip s;
         s.rightX = x + dx;
-        const std::optional<Segment> found = SegmentAt(p, s.rightX, seg);
+        const std::optional<int> found = SegmentAt(p, s.rightX, seg);
         if (!found) {
             out.refusal = kBelowFirstVertex;
             return false;
         }
         seg = *found;
-        s.segment = seg.index;
-        s.alpha = seg.alpha;
-        s.slipY = std::tan(seg.alpha) * dx + slipY;
-        s.groundY = std::tan(betaR) * s.rightX;
-        if (s.groundY - r.m_h > kEps) {
-            s.groundY = r.m_h;
-            s.liquefied = liquefiedThrust * dx / (xTop - r.m_h / std::tan(betaR));
+        const SegmentTerms& on = p.terms[seg];
+        s.segment = on.index;
+        s.alpha = on.alpha;
+        s.slipY = on.rise + slipY;
+        const GroundAt ground(section, s.rightX);
+        s.groundY = ground.y;
+        if (ground.level) {
+            s.liquefied = each.liquefied;
             ++out.levelGroundStrips;
         }
-        const double capNear = r.m_h / std::tan(betaR) + r.m_a;
-        const double capFar = capNear + r.m_b;
-        if (s.rightX - capNear > kEps && s.rightX - capFar < kEps) {
-            s.capPressure = (r.m_h - r.m_hb) * r.m_F / r.m_L / r.m_b / r.m_Bb;
+        if (UnderCap(section, s.rightX)) {
+            s.capPressure = section.capPressure;
             out.capPressure = s.capPressure;
             ++out.capStrips;
         }
-        s.area = std::fabs((((s.groundY - s.slipY) + groundY) - slipY) * 0.5 * dx);
-        s.weight = s.area * r.m_gamma;
-        s.seismic = s.weight * r.m_aSeismic * r.m_slopeAmp;
-        s.capHorizontal = r.m_H * r.m_slopeAmp * dx / r.m_Bb / r.m_b;
-        const double vertical = s.capPressure * dx + s.weight;
-        const double horizontal = s.seismic + s.liquefied + s.capHorizontal;
-        s.normal = std::cos(s.alpha) * vertical - std::sin(s.alpha) * horizontal;
-        const double baseLength = dx / std::cos(s.alpha);
-        sumR = (std::tan(p.phiDeg[seg.index] * kDegToRad) * s.normal + sumR) +
-               baseLength * p.cohesion[seg.index];
-        sumT = (sumT + std::sin(s.alpha) * vertical) + std::cos(s.alpha) * horizontal;
-        s.sumRAfter = sumR;
-        s.sumTAfter = sumT;
+        const SliceLoads loads = AddSlice(
+            section, each,
+            {{groundY, slipY}, {s.groundY, s.slipY}, s.liquefied, s.capPressure, on.base}, sums);
+        s.area = loads.area;
+        s.weight = loads.weight;
+        s.seismic = loads.seismic;
+        s.capHorizontal = each.capHorizontal;
+        s.normal = loads.normal;
+        s.sumRAfter = sums.resisting;
+        s.sumTAfter = sums.driving;
         if (out.stripCount == 0)
             out.firstStrip = s;
         ++out.stripCount;
@@ -167,51 +178,49 @@ bool SumStrips(const PolylineSlipRecord& r, const Polyline& p, PolylineSlipDetai
         slipY = s.slipY;
         groundY = s.groundY;
     }
-    out.soilResisting = sumR;
-    out.driving = sumT;
+    out.soilResisting = sums.resisting;
+    out.driving = sums.driving;
     return true;
 }
 
 // Every pile row from one diameter behind the cap's near edge up to its far edge and
-// no further than the top vertex counts as cut, whatever the pile length.
-bool SumPileRows(const PolylineSlipRecord& r, const Polyline& p, PolylineSlipDetail& out,
-                 Segment seg) {
-    const double crestX = r.m_h / std::tan(r.m_beta * kDegToRad);
-    const double capFar = crestX + r.m_a + r.m_b;
-    out.pileShear = SlopePileShear(r.m_d, r.m_stirrupDia, r.m_stirrupSpacing, r.m_ft, r.m_fyv);
-    double xp = crestX + r.m_a + r.m_d / 1000;
-    double sumP = 0;
-    while (xp - capFar < kEps && xp - p.x[kTop] < kEps) {
-        if (static_cast<int>(out.pileRows.size()) == kPolylinePileRowLoopLimit) {
-            out.refusal = kTooManyPileRows;
-            return false;
-        }
-        const std::optional<Segment> found = SegmentAt(p, xp, seg);
-        if (!found) {
-            out.refusal = kBelowFirstVertex;
-            return false;
-        }
-        seg = *found;
-        sumP = std::cos(seg.alpha) * out.pileShear / r.m_say + sumP;
-        out.pileRows.push_back({xp, seg.index});
-        xp = xp + r.m_sax;
-    }
-    out.pileResisting = sumP;
-    return true;
+// no further than the top vertex counts as cut.
+bool SumPileRows(const PolylineSlipRecord& r, const SlopeSection& section, const Polyline& p,
+                 PolylineSlipDetail& out, int seg) {
+    out.pileShear = section.pileShear;
+    const PileRowSums rows =
+        WalkPileRows(section, p.x[kTop], r.m_sax, r.m_say, kPolylinePileRowLoopLimit,
+                     [&](double xp) -> std::optional<double> {
+                         const std::optional<int> found = SegmentAt(p, xp, seg);
+                         if (!found)
+                             return std::nullopt;
+                         seg = *found;
+                         out.pileRows.push_back({xp, p.terms[seg].index});
+                         return p.terms[seg].base.cosAlpha;
+                     });
+    if (rows.end == PileWalkEnd::LoopLimit)
+        out.refusal = kTooManyPileRows;
+    else if (rows.end == PileWalkEnd::NoCrossing)
+        out.refusal = kBelowFirstVertex;
+    else
+        out.pileResisting = rows.resisting;
+    return rows.end == PileWalkEnd::PastTheRows;
 }
 
 } // namespace
 
 PolylineSlipDetail AnalysePolylineSlip(const PolylineSlipRecord& working) {
     PolylineSlipDetail out;
-    const Polyline p = PolylineOf(working);
+    const double dx = 0.01 * working.m_h;
+    const SlopeSection section = SlopeSectionOf(working);
+    const Polyline p = PolylineOf(working, dx);
     out.vertexX = p.x;
-    out.refusal = RefusalOfInputs(working, p);
+    out.refusal = RefusalOfInputs(working, section, p);
     if (!out.refusal.empty())
         return out;
-    out.stripWidth = 0.01 * working.m_h;
-    Segment seg{0, 0};
-    if (!SumStrips(working, p, out, seg) || !SumPileRows(working, p, out, seg))
+    out.stripWidth = dx;
+    int seg = kLevelStart;
+    if (!SumStrips(section, p, dx, out, seg) || !SumPileRows(working, section, p, out, seg))
         return out;
     out.factor = (out.soilResisting + out.pileResisting) / out.driving;
     return out;
