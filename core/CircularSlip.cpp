@@ -121,10 +121,17 @@ struct Centre {
     double y;
 };
 
-Centre CentreOnRay(const CircularSlipRecord& r, double crestX, double angleDeg, double dist) {
-    return {std::cos(angleDeg * kDegToRad) * dist + crestX,
-            std::sin(angleDeg * kDegToRad) * dist + r.m_h};
-}
+// A search ray from the crest; its direction is worked out once for all its centres.
+struct Ray {
+    Ray(double crestX, double crestY, double angleDeg)
+        : x0(crestX), y0(crestY), cosAngle(std::cos(angleDeg * kDegToRad)),
+          sinAngle(std::sin(angleDeg * kDegToRad)) {}
+
+    Centre At(double dist) const { return {cosAngle * dist + x0, sinAngle * dist + y0}; }
+
+    double x0, y0;
+    double cosAngle, sinAngle;
+};
 
 bool IsFinite(double v) {
     return std::isfinite(v);
@@ -206,9 +213,10 @@ struct RayWalker {
     SearchRay Walk(double angleDeg) {
         SearchRay ray;
         ray.angleDeg = angleDeg;
+        const Ray along(crestX, w.m_h, angleDeg);
         double dist = w.m_searchDistFrom;
         double prev = kStartFactor;
-        Centre c = CentreOnRay(w, crestX, angleDeg, dist);
+        Centre c = along.At(dist);
         std::optional<double> cur = Factor(c);
         ray.centresEvaluated = 1;
         while (cur && prev - *cur > kStepTol) {
@@ -218,7 +226,7 @@ struct RayWalker {
             }
             prev = *cur;
             dist = dist + ds;
-            c = CentreOnRay(w, crestX, angleDeg, dist);
+            c = along.At(dist);
             cur = Factor(c);
             ++ray.centresEvaluated;
         }
