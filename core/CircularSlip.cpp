@@ -283,21 +283,18 @@ CircleSearchRun RunCircleSearch(const CircularSlipRecord& w) {
 }
 
 CalcOutcome SearchCriticalCircle(CircularSlipRecord& r, int concreteIndex, int rebarIndex) {
-    CircularSlipRecord working = r;
+    CircularSlipRecord working = WithPileGrades(r, concreteIndex, rebarIndex);
     if (working.m_sax == 0)
         working.m_sax = kZeroSpacingSubstitute;
     if (working.m_say == 0)
         working.m_say = kZeroSpacingSubstitute;
-    working.m_ft = ConcreteGradeTable(concreteIndex).ft;
-    working.m_fyv = RebarGradeTable(rebarIndex);
 
     const CircleSearchRun run = RunCircleSearch(working);
     if (!run.refusal.empty())
         return CalcOutcome::Refused(run.refusal);
 
     CalcOutcome outcome;
-    r.m_ft = working.m_ft;
-    r.m_fyv = working.m_fyv;
+    ShowPileGrades(r, working);
     if (run.anyKept) {
         r.m_x = Trunc2(run.x);
         r.m_y = Trunc2(run.y);

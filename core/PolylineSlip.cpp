@@ -227,16 +227,13 @@ PolylineSlipDetail AnalysePolylineSlip(const PolylineSlipRecord& working) {
 }
 
 CalcOutcome ComputePolylineSlip(PolylineSlipRecord& r, int concreteIndex, int rebarIndex) {
-    PolylineSlipRecord working = r;
-    working.m_ft = ConcreteGradeTable(concreteIndex).ft;
-    working.m_fyv = RebarGradeTable(rebarIndex);
+    const PolylineSlipRecord working = WithPileGrades(r, concreteIndex, rebarIndex);
     const PolylineSlipDetail detail = AnalysePolylineSlip(working);
     if (!detail.refusal.empty())
         return CalcOutcome::Refused(detail.refusal);
 
     CalcOutcome outcome;
-    r.m_ft = working.m_ft;
-    r.m_fyv = working.m_fyv;
+    ShowPileGrades(r, working);
     r.m_ks = Trunc2(detail.factor);
     if (!std::isfinite(detail.factor))
         outcome.undefined.emplace_back("ks");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Grades.h"
+
 #include <cmath>
 #include <optional>
 
@@ -57,6 +59,21 @@ SlopeSection SlopeSectionOf(const SlopeInputs& in);
 
 template <class Record> SlopeSection SlopeSectionOf(const Record& r) {
     return SlopeSectionOf(SlopeInputsOf(r));
+}
+
+// A working copy of a slope record carrying the grades of the two list selections (-1
+// for none).
+template <class Record> Record WithPileGrades(const Record& r, int concreteIndex, int rebarIndex) {
+    Record working = r;
+    working.m_ft = ConcreteGradeTable(concreteIndex).ft;
+    working.m_fyv = RebarGradeTable(rebarIndex);
+    return working;
+}
+
+// A calculation that went through shows the grades it used.
+template <class Record> void ShowPileGrades(Record& r, const Record& working) {
+    r.m_ft = working.m_ft;
+    r.m_fyv = working.m_fyv;
 }
 
 // Shear resistance of one pile, kN: the concrete share on an equivalent width 0.88 d
