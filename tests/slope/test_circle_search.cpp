@@ -72,6 +72,27 @@ TEST(CircleSearch, ShownCentreIsOneStepBeyondTheKeptFactor) {
     EXPECT_EQ(run.x, ray139.lastX);
 }
 
+TEST(CircleSearch, EveryRayKeepsTheFactorOfItsCentreBeforeTheLast) {
+    // The search works out what all its circles share once; each circle must still come
+    // out exactly as evaluated on its own.
+    CircularSlipRecord w = CircleWorkingRecord(kC55, kHRB400);
+    w.m_h1 = 1;
+    const CircleSearchRun run = RunCircleSearch(w);
+    ASSERT_TRUE(run.refusal.empty());
+    const double xB = CrestX(w.m_h, w.m_beta);
+    const double step = 0.01 * w.m_h;
+    for (const SearchRay& ray : run.rays) {
+        ASSERT_GE(ray.centresEvaluated, 2) << ray.angleDeg;
+        double dist = w.m_searchDistFrom;
+        for (int i = 2; i < ray.centresEvaluated; ++i)
+            dist = dist + step;
+        const double a = ray.angleDeg * kDegToRad;
+        const CircleEvaluation e =
+            EvaluateCircle(w, std::cos(a) * dist + xB, std::sin(a) * dist + w.m_h);
+        EXPECT_EQ(e.factor, ray.factor) << ray.angleDeg;
+    }
+}
+
 TEST(CircleSearch, OnlyTheFirstRaySurvivesForC55AndHRB400) {
     const CircleSearchRun run = RunCircleSearch(CircleWorkingRecord(kC55, kHRB400));
     ASSERT_FALSE(run.rays.empty());

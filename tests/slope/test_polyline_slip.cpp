@@ -177,6 +177,24 @@ TEST(PolylineSlip, RowWithinEpsBeyondTheTopVertexCounts) {
     EXPECT_EQ(AnalysePolylineSlip(r).pileRows.size(), 1u);
 }
 
+TEST(PolylineSlip, StripBeyondTheTopVertexBeforeAnySegmentIsLevel) {
+    // A slip surface without length: the only strip lies beyond the top vertex before a
+    // segment was found. Its base is level and carries the soil of the segment at the toe.
+    PolylineSlipRecord r;
+    r.m_L1 = r.m_L2 = r.m_L3 = 0;
+    r.m_c3 = 10;
+    r.m_phi3 = 20;
+    const PolylineSlipDetail d = AnalysePolylineSlip(r);
+    ASSERT_TRUE(d.refusal.empty()) << d.refusal;
+    ASSERT_EQ(d.stripCount, 1);
+    const PolylineStrip& s = d.firstStrip;
+    EXPECT_EQ(s.segment, 0);
+    EXPECT_EQ(s.alpha, 0.0);
+    EXPECT_EQ(s.slipY, 0.0);
+    EXPECT_EQ(s.sumRAfter, std::tan(20 * kDegToRad) * s.normal + d.stripWidth * 10);
+    EXPECT_TRUE(d.pileRows.empty());
+}
+
 TEST(PolylineSlip, SmallestSlopeHeightIsComputed) {
     // h = 0.001 gives strips exactly eps wide; the first one still clears the toe.
     PolylineSlipRecord r;
