@@ -64,12 +64,12 @@ SliceCount SumSlices(const TrialCircles& t, double x0, double y0, double radius,
         const double xR = xL + each.width;
         const double yR = y0 - DepthBelowCentre(radius, xR, x0);
         const double alphaR = AngleFromVertical(xR, yR, x0, y0);
+        const double baseLength = std::fabs((alphaR - alphaL) * radius);
+        const SliceBase base{std::cos(alphaR), std::sin(alphaR), t.tanPhi, baseLength * t.r.m_c};
         const GroundAt ground(t.section, xR);
         const bool underCap = UnderCap(t.section, xR);
         if (underCap)
             ++n.underCap;
-        const double baseLength = std::fabs((alphaR - alphaL) * radius);
-        const SliceBase base{std::cos(alphaR), std::sin(alphaR), t.tanPhi, baseLength * t.r.m_c};
         AddSlice(t.section, each,
                  {{groundL, yL},
                   {ground.y, yR},
