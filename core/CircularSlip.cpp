@@ -4,6 +4,7 @@
 #include "SlopeSection.h"
 #include "Trunc2.h"
 
+#include <array>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -42,48 +43,64 @@ double AngleFromVertical(double x, double y, double x0, double y0) {
     return std::atan2(x - x0, y0 - y);
 }
 
-struct SliceCount {
-    int count = 0;
-    int underCap = 0;
+// One slice edge on the circle: the circle's height there and the angle of the radius
+// to it from the vertical.
+struct CircleEdge {
+    double x;
+    double y;
+    double alpha;
+};
+
+// The slice edges from the toe to the first one past the exit point. They depend on the
+// circle alone and are found in one pass before the loads, so that the angle calls run
+// back to back instead of each waiting on the loads of the slice before it.
+struct SliceEdges {
+    std::array<CircleEdge, kMaxCircleSlices + 1> at;
+    int slices = 0;
     bool withinLimits = true;
 };
 
-// Vertical slices of equal width from the toe until the last one passes the exit
-// point. A slice's right edge is the next one's left edge, so its angle is carried over.
-SliceCount SumSlices(const TrialCircles& t, double x0, double y0, double radius, double exitX,
-                     SlipSums& sums) {
-    const SliceWidthTerms each = SliceWidthTermsOf(t.section, 0.1 * radius, exitX);
-    SliceCount n;
-    double xL = 0, yL = 0, groundL = 0;
-    double alphaL = AngleFromVertical(xL, yL, x0, y0);
-    while (xL - exitX < kStepTol) {
-        if (n.count == kMaxCircleSlices) {
-            n.withinLimits = false;
+void FindSliceEdges(double x0, double y0, double radius, double width, double exitX,
+                    SliceEdges& edges) {
+    double x = 0, y = 0;
+    edges.at[0] = {x, y, AngleFromVertical(x, y, x0, y0)};
+    while (x - exitX < kStepTol) {
+        if (edges.slices == kMaxCircleSlices) {
+            edges.withinLimits = false;
             break;
         }
-        const double xR = xL + each.width;
-        const double yR = y0 - DepthBelowCentre(radius, xR, x0);
-        const double alphaR = AngleFromVertical(xR, yR, x0, y0);
-        const double baseLength = std::fabs((alphaR - alphaL) * radius);
-        const SliceBase base{std::cos(alphaR), std::sin(alphaR), t.tanPhi, baseLength * t.r.m_c};
-        const GroundAt ground(t.section, xR);
-        const bool underCap = UnderCap(t.section, xR);
+        x = x + width;
+        y = y0 - DepthBelowCentre(radius, x, x0);
+        edges.at[++edges.slices] = {x, y, AngleFromVertical(x, y, x0, y0)};
+    }
+}
+
+// Vertical slices of equal width from the toe until the last one passes the exit
+// point. A slice's right edge is the next one's left edge.
+int SumSlices(const TrialCircles& t, double radius, const SliceWidthTerms& each,
+              const SliceEdges& edges, SlipSums& sums) {
+    int underCapCount = 0;
+    double groundL = 0;
+    for (int k = 1; k <= edges.slices; ++k) {
+        const CircleEdge& left = edges.at[k - 1];
+        const CircleEdge& right = edges.at[k];
+        const double baseLength = std::fabs((right.alpha - left.alpha) * radius);
+        const SliceBase base{std::cos(right.alpha), std::sin(right.alpha), t.tanPhi,
+                             baseLength * t.r.m_c};
+        const GroundAt ground(t.section, right.x);
+        const bool underCap = UnderCap(t.section, right.x);
         if (underCap)
-            ++n.underCap;
+            ++underCapCount;
         AddSlice(t.section, each,
-                 {{groundL, yL},
-                  {ground.y, yR},
+                 {{groundL, left.y},
+                  {ground.y, right.y},
                   ground.level ? each.liquefied : 0,
                   underCap ? t.section.capPressure : 0,
                   base},
                  sums);
-        xL = xR;
-        yL = yR;
         groundL = ground.y;
-        alphaL = alphaR;
-        ++n.count;
     }
-    return n;
+    return underCapCount;
 }
 
 // Every pile row within the cap span and left of the exit point counts as cut.
@@ -100,17 +117,19 @@ CircleEvaluation Evaluate(const TrialCircles& t, double x0, double y0) {
     e.radius = std::sqrt(x0 * x0 + y0 * y0);
     e.exitX = std::sqrt(e.radius * e.radius - (t.r.m_h - y0) * (t.r.m_h - y0)) + x0;
     e.sliceWidth = 0.1 * e.radius;
+    SliceEdges edges;
+    FindSliceEdges(x0, y0, e.radius, e.sliceWidth, e.exitX, edges);
     SlipSums sums;
-    const SliceCount slices = SumSlices(t, x0, y0, e.radius, e.exitX, sums);
-    e.sliceCount = slices.count;
-    e.capSliceCount = slices.underCap;
+    e.sliceCount = edges.slices;
+    e.capSliceCount =
+        SumSlices(t, e.radius, SliceWidthTermsOf(t.section, e.sliceWidth, e.exitX), edges, sums);
     e.soilResisting = sums.resisting;
     e.driving = sums.driving;
     e.pileShear = t.section.pileShear;
     const PileRowSums rows = SumPileRows(t, x0, y0, e.radius, e.exitX);
     e.pileRowCount = rows.count;
     e.pileResisting = rows.resisting;
-    e.withinLimits = slices.withinLimits && rows.end == PileWalkEnd::PastTheRows;
+    e.withinLimits = edges.withinLimits && rows.end == PileWalkEnd::PastTheRows;
     e.factor = e.withinLimits ? (e.soilResisting + e.pileResisting) / e.driving
                               : std::numeric_limits<double>::quiet_NaN();
     return e;
