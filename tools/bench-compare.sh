@@ -52,5 +52,7 @@ print("|---|---:|---:|---:|")
 for name, sides in times.items():
     old = statistics.median(sides["base"])
     new = statistics.median(sides["new"])
-    print(f"| `{name}` | {old:,.2f} | {new:,.3f} | {old / new:,.1f}× |")
+    ratio = old / new
+    shown = f"{ratio:,.0f}" if ratio >= 100 else f"{ratio:.2f}"
+    print(f"| `{name}` | {old:,.2f} | {new:,.3f} | {shown}× |")
 PY
