@@ -16,6 +16,7 @@ private slots:
     void circularCalculatesWithC30AndHpb235();
     void polylineCalculatesWithC30AndHpb235();
     void spacingTypedAsPointOneComesBackAsZero();
+    void typingIntoAListNeverShowsAGradeItDoesNotUse();
 
     void refusedTextStopsTheReadButNotTheCalculation();
     void okWithRefusedTextKeepsFormOpenWithFieldSelected();
@@ -127,6 +128,31 @@ void TestSlopeForms::polylineCalculatesWithC30AndHpb235() {
     Button(dlg, IDC_CALC_POLYLINE)->click();
     QVERIFY2(watcher.boxes.empty(), qPrintable(watcher.texts()));
     QCOMPARE(Text(dlg, IDC_EDIT_KS), QString("0.53"));
+}
+
+// The calculation takes the list's selection: whatever is typed, the list must show
+// the grade that the next calculation uses and nothing else.
+void TestSlopeForms::typingIntoAListNeverShowsAGradeItDoesNotUse() {
+    CDlgyuanhuhuadong dlg;
+    QVERIFY(Open(dlg));
+    PickGrades(dlg, 0, 0);
+    Button(dlg, IDC_CALC_CIRCLE)->click();
+    QCOMPARE(Text(dlg, IDC_EDIT_KS), QString("1.67"));
+
+    QComboBox* concrete = Combo(dlg, IDC_COMBO_CONCRETE);
+    concrete->setFocus();
+    QTest::keyClicks(concrete, "C60");
+    Button(dlg, IDC_CALC_CIRCLE)->click();
+    const int used = dlg.m_comboConcrete.GetCurSel();
+    QVERIFY(used >= 0);
+    QCOMPARE(concrete->currentText(), concrete->itemText(used));
+
+    // The same grade picked in a fresh form gives the same factor.
+    CDlgyuanhuhuadong fresh;
+    QVERIFY(Open(fresh));
+    PickGrades(fresh, used, 0);
+    Button(fresh, IDC_CALC_CIRCLE)->click();
+    QCOMPARE(Text(dlg, IDC_EDIT_KS), Text(fresh, IDC_EDIT_KS));
 }
 
 void TestSlopeForms::spacingTypedAsPointOneComesBackAsZero() {

@@ -24,10 +24,9 @@ QWidget* CreatePicture(const ControlTemplate& control, QWidget* dialog) {
 }
 
 QWidget* CreateComboBox(const ControlTemplate& control, QWidget* dialog) {
+    // Pick-only: the calculations read the selection, so the list must not show text
+    // that is not one of its entries. Typing jumps to a matching entry.
     auto* combo = new QComboBox(dialog);
-    // A drop-down list with a text part; typing must not add entries.
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
     combo->addItems(control.items);
     // Filling selects the first entry; the lists open with nothing chosen.
     combo->setCurrentIndex(-1);
