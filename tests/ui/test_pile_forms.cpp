@@ -2,9 +2,12 @@
 // switch, ranges, calculating with C30, refusals, and the depth plot they draw.
 #include "DLGspczl1.h"
 #include "DLGspczl2.h"
+#include "DialogUnits.h"
 #include "FormTestSupport.h"
 #include "KorvaneDlg.h"
 
+#include <QAccessible>
+#include <QButtonGroup>
 #include <QRadioButton>
 #include <cmath>
 
@@ -58,6 +61,9 @@ private slots:
     void combinedOpensWithDefaults();
     void highCapOpensWithDefaults();
     void highCapTabOrder();
+    void tabEntersARadioGroupOnItsCheckedButton();
+    void radiosAreExclusiveRadioButtonsToAssistiveTools();
+    void controlsStandWhereTheirTemplatesPutThem();
     void launcherOpensEachPileForm_data();
     void launcherOpensEachPileForm();
 
@@ -231,6 +237,91 @@ void TestPileForms::highCapTabOrder() {
         widget = widget->nextInFocusChain();
     }
     QCOMPARE(order, expected);
+}
+
+namespace {
+
+// Tab (or Shift+Tab) from `from`: where the focus goes.
+QWidget* TabFrom(CDialog& dlg, int from, bool back = false) {
+    dlg.GetDlgItem(from)->setFocus(Qt::OtherFocusReason);
+    if (back)
+        QTest::keyClick(dlg.windowHandle(), Qt::Key_Backtab, Qt::ShiftModifier);
+    else
+        PressKey(dlg, Qt::Key_Tab);
+    return dlg.focusWidget();
+}
+
+} // namespace
+
+// A radio group is one tab stop, its checked button: Space there must not change the
+// choice, and a button checked by the program is the one Tab reaches.
+void TestPileForms::tabEntersARadioGroupOnItsCheckedButton() {
+    CDLGspczl2 high;
+    QVERIFY(Open(high));
+    QCOMPARE(TabFrom(high, IDC_COMBO_CONCRETE), high.GetDlgItem(IDC_RADIO_BEDROCK));
+    QCOMPARE(TabFrom(high, IDC_RADIO_BEDROCK), high.GetDlgItem(IDC_EDIT_XIN));
+    QCOMPARE(TabFrom(high, IDC_EDIT_Y_MMAX), high.GetDlgItem(IDC_RADIO_FRICTION));
+    QCOMPARE(TabFrom(high, IDC_RADIO_FRICTION), high.GetDlgItem(IDC_EDIT_PILE_PHI));
+    QCOMPARE(TabFrom(high, IDC_EDIT_PILE_PHI, true), high.GetDlgItem(IDC_RADIO_FRICTION));
+    PressKey(high, Qt::Key_Space);
+    QCOMPARE(high.m_pileType, 1);
+    QVERIFY(Radio(high, IDC_RADIO_FRICTION)->isChecked());
+
+    high.m_bearingLayer = 1;
+    high.m_pileType = 0;
+    QVERIFY(high.UpdateData(false));
+    QCOMPARE(TabFrom(high, IDC_COMBO_CONCRETE), high.GetDlgItem(IDC_RADIO_NON_BEDROCK));
+    QCOMPARE(TabFrom(high, IDC_EDIT_XIN, true), high.GetDlgItem(IDC_RADIO_NON_BEDROCK));
+    QCOMPARE(TabFrom(high, IDC_EDIT_Y_MMAX), high.GetDlgItem(IDC_RADIO_END_BEARING));
+
+    CDLGspczl1 combined;
+    QVERIFY(Open(combined));
+    Radio(combined, IDC_RADIO_EMBEDDED)->click();
+    QCOMPARE(TabFrom(combined, IDC_EDIT_PILE_SAZ), combined.GetDlgItem(IDC_RADIO_EMBEDDED));
+    QCOMPARE(TabFrom(combined, IDC_EDIT_CR), combined.GetDlgItem(IDC_RADIO_FRICTION));
+    PressKey(combined, Qt::Key_Space);
+    QCOMPARE(combined.m_pileType, 1);
+    // The arrows move the choice within the group.
+    PressKey(combined, Qt::Key_Left);
+    QVERIFY(Radio(combined, IDC_RADIO_END_BEARING)->isChecked());
+    QCOMPARE(combined.m_pileType, 0);
+    QCOMPARE(TabFrom(combined, IDC_EDIT_CR), combined.GetDlgItem(IDC_RADIO_END_BEARING));
+}
+
+void TestPileForms::radiosAreExclusiveRadioButtonsToAssistiveTools() {
+    CDLGspczl1 combined;
+    CDLGspczl2 high;
+    for (CDialog* dlg : {static_cast<CDialog*>(&combined), static_cast<CDialog*>(&high)}) {
+        QVERIFY(Open(*dlg));
+        const QList<QRadioButton*> radios = dlg->findChildren<QRadioButton*>();
+        QCOMPARE(radios.size(), dlg == &combined ? 5 : 4);
+        for (QRadioButton* radio : radios) {
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(radio);
+            QVERIFY(accessible);
+            QVERIFY2(accessible->role() == QAccessible::RadioButton, qPrintable(radio->text()));
+            QVERIFY(radio->group() && radio->group()->exclusive());
+        }
+    }
+}
+
+// Every control at its template rectangle converted to pixels (a closed list is one
+// line high, an icon its own size).
+void TestPileForms::controlsStandWhereTheirTemplatesPutThem() {
+    CDLGspczl1 combined;
+    CDLGspczl2 high;
+    for (CDialog* dlg : {static_cast<CDialog*>(&combined), static_cast<CDialog*>(&high)}) {
+        QVERIFY(Open(*dlg));
+        const auto layout =
+            LoadDialogTemplate(dlg == &combined ? IDD_COMBINED_ACTION : IDD_HIGH_CAP);
+        QVERIFY(layout);
+        const DialogUnits units = DialogUnits::ForTemplateFont(layout->fontName, dlg->font());
+        for (const ControlTemplate& control : layout->controls) {
+            if (control.id == IDC_STATIC || control.type == ControlType::ComboBox)
+                continue;
+            QVERIFY2(dlg->GetDlgItem(control.id)->geometry() == units.ToPixels(control.rect),
+                     qPrintable(QString::number(control.id)));
+        }
+    }
 }
 
 void TestPileForms::launcherOpensEachPileForm_data() {

@@ -6,6 +6,7 @@
 #include "ControlFactory.h"
 #include "DialogFont.h"
 #include "MessageBox.h"
+#include "RadioTabStop.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -74,7 +75,8 @@ bool CDialog::BuildFromTemplate() {
 }
 
 // One exclusive set per template group: a group runs from a control marked as its
-// start up to the next such control.
+// start up to the next such control. Each set is a single tab stop (see
+// KeepTabStopOnChecked); the arrow keys move within it.
 void CDialog::CreateRadioGroups() {
     QButtonGroup* group = nullptr;
     for (std::size_t i = 0; i < m_controls.size(); ++i) {
@@ -83,10 +85,16 @@ void CDialog::CreateRadioGroups() {
         auto* radio = qobject_cast<QRadioButton*>(m_controls[i]);
         if (!radio)
             continue;
-        if (!group)
+        if (!group) {
             group = new QButtonGroup(this);
+            group->setExclusive(true);
+            connect(group, &QButtonGroup::buttonToggled, this,
+                    [group] { korvane::KeepTabStopOnChecked(*group); });
+        }
         group->addButton(radio);
     }
+    for (QButtonGroup* radios : findChildren<QButtonGroup*>(Qt::FindDirectChildrenOnly))
+        korvane::KeepTabStopOnChecked(*radios);
 }
 
 std::vector<QRadioButton*> CDialog::RadioGroup(int firstId) const {
@@ -103,16 +111,19 @@ std::vector<QRadioButton*> CDialog::RadioGroup(int firstId) const {
     return radios;
 }
 
+// The chain holds every control that can take the focus, radio buttons that are not
+// a tab stop at the moment included: which button of a group is the stop changes
+// with its choice, and the chain must already hold it in template order.
 void CDialog::SetTabOrderAndFocus() {
     QWidget* previous = nullptr;
     QWidget* first = nullptr;
     for (QWidget* widget : m_controls) {
-        if (!widget || !(widget->focusPolicy() & Qt::TabFocus))
+        if (!widget || widget->focusPolicy() == Qt::NoFocus)
             continue;
         if (previous)
             setTabOrder(previous, widget);
         previous = widget;
-        if (!first && widget->isEnabled())
+        if (!first && widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus))
             first = widget;
     }
     if (first)

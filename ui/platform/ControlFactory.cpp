@@ -1,13 +1,13 @@
 #include "ControlFactory.h"
 
 #include "PictureControl.h"
+#include <QRadioButton>
 
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 
 namespace {
 
@@ -55,10 +55,9 @@ QWidget* CreateWidget(const ControlTemplate& control, QWidget* dialog) {
     case ControlType::GroupBox:
         return new QGroupBox(control.text, dialog);
     case ControlType::Radio: {
-        auto* radio = new QRadioButton(control.text, dialog);
-        // Exclusivity comes from the template's groups, not from sharing a parent.
-        radio->setAutoExclusive(false);
-        return radio;
+        // Exclusive within its template group: the dialog puts each group into a
+        // QButtonGroup, which then decides exclusivity and arrow-key movement.
+        return new QRadioButton(control.text, dialog);
     }
     case ControlType::ComboBox:
         return CreateComboBox(control, dialog);
