@@ -64,6 +64,7 @@ private slots:
     void tabEntersARadioGroupOnItsCheckedButton();
     void radiosAreExclusiveRadioButtonsToAssistiveTools();
     void controlsStandWhereTheirTemplatesPutThem();
+    void aRadioTakesClicksAcrossItsWholeRectangle();
     void launcherOpensEachPileForm_data();
     void launcherOpensEachPileForm();
 
@@ -322,6 +323,23 @@ void TestPileForms::controlsStandWhereTheirTemplatesPutThem() {
                      qPrintable(QString::number(control.id)));
         }
     }
+}
+
+// The high-cap form's short captions leave a quarter of each radio's rectangle right
+// of the text; a click there must still choose the button.
+void TestPileForms::aRadioTakesClicksAcrossItsWholeRectangle() {
+    CDLGspczl2 dlg;
+    QVERIFY(Open(dlg));
+    for (int id :
+         {IDC_RADIO_NON_BEDROCK, IDC_RADIO_BEDROCK, IDC_RADIO_END_BEARING, IDC_RADIO_FRICTION}) {
+        QRadioButton* radio = Radio(dlg, id);
+        QVERIFY(!radio->isChecked() || id == IDC_RADIO_FRICTION);
+        QTest::mouseClick(radio, Qt::LeftButton, {},
+                          QPoint(radio->width() - 2, radio->height() / 2));
+        QVERIFY2(radio->isChecked(), qPrintable(radio->text()));
+    }
+    QCOMPARE(dlg.m_bearingLayer, 0);
+    QCOMPARE(dlg.m_pileType, 1);
 }
 
 void TestPileForms::launcherOpensEachPileForm_data() {

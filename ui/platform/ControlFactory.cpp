@@ -1,7 +1,7 @@
 #include "ControlFactory.h"
 
 #include "PictureControl.h"
-#include <QRadioButton>
+#include "TemplateRadioButton.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -57,7 +57,7 @@ QWidget* CreateWidget(const ControlTemplate& control, QWidget* dialog) {
     case ControlType::Radio: {
         // Exclusive within its template group: the dialog puts each group into a
         // QButtonGroup, which then decides exclusivity and arrow-key movement.
-        return new QRadioButton(control.text, dialog);
+        return new korvane::TemplateRadioButton(control.text, dialog);
     }
     case ControlType::ComboBox:
         return CreateComboBox(control, dialog);
