@@ -1,8 +1,10 @@
-// Saves pictures of the launcher, the about box and the slope forms (fresh and after
-// a calculation with C30 / HPB235) into the folder given on the command line, for
-// looking at the layout.
+// Saves pictures of the launcher, the about box and the four forms (fresh and after
+// a calculation with C30, and HPB235 where the form asks for a rebar grade) into the
+// folder given on the command line, for looking at the layout.
 #include "AboutDlg.h"
 #include "CMenu.h"
+#include "DLGspczl1.h"
+#include "DLGspczl2.h"
 #include "DLzhexian.h"
 #include "DialogFont.h"
 #include "Dlgyuanhuhuadong.h"
@@ -25,7 +27,8 @@ void Save(CDialog& dlg, const QString& path) {
 
 void ShotFormAfterCalc(CDialog& dlg, int calcId, const QString& path) {
     qobject_cast<QComboBox*>(dlg.GetDlgItem(IDC_COMBO_CONCRETE))->setCurrentIndex(0);
-    qobject_cast<QComboBox*>(dlg.GetDlgItem(IDC_COMBO_REBAR))->setCurrentIndex(0);
+    if (auto* rebar = qobject_cast<QComboBox*>(dlg.GetDlgItem(IDC_COMBO_REBAR)))
+        rebar->setCurrentIndex(0);
     qobject_cast<QPushButton*>(dlg.GetDlgItem(calcId))->click();
     Save(dlg, path);
 }
@@ -93,6 +96,14 @@ int main(int argc, char** argv) {
     {
         CDLzhexian polyline;
         Shoot(polyline, dir, "polyline", IDC_CALC_POLYLINE);
+    }
+    {
+        CDLGspczl1 combined;
+        Shoot(combined, dir, "combined", IDC_CALC_COMBINED);
+    }
+    {
+        CDLGspczl2 highCap;
+        Shoot(highCap, dir, "high-cap", IDC_CALC_MAX_FORCES);
     }
     return 0;
 }
