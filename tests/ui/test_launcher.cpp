@@ -2,10 +2,12 @@
 // can draw, labels that fit their rectangles, nothing drawn over a field.
 #include "AboutDlg.h"
 #include "CMenu.h"
+#include "DLzhexian.h"
 #include "DialogFont.h"
 #include "Dlgyuanhuhuadong.h"
 #include "FormTestSupport.h"
 #include "KorvaneDlg.h"
+#include "TemplateGroupBox.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -25,6 +27,8 @@ private slots:
     void windowMenuOpensFromTheKeyboard();
     void windowMenuOpensOnRightClickOverAButton();
 
+    void polylineLabelsKeepNamesWithTheirSymbolsAndFaceTheirFields();
+
     void templates_data();
     void templates();
 };
@@ -37,6 +41,19 @@ QAction* MenuItem(CKorvaneDlg& launcher, const QString& text) {
             return action;
     }
     return nullptr;
+}
+
+// The pixels a label's text covers, line by line as the label sets them.
+QRect InkOf(const QLabel& label) {
+    const QFontMetricsF metrics(label.font());
+    const QRect area = label.contentsRect();
+    QRectF ink;
+    const QStringList lines = label.text().split(u'\n');
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QPointF baseline(area.left(), area.top() + i * metrics.height() + metrics.ascent());
+        ink |= metrics.tightBoundingRect(lines[i]).translated(baseline);
+    }
+    return ink.toAlignedRect();
 }
 
 bool IsCjk(char32_t c) {
@@ -137,12 +154,49 @@ void TestLauncher::windowMenuOpensOnRightClickOverAButton() {
     menu->hide();
 }
 
+void TestLauncher::polylineLabelsKeepNamesWithTheirSymbolsAndFaceTheirFields() {
+    CDLzhexian dlg;
+    QVERIFY(Open(dlg));
+    auto label = [&](const QString& caption) -> QLabel* {
+        for (QLabel* l : dlg.findChildren<QLabel*>()) {
+            if (QString(l->text()).remove(u'\n') == caption)
+                return l;
+        }
+        return nullptr;
+    };
+    const std::pair<const char*, const char*> broken[] = {
+        {"土体容重(kN/m3)：", "土体容重\n(kN/m3)："},
+        {"土体内摩擦角3(°)：", "土体内摩擦\n角3(°)："},
+        {"土体黏聚力c3(kPa)：", "土体黏聚\n力c3(kPa)："},
+    };
+    for (const auto& [caption, lines] : broken) {
+        QLabel* shown = label(caption);
+        QVERIFY2(shown, caption);
+        QCOMPARE(shown->text(), QString(lines));
+    }
+    // A one-line caption faces the middle of its field.
+    for (auto [caption, id] : {std::pair{"桩中心距sax(m)：", IDC_EDIT_SAX},
+                               std::pair{"桩中心距say(m)：", IDC_EDIT_SAY}}) {
+        QLabel* shown = label(caption);
+        QVERIFY2(shown, caption);
+        const QRect ink = InkOf(*shown).translated(shown->pos());
+        const int fieldMiddle = dlg.GetDlgItem(id)->geometry().center().y();
+        QVERIFY2(std::abs(ink.center().y() - fieldMiddle) <= 2,
+                 qPrintable(QString("%1: text at %2, field at %3")
+                                .arg(caption)
+                                .arg(ink.center().y())
+                                .arg(fieldMiddle)));
+    }
+}
+
 void TestLauncher::templates_data() {
     QTest::addColumn<int>("id");
     QTest::newRow("about") << int(IDD_ABOUTBOX);
     QTest::newRow("launcher") << int(IDD_KORVANE_DIALOG);
     QTest::newRow("circular") << int(IDD_CIRCULAR_SLIP);
     QTest::newRow("polyline") << int(IDD_POLYLINE_SLIP);
+    QTest::newRow("combined") << int(IDD_COMBINED_ACTION);
+    QTest::newRow("high cap") << int(IDD_HIGH_CAP);
 }
 
 void TestLauncher::templates() {
@@ -167,13 +221,12 @@ void TestLauncher::templates() {
                                          "\"%2\" has no glyph)")
                                      .arg(QString::fromUcs4(&c, 1), text)));
         }
-        const QFontMetrics metrics(label->font());
-        const QRect inked =
-            metrics.boundingRect(QRect(QPoint(0, 0), label->size()),
-                                 Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
-        QVERIFY2(inked.width() <= label->width() && inked.height() <= label->height(),
-                 qPrintable(QString("label \"%1\" needs %2x%3 px, has %4x%5")
+        const QRect inked = InkOf(*label);
+        QVERIFY2(label->rect().contains(inked),
+                 qPrintable(QString("label \"%1\" inks %2,%3 %4x%5, has %6x%7")
                                 .arg(text)
+                                .arg(inked.x())
+                                .arg(inked.y())
                                 .arg(inked.width())
                                 .arg(inked.height())
                                 .arg(label->width())
@@ -182,6 +235,11 @@ void TestLauncher::templates() {
         for (QWidget* field : fields)
             QVERIFY2(!textArea.intersects(field->geometry()),
                      qPrintable(QString("label \"%1\" runs into a control").arg(text)));
+        for (auto* group : dlg.findChildren<korvane::TemplateGroupBox*>()) {
+            const QRect frameTop(group->x(), group->y() + group->FrameTop(), group->width(), 2);
+            QVERIFY2(!textArea.intersects(frameTop),
+                     qPrintable(QString("a group frame runs through label \"%1\"").arg(text)));
+        }
     }
     for (QPushButton* button : dlg.findChildren<QPushButton*>()) {
         const int needed = QFontMetrics(button->font()).horizontalAdvance(button->text());

@@ -5,6 +5,7 @@
 #include "CWinApp.h"
 #include "ControlFactory.h"
 #include "DialogFont.h"
+#include "LabelLayout.h"
 #include "MessageBox.h"
 #include "RadioTabStop.h"
 
@@ -12,6 +13,7 @@
 #include <QButtonGroup>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QRadioButton>
 #include <QScopedValueRollback>
 #include <QScreen>
@@ -70,6 +72,7 @@ bool CDialog::BuildFromTemplate() {
         }
     }
     CreateRadioGroups();
+    LayOutLabels();
     m_built = true;
     return true;
 }
@@ -95,6 +98,14 @@ void CDialog::CreateRadioGroups() {
     }
     for (QButtonGroup* radios : findChildren<QButtonGroup*>(Qt::FindDirectChildrenOnly))
         korvane::KeepTabStopOnChecked(*radios);
+}
+
+void CDialog::LayOutLabels() {
+    const QList<QWidget*> controls(m_controls.begin(), m_controls.end());
+    for (QWidget* control : m_controls) {
+        if (auto* label = qobject_cast<QLabel*>(control))
+            korvane::LayOutLabel(*label, korvane::FieldBeside(*label, controls));
+    }
 }
 
 std::vector<QRadioButton*> CDialog::RadioGroup(int firstId) const {

@@ -62,6 +62,7 @@ private:
     friend class CPaintDC;
     bool BuildFromTemplate();
     void CreateRadioGroups();
+    void LayOutLabels();
     void SetTabOrderAndFocus();
     void CenterOverOwner();
     void OnControlClicked(int id);

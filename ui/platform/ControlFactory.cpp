@@ -1,10 +1,10 @@
 #include "ControlFactory.h"
 
 #include "PictureControl.h"
+#include "TemplateGroupBox.h"
 #include "TemplateRadioButton.h"
 
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -43,17 +43,14 @@ QWidget* CreateWidget(const ControlTemplate& control, QWidget* dialog) {
     case ControlType::Edit:
         return new QLineEdit(dialog);
     case ControlType::Label: {
-        auto* label = new QLabel(control.text, dialog);
-        // Static text: top-left aligned, wrapped at the rectangle's width.
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setWordWrap(true);
-        return label;
+        // Static text; the dialog breaks and places it once every control stands.
+        return new QLabel(control.text, dialog);
     }
     case ControlType::Picture:
     case ControlType::Icon:
         return CreatePicture(control, dialog);
     case ControlType::GroupBox:
-        return new QGroupBox(control.text, dialog);
+        return new korvane::TemplateGroupBox(control.text, dialog);
     case ControlType::Radio: {
         // Exclusive within its template group: the dialog puts each group into a
         // QButtonGroup, which then decides exclusivity and arrow-key movement.
