@@ -27,6 +27,7 @@ private slots:
     void windowMenuOpensFromTheKeyboard();
     void windowMenuOpensOnRightClickOverAButton();
 
+    void launcherFitsASmallScreen();
     void polylineLabelsKeepNamesWithTheirSymbolsAndFaceTheirFields();
 
     void templates_data();
@@ -152,6 +153,16 @@ void TestLauncher::windowMenuOpensOnRightClickOverAButton() {
     QApplication::sendEvent(button, &click);
     QTRY_VERIFY(menu->isVisible());
     menu->hide();
+}
+
+// 768 pixels high, less a title bar of up to 40.
+void TestLauncher::launcherFitsASmallScreen() {
+    CKorvaneDlg launcher;
+    QVERIFY(Open(launcher));
+    QVERIFY2(launcher.height() <= 768 - 40, qPrintable(QString::number(launcher.height())));
+    // The template's proportions stay: 436 by 401 units.
+    const double aspect = double(launcher.width()) / launcher.height();
+    QVERIFY(aspect > 1.0 && aspect < 1.2);
 }
 
 void TestLauncher::polylineLabelsKeepNamesWithTheirSymbolsAndFaceTheirFields() {

@@ -15,14 +15,15 @@ int MulDiv(int a, int b, int c) {
 DialogUnits DialogUnits::ForTemplateFont(const QString& templateFont, const QFont& screenFont) {
     if (templateFont.compare("System", Qt::CaseInsensitive) == 0)
         return DialogUnits(8, 16);
-    // Average width of the 52 Latin letters, rounded, and the height of a line as
-    // the text layout sets it (ascent and descent each rounded up), so that a label
-    // eight units high holds one line.
+    // Average width of the 52 Latin letters, rounded, and the font's cell height
+    // (ascent plus descent), which a glyph's ink never leaves: a label eight units
+    // high holds one line. The text layout's line box rounds ascent and descent up
+    // each on its own and is a pixel taller; taken as the unit, that pixel over 401
+    // units made the launcher 50 pixels taller than a 768-pixel screen allows.
     const QFontMetrics metrics(screenFont);
     const int letters =
         metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-    const int lineHeight = metrics.boundingRect(QRect(0, 0, 1000, 1000), 0, "Ag").height();
-    return DialogUnits((letters / 26 + 1) / 2, lineHeight);
+    return DialogUnits((letters / 26 + 1) / 2, metrics.height());
 }
 
 int DialogUnits::ToPixelsX(int dlu) const {
