@@ -4,9 +4,9 @@
 // dialog templates in res/dialogs name their controls with these names; the program
 // reads this header at run time to resolve them, so it is the one place an id lives.
 //
-// The forms share numeric ids: a number names "the same place" in the original
-// templates, not the same quantity. Where two forms give an id different meanings,
-// each meaning has its own name below, in the section of its form.
+// The forms share numeric ids: a number names a place in the templates that several
+// forms reuse, not a quantity. Where two forms give an id different meanings, each
+// meaning has its own name below, in the section of its form.
 
 // Dialog templates.
 inline constexpr int IDD_ABOUTBOX = 100;

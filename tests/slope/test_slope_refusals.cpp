@@ -1,10 +1,10 @@
 // Inputs that would keep a loop running for ever, or that leave nothing to compute:
-// each is refused with its message, quickly, and leaves the record as it was.
+// each is refused with its message and leaves the record as it was. A refusal that
+// does not stop its loop hangs the test, which CTest's time limit turns into a failure.
 #include "CircularSlip.h"
 #include "PolylineSlip.h"
 #include "SlopeTestSupport.h"
 
-#include <chrono>
 #include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
@@ -15,7 +15,6 @@ namespace {
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr auto kQuick = std::chrono::seconds(2);
 
 template <class Record> struct RefusalCase {
     const char* what;
@@ -41,9 +40,7 @@ void ExpectRefused(const RefusalCase<Record>& c, Calculate calculate) {
     Record r = WithEarlierResults<Record>();
     c.change(r);
     const Record before = r;
-    const auto start = std::chrono::steady_clock::now();
     const CalcOutcome outcome = calculate(r);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, kQuick) << c.what;
     EXPECT_EQ(outcome.refusal, c.message) << c.what;
     EXPECT_TRUE(outcome.undefined.empty());
     EXPECT_TRUE(SameBytes(r, before)) << c.what << ": the record was changed";

@@ -50,7 +50,8 @@ bool CDialog::BuildFromTemplate() {
     if (!loaded)
         return false;
     m_template = std::move(*loaded);
-    // A form opened without a parent belongs to the main window, like the original.
+    // A form opened without a parent belongs to the main window: it stays above the
+    // launcher and is centred over it.
     if (!parentWidget()) {
         CWinApp* app = AfxGetApp();
         if (app && app->m_pMainWnd && app->m_pMainWnd != this)

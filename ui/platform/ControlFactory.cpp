@@ -76,6 +76,6 @@ QWidget* CreateControl(const ControlTemplate& control, const DialogUnits& units,
     widget->setGeometry(pixels);
     widget->setEnabled(!control.disabled);
     if (control.type == ControlType::GroupBox)
-        widget->lower(); // a frame behind its fields, as on the original platform
+        widget->lower(); // a frame behind the fields it encloses, whatever the template order
     return widget;
 }
