@@ -96,14 +96,13 @@ void CDLGspczl1::OnRadioFriction() {
     EnableField(IDC_EDIT_PILE_PHI, true);
 }
 
-void CDLGspczl1::OnPaint() {
-    CPaintDC dc(this);
+korvane::Drawing CDLGspczl1::DepthPlot() const {
     // The series hold 41 points; a last index outside 0..40 must not read past them.
     const int lastPoint = std::clamp(m_lastPoint, 0, kSeriesPoints - 1);
-    DrawDepthPlot(dc, {m_momentSeries, m_shearSeries, lastPoint + 1, m_maxMoment});
+    return korvane::DepthPlotDrawing({m_momentSeries, m_shearSeries, lastPoint + 1, m_maxMoment});
 }
 
-void CDLGspczl1::EnableField(int id, bool enable) {
-    if (QWidget* field = GetDlgItem(id))
-        field->setEnabled(enable);
+void CDLGspczl1::OnPaint() {
+    CPaintDC dc(this);
+    korvane::Paint(dc, DepthPlot());
 }

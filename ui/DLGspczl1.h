@@ -3,6 +3,7 @@
 #include "CComboBox.h"
 #include "CDialog.h"
 #include "CombinedActionRecord.h"
+#include "Drawing.h"
 #include "resource.h"
 
 // Combined-action form: a pile group under a high, low or voided cap; the cap's
@@ -15,6 +16,9 @@ public:
 
     CComboBox m_comboConcrete;
 
+    // The depth plot of the series as they stand, as the form paints it.
+    korvane::Drawing DepthPlot() const;
+
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     void OnPaint() override;
@@ -25,7 +29,4 @@ protected:
     void OnRadioEmbedded();
     void OnRadioEndBearing();
     void OnRadioFriction();
-
-private:
-    void EnableField(int id, bool enable);
 };

@@ -88,12 +88,11 @@ void CDLGspczl2::OnRadioFriction() {
     EnableField(IDC_EDIT_PILE_PHI, true);
 }
 
-void CDLGspczl2::OnPaint() {
-    CPaintDC dc(this);
-    DrawDepthPlot(dc, {m_momentSeries, m_shearSeries, kSeriesPoints, m_Mmax});
+korvane::Drawing CDLGspczl2::DepthPlot() const {
+    return korvane::DepthPlotDrawing({m_momentSeries, m_shearSeries, kSeriesPoints, m_Mmax});
 }
 
-void CDLGspczl2::EnableField(int id, bool enable) {
-    if (QWidget* field = GetDlgItem(id))
-        field->setEnabled(enable);
+void CDLGspczl2::OnPaint() {
+    CPaintDC dc(this);
+    korvane::Paint(dc, DepthPlot());
 }

@@ -2,6 +2,7 @@
 
 #include "CComboBox.h"
 #include "CDialog.h"
+#include "Drawing.h"
 #include "HighCapRecord.h"
 #include "resource.h"
 
@@ -15,6 +16,9 @@ public:
 
     CComboBox m_comboConcrete;
 
+    // The depth plot of the series as they stand, as the form paints it.
+    korvane::Drawing DepthPlot() const;
+
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     void OnPaint() override;
@@ -24,7 +28,4 @@ protected:
     void OnRadioNonBedrock();
     void OnRadioEndBearing();
     void OnRadioFriction();
-
-private:
-    void EnableField(int id, bool enable);
 };

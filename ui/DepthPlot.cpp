@@ -35,3 +35,28 @@ int DepthPlotX(double scale, double value, int offset) {
 int DepthPlotLabel(double value) {
     return TruncToInt(value * 100.0) / 100;
 }
+
+namespace korvane {
+
+Drawing DepthPlotDrawing(const DepthPlotSeries& series) {
+    Drawing drawing;
+    drawing.lines.push_back({{kDepthAxisX, kPlotTop}, {kDepthAxisX, kDepthAxisBottom}});
+    drawing.lines.push_back({{kValueAxisLeft, kPlotTop}, {kValueAxisRight, kPlotTop}});
+    const double scale = DepthPlotScale(series.reference);
+    for (const double* values : {series.moment, series.shear}) {
+        if (series.points <= 0)
+            continue;
+        QPoint pen(DepthPlotX(scale, values[0], kDepthAxisX), kPlotTop);
+        for (int i = 0; i < series.points; ++i) {
+            const int y = DepthPlotRowY(i);
+            drawing.texts.push_back({{DepthPlotX(scale, values[i], kDepthAxisX + kLabelGap), y},
+                                     QString::number(DepthPlotLabel(values[i]))});
+            const QPoint point(DepthPlotX(scale, values[i], kDepthAxisX), y);
+            drawing.lines.push_back({pen, point});
+            pen = point;
+        }
+    }
+    return drawing;
+}
+
+} // namespace korvane

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include "Drawing.h"
 
 // The moment and the shear of a pile along its depth, drawn by the pile forms in the
 // strip right of their fields. Coordinates are fixed device pixels, not dialog units:
@@ -38,25 +38,11 @@ inline int DepthPlotRowY(int row) {
     return kRowPixels * row + kPlotTop;
 }
 
-// Draws on any surface with MoveTo, LineTo and TextOut in device pixels (the forms'
-// CPaintDC). Labels are written as by "%d"; drawing text does not move the current point.
-template <class DC> void DrawDepthPlot(DC& dc, const DepthPlotSeries& series) {
-    dc.MoveTo(kDepthAxisX, kPlotTop);
-    dc.LineTo(kDepthAxisX, kDepthAxisBottom);
-    dc.MoveTo(kValueAxisLeft, kPlotTop);
-    dc.LineTo(kValueAxisRight, kPlotTop);
+namespace korvane {
 
-    const double scale = DepthPlotScale(series.reference);
-    for (const double* values : {series.moment, series.shear}) {
-        if (series.points <= 0)
-            continue;
-        // The first line has no length: it starts where the pen was put.
-        dc.MoveTo(DepthPlotX(scale, values[0], kDepthAxisX), kPlotTop);
-        for (int i = 0; i < series.points; ++i) {
-            const int y = DepthPlotRowY(i);
-            dc.TextOut(DepthPlotX(scale, values[i], kDepthAxisX + kLabelGap), y,
-                       QString::number(DepthPlotLabel(values[i])));
-            dc.LineTo(DepthPlotX(scale, values[i], kDepthAxisX), y);
-        }
-    }
-}
+// The plot as lines and texts: the two axes first, then each series from its first
+// point, which starts with a line of no length, to its last. Each point's label (its
+// value as by "%d") lies kLabelGap right of the point, its top on the point's row.
+Drawing DepthPlotDrawing(const DepthPlotSeries& series);
+
+} // namespace korvane

@@ -1,7 +1,6 @@
 // The depth plot as a drawing: where its points and labels land for known series,
 // with the plot's own scale, the cut of the labels and values that do not fit.
 #include "DepthPlot.h"
-#include "DrawingLog.h"
 
 #include <QTest>
 #include <climits>
@@ -9,26 +8,16 @@
 #include <limits>
 #include <vector>
 
+using korvane::DepthPlotDrawing;
+using korvane::Drawing;
+
 namespace {
 
-// Records what the plot draws, the way the forms' drawing surface does.
-struct RecordingDC {
-    DrawingLog log;
-    QPoint current;
-    void MoveTo(int x, int y) { current = QPoint(x, y); }
-    void LineTo(int x, int y) {
-        log.lines.push_back({current, QPoint(x, y)});
-        current = QPoint(x, y);
-    }
-    void TextOut(int x, int y, const QString& text) { log.texts.push_back({QPoint(x, y), text}); }
-};
-
 // The drawing of one series as the first series, the second all zero.
-DrawingLog Draw(const std::vector<double>& moment, double reference) {
+Drawing Draw(const std::vector<double>& moment, double reference) {
     const std::vector<double> zeros(moment.size(), 0.0);
-    RecordingDC dc;
-    DrawDepthPlot(dc, {moment.data(), zeros.data(), static_cast<int>(moment.size()), reference});
-    return dc.log;
+    return DepthPlotDrawing(
+        {moment.data(), zeros.data(), static_cast<int>(moment.size()), reference});
 }
 
 constexpr int kAxisLines = 2;
@@ -54,7 +43,7 @@ private slots:
 };
 
 void TestDepthPlot::axesComeFirst() {
-    const DrawingLog log = Draw({0.0}, 0.0);
+    const Drawing log = Draw({0.0}, 0.0);
     QVERIFY(log.lines.size() >= kAxisLines);
     QCOMPARE(log.lines[0].from, QPoint(800, 10));
     QCOMPARE(log.lines[0].to, QPoint(800, 650));
@@ -100,7 +89,7 @@ void TestDepthPlot::pointsAndLabelsAtTheirPixels() {
     QFETCH(int, x);
     QFETCH(QString, label);
     // The value in the third row, so that neither its row nor its pixels are 0 or 10.
-    const DrawingLog log = Draw({0.0, 0.0, value}, reference);
+    const Drawing log = Draw({0.0, 0.0, value}, reference);
     const auto& line = log.lines.at(kAxisLines + 2);
     QCOMPARE(line.to, QPoint(x, 36));
     QCOMPARE(log.texts.at(2).text, label);
@@ -127,9 +116,7 @@ void TestDepthPlot::labelsAreCutTowardZero() {
 void TestDepthPlot::eachSeriesStartsWithAZeroLengthLine() {
     const std::vector<double> moment = {-50.0, 25.0};
     const std::vector<double> shear = {10.0, 0.0};
-    RecordingDC dc;
-    DrawDepthPlot(dc, {moment.data(), shear.data(), 2, 50.0});
-    const DrawingLog& log = dc.log;
+    const Drawing log = DepthPlotDrawing({moment.data(), shear.data(), 2, 50.0});
     QCOMPARE(log.lines.size(), std::size_t(kAxisLines + 4));
     QCOMPARE(log.lines[2].from, QPoint(700, 10));
     QCOMPARE(log.lines[2].to, QPoint(700, 10));
@@ -147,15 +134,14 @@ void TestDepthPlot::eachSeriesStartsWithAZeroLengthLine() {
 void TestDepthPlot::shearUsesTheMomentScale() {
     const std::vector<double> moment = {50.0};
     const std::vector<double> shear = {150.0};
-    RecordingDC dc;
-    DrawDepthPlot(dc, {moment.data(), shear.data(), 1, 50.0});
-    QCOMPARE(dc.log.lines.back().to, QPoint(1100, 10));
-    QCOMPARE(dc.log.texts.back().text, QString("150"));
+    const Drawing log = DepthPlotDrawing({moment.data(), shear.data(), 1, 50.0});
+    QCOMPARE(log.lines.back().to, QPoint(1100, 10));
+    QCOMPARE(log.texts.back().text, QString("150"));
 }
 
 void TestDepthPlot::zeroReferencePutsEverythingOnTheAxis() {
     const std::vector<double> moment = {0.0, 12.0, -3000.5};
-    const DrawingLog log = Draw(moment, 0.0);
+    const Drawing log = Draw(moment, 0.0);
     for (int i = 0; i < 3; ++i) {
         QCOMPARE(log.lines.at(kAxisLines + i).to, QPoint(800, 13 * i + 10));
         QCOMPARE(log.texts.at(i).topLeft, QPoint(810, 13 * i + 10));
@@ -167,7 +153,7 @@ void TestDepthPlot::zeroReferencePutsEverythingOnTheAxis() {
 // the range's ends instead.
 void TestDepthPlot::valuesBeyondTheIntRangeAreHeldAtItsEnds() {
     const double inf = std::numeric_limits<double>::infinity();
-    const DrawingLog log = Draw({1e300, -inf, 3e7}, 50.0);
+    const Drawing log = Draw({1e300, -inf, 3e7}, 50.0);
     QCOMPARE(log.lines.at(kAxisLines).to.x(), INT_MAX);
     QCOMPARE(log.lines.at(kAxisLines + 1).to.x(), INT_MIN);
     QCOMPARE(log.texts.at(0).text, QString::number(INT_MAX / 100));
@@ -180,12 +166,12 @@ void TestDepthPlot::valuesBeyondTheIntRangeAreHeldAtItsEnds() {
 void TestDepthPlot::valuesThatAreNotNumbers() {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
-    const DrawingLog scaled = Draw({nan}, 50.0);
+    const Drawing scaled = Draw({nan}, 50.0);
     QCOMPARE(scaled.lines.back().to, QPoint(800, 10));
     QCOMPARE(scaled.texts.back().text, QString("0"));
     // No scale and an infinite value: 0 × ∞ is not a number; the point stays on the axis
     // with every other point of a zero scale.
-    const DrawingLog unscaled = Draw({inf}, 0.0);
+    const Drawing unscaled = Draw({inf}, 0.0);
     QCOMPARE(unscaled.lines.back().to, QPoint(800, 10));
     QCOMPARE(unscaled.texts.back().topLeft, QPoint(810, 10));
 }

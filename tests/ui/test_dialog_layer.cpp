@@ -79,7 +79,7 @@ private slots:
     void unchangedFieldKeepsCaretAndSelection();
     void closeBoxCancels();
 
-    void paintSurfaceRecordsAndAnchorsTextAtTopLeft();
+    void paintSurfaceAnchorsTextAtTopLeft();
 };
 
 void TestDialogLayer::systemFontTemplatesUseTwoPixelsPerUnit() {
@@ -230,20 +230,12 @@ void TestDialogLayer::closeBoxCancels() {
     QCOMPARE(dlg.m_value, 2.5);
 }
 
-// The depth plot of the pile forms is checked through this record and the anchoring.
-void TestDialogLayer::paintSurfaceRecordsAndAnchorsTextAtTopLeft() {
+// The pile forms' depth plot is checked as a drawing; this is what makes its text
+// positions the places where the ink lands.
+void TestDialogLayer::paintSurfaceAnchorsTextAtTopLeft() {
     ExchangeDialog dlg;
     QVERIFY(Open(dlg));
     const QImage image = dlg.grab().toImage();
-    const DrawingLog& drawn = dlg.LastDrawing();
-    QCOMPARE(drawn.lines.size(), std::size_t(2));
-    QCOMPARE(drawn.lines[0].from, QPoint(800, 10));
-    QCOMPARE(drawn.lines[0].to, QPoint(800, 650));
-    QCOMPARE(drawn.lines[1].from, QPoint(700, 10));
-    QCOMPARE(drawn.texts.size(), std::size_t(1));
-    QCOMPARE(drawn.texts[0].topLeft, QPoint(810, 30));
-    QCOMPARE(drawn.texts[0].text, QString("12"));
-
     // Ink of "12" lies below y = 30 and within one line of it.
     const int lineHeight = QFontMetrics(dlg.font()).height();
     auto inkInRows = [&](int top, int bottom) {

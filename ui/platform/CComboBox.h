@@ -9,9 +9,6 @@ public:
     void Attach(QComboBox* control) { m_control = control; }
     bool IsAttached() const { return m_control != nullptr; }
     int GetCurSel() const;
-    void SetCurSel(int index);
-    int GetCount() const;
-    QComboBox* control() const { return m_control; }
 
 private:
     QComboBox* m_control = nullptr;

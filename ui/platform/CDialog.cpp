@@ -209,6 +209,11 @@ void CDialog::MapClick(int id, std::function<void()> handler) {
     m_clickHandlers[id] = std::move(handler);
 }
 
+void CDialog::EnableField(int id, bool enable) {
+    if (QWidget* field = GetDlgItem(id))
+        field->setEnabled(enable);
+}
+
 void CDialog::OnControlClicked(int id) {
     if (m_exchanging)
         return;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "DialogTemplate.h"
-#include "DrawingLog.h"
 #include "StandardIds.h"
 
 #include <QDialog>
@@ -37,8 +36,6 @@ public:
     void SetIcon(const QIcon& icon, bool bigIcon);
     // Asks for a repaint of the whole form with the background erased.
     void Invalidate();
-    // What the last OnPaint drew, for checking drawings without looking at pixels.
-    const DrawingLog& LastDrawing() const { return m_lastDrawing; }
 
     // The radio buttons of the group that starts with `firstId`, in template order.
     std::vector<QRadioButton*> RadioGroup(int firstId) const;
@@ -53,13 +50,14 @@ protected:
 
     // Message-map entry: `handler` runs when button or radio `id` is clicked.
     void MapClick(int id, std::function<void()> handler);
+    // Greys control `id` or brings it back; its value still takes part in the exchange.
+    void EnableField(int id, bool enable);
 
     void reject() override; // Escape and the close box
     void paintEvent(QPaintEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    friend class CPaintDC;
     bool BuildFromTemplate();
     void CreateRadioGroups();
     void LayOutLabels();
@@ -73,7 +71,6 @@ private:
     std::vector<QWidget*> m_controls; // parallel to m_template.controls
     std::map<int, std::function<void()>> m_clickHandlers;
     std::unique_ptr<CMenu> m_systemMenu;
-    DrawingLog m_lastDrawing;
     bool m_built = false;
     bool m_exchanging = false;
 };

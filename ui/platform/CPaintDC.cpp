@@ -2,9 +2,8 @@
 
 #include "CDialog.h"
 
-CPaintDC::CPaintDC(CDialog* dialog) : m_dialog(dialog), m_painter(dialog) {
+CPaintDC::CPaintDC(CDialog* dialog) : m_painter(dialog) {
     m_painter.setFont(dialog->font());
-    m_dialog->m_lastDrawing = DrawingLog{};
 }
 
 void CPaintDC::MoveTo(int x, int y) {
@@ -14,12 +13,10 @@ void CPaintDC::MoveTo(int x, int y) {
 void CPaintDC::LineTo(int x, int y) {
     const QPoint to(x, y);
     m_painter.drawLine(m_current, to);
-    m_dialog->m_lastDrawing.lines.push_back({m_current, to});
     m_current = to;
 }
 
 void CPaintDC::TextOut(int x, int y, const QString& text) {
     // QPainter places text on its baseline.
     m_painter.drawText(QPoint(x, y + m_painter.fontMetrics().ascent()), text);
-    m_dialog->m_lastDrawing.texts.push_back({QPoint(x, y), text});
 }

@@ -6,8 +6,7 @@
 class CDialog;
 
 // Drawing on a dialog's client area from its OnPaint, in device pixels, with the
-// dialog's font and the default pen. Everything drawn is also recorded in the
-// dialog's LastDrawing().
+// dialog's font and the default pen.
 class CPaintDC {
 public:
     explicit CPaintDC(CDialog* dialog);
@@ -18,7 +17,6 @@ public:
     void TextOut(int x, int y, const QString& text);
 
 private:
-    CDialog* m_dialog;
     QPainter m_painter;
     QPoint m_current;
 };
