@@ -1,8 +1,11 @@
 #include "Korvane.h"
 
 #include "KorvaneDlg.h"
+#include "ProgramIdentity.h"
 
 CKorvaneApp theApp;
+
+CKorvaneApp::CKorvaneApp() : CWinApp(korvane::KorvaneIdentity()) {}
 
 bool CKorvaneApp::InitInstance() {
     CKorvaneDlg dlg;

@@ -5,6 +5,7 @@
 // The application: runs the launcher and ends when it closes.
 class CKorvaneApp : public CWinApp {
 public:
+    CKorvaneApp();
     bool InitInstance() override;
 };
 

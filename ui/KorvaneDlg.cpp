@@ -8,7 +8,9 @@
 #include "Dlgyuanhuhuadong.h"
 #include "StringTable.h"
 
-CKorvaneDlg::CKorvaneDlg(QWidget* parent) : CDialog(IDD, parent), m_hIcon(":/korvane.svg") {
+#include <QApplication>
+
+CKorvaneDlg::CKorvaneDlg(QWidget* parent) : CDialog(IDD, parent) {
     MapClick(IDC_OPEN_CIRCULAR_SLIP, [this] { OnOpenCircularSlip(); });
     MapClick(IDC_OPEN_POLYLINE_SLIP, [this] { OnOpenPolylineSlip(); });
     MapClick(IDC_OPEN_COMBINED_ACTION, [this] { OnOpenCombinedAction(); });
@@ -24,8 +26,9 @@ bool CKorvaneDlg::OnInitDialog() {
             systemMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, aboutMenu);
         }
     }
-    SetIcon(m_hIcon, true);
-    SetIcon(m_hIcon, false);
+    // The program's icon, as the application was given it.
+    SetIcon(QApplication::windowIcon(), true);
+    SetIcon(QApplication::windowIcon(), false);
     return true;
 }
 

@@ -3,8 +3,6 @@
 #include "CDialog.h"
 #include "resource.h"
 
-#include <QIcon>
-
 // The launcher: four pictures, a button under each that opens its calculator, and
 // the about box from the window menu.
 class CKorvaneDlg : public CDialog {
@@ -20,7 +18,4 @@ protected:
     void OnOpenPolylineSlip();
     void OnOpenCombinedAction();
     void OnOpenHighCap();
-
-private:
-    QIcon m_hIcon;
 };

@@ -4,6 +4,7 @@
 // watching modal windows (message boxes, forms opened from the launcher) from a timer.
 
 #include "CDialog.h"
+#include "ProgramIdentity.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -14,6 +15,13 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+
+// The message boxes take their caption from the application, named here as the
+// program names it (before QTEST_MAIN builds the application, which keeps the name).
+inline const bool kProgramNamed = [] {
+    QCoreApplication::setApplicationName(korvane::KorvaneIdentity().name);
+    return true;
+}();
 
 inline QLineEdit* Edit(const CDialog& dlg, int id) {
     return qobject_cast<QLineEdit*>(dlg.GetDlgItem(id));

@@ -9,6 +9,7 @@
 #include "DialogFont.h"
 #include "Dlgyuanhuhuadong.h"
 #include "KorvaneDlg.h"
+#include "ProgramIdentity.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -77,6 +78,7 @@ void ShootAboutOverLauncher(const QString& dir) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    ApplyProgramIdentity(korvane::KorvaneIdentity());
     QApplication::setFont(DialogFont());
     const QString dir = argc > 1 ? argv[1] : ".";
     QDir().mkpath(dir);

@@ -4,12 +4,13 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <utility>
 
 namespace {
 CWinApp* g_app = nullptr;
 }
 
-CWinApp::CWinApp() {
+CWinApp::CWinApp(ProgramIdentity identity) : m_identity(std::move(identity)) {
     g_app = this;
 }
 
@@ -22,16 +23,17 @@ CWinApp* AfxGetApp() {
     return g_app;
 }
 
-QWidget* AfxGetMainWnd() {
-    return g_app ? g_app->m_pMainWnd : nullptr;
+void ApplyProgramIdentity(const ProgramIdentity& identity) {
+    QApplication::setApplicationName(identity.name);
+    QApplication::setApplicationVersion(identity.version);
+    QApplication::setDesktopFileName(identity.desktopFile);
+    QApplication::setWindowIcon(QIcon(identity.icon));
 }
 
 int AfxWinMain(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Korvane");
-    QApplication::setApplicationVersion("1.0.0.1");
-    QApplication::setDesktopFileName("korvane");
-    QApplication::setWindowIcon(QIcon(":/korvane.svg"));
+    if (g_app)
+        ApplyProgramIdentity(g_app->Identity());
     QApplication::setFont(DialogFont());
     if (!g_app || !g_app->InitInstance())
         return 0;

@@ -8,7 +8,8 @@
 int AfxMessageBox(const QString& text, QWidget* owner) {
     if (!owner)
         owner = QApplication::activeWindow();
-    QMessageBox box(QMessageBox::Warning, "Korvane", text, QMessageBox::Ok, owner);
+    QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), text, QMessageBox::Ok,
+                    owner);
     box.exec();
     return IDOK;
 }
