@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CalcOutcome.h"
+#include "FieldRead.h"
 #include "FieldText.h"
 #include "MemberTable.h"
 
@@ -27,7 +28,7 @@ struct ListOption {
 template <class Record> struct Calculator {
     const char* name;
     const char* title;
-    MemberTable<Record> members;
+    korvane::MemberTable<Record> members;
     std::vector<ListOption> lists;
     // Runs the core operation with the lists' selection indexes (-1 for none).
     std::function<CalcOutcome(Record&, const std::vector<int>&)> run;
@@ -65,7 +66,7 @@ inline std::string JsonString(const std::string& text) {
 }
 
 template <class Record>
-bool IsUndefined(const CalcOutcome& outcome, const MemberInfo<Record>& info) {
+bool IsUndefined(const CalcOutcome& outcome, const korvane::MemberInfo<Record>& info) {
     for (const std::string& name : outcome.undefined) {
         if (name == info.name)
             return true;
@@ -73,40 +74,15 @@ bool IsUndefined(const CalcOutcome& outcome, const MemberInfo<Record>& info) {
     return false;
 }
 
-// Reads `text` into the member as the form reads its field, range check included.
-// Returns the form's message on refusal, an empty string on success.
 template <class Record>
-std::string AssignMember(Record& record, const MemberInfo<Record>& info, const std::string& text) {
-    if (const auto* member = std::get_if<double Record::*>(&info.member)) {
-        const auto value = ParseNumber(text);
-        if (!value)
-            return FieldMessage(IDS_ENTER_NUMBER);
-        record.*(*member) = *value;
-        if (info.range && !InRange(*value, info.range->min, info.range->max))
-            return DoubleRangeMessage(info.range->min, info.range->max);
-        return {};
-    }
-    const auto* member = std::get_if<int Record::*>(&info.member);
-    const auto value = ParseWholeNumber(text);
-    if (!value)
-        return FieldMessage(IDS_ENTER_WHOLE_NUMBER);
-    record.*(*member) = *value;
-    if (info.range &&
-        !InRange(*value, static_cast<int>(info.range->min), static_cast<int>(info.range->max)))
-        return IntRangeMessage(static_cast<long>(info.range->min),
-                               static_cast<long>(info.range->max));
-    return {};
-}
-
-template <class Record>
-std::string MemberText(const Record& record, const MemberInfo<Record>& info) {
+std::string MemberText(const Record& record, const korvane::MemberInfo<Record>& info) {
     if (const auto* member = std::get_if<double Record::*>(&info.member))
         return FormatNumber(record.*(*member));
     return FormatWholeNumber(record.*(std::get<int Record::*>(info.member)));
 }
 
 template <class Record>
-std::string MemberJson(const Record& record, const MemberInfo<Record>& info) {
+std::string MemberJson(const Record& record, const korvane::MemberInfo<Record>& info) {
     if (const auto* member = std::get_if<double Record::*>(&info.member))
         return JsonNumber(record.*(*member));
     return std::to_string(record.*(std::get<int Record::*>(info.member)));
@@ -141,14 +117,24 @@ template <class Record> int RunCalculator(const Calculator<Record>& calc, Comman
         line.assignments.erase(it);
     }
 
+    // Only inputs are set: a result is what the calculation writes (given on the command
+    // line it could only show through where the calculation finds nothing to write), and
+    // an internal member has no field at all.
+    for (const korvane::MemberInfo<Record>& info : calc.members) {
+        const auto it = line.assignments.find(info.name);
+        if (it == line.assignments.end() || info.role == korvane::MemberRole::Input)
+            continue;
+        PrintError(it->first + "=" + it->second + ": " + info.name +
+                   (info.role == korvane::MemberRole::Result ? " 是计算结果" : " 不是输入项") +
+                   "，不能在命令行上赋值（korvane-calc --help 列出输入项）");
+        return kExitRefused;
+    }
     // Fields are read in the form's order, and the first refusal stops the reading.
-    for (const MemberInfo<Record>& info : calc.members) {
+    for (const korvane::MemberInfo<Record>& info : calc.members) {
         const auto it = line.assignments.find(info.name);
         if (it == line.assignments.end())
             continue;
-        if (info.kind == FieldKind::None)
-            continue; // no field: left over and reported below
-        const std::string message = AssignMember(record, info, it->second);
+        const std::string message = korvane::ReadMember(record, info, it->second);
         if (!message.empty()) {
             PrintError(it->first + "=" + it->second + ": " + message);
             return kExitRefused;
@@ -173,7 +159,7 @@ template <class Record> int RunCalculator(const Calculator<Record>& calc, Comman
     if (line.json) {
         std::string out = "{\"members\": {";
         bool first = true;
-        for (const MemberInfo<Record>& info : calc.members) {
+        for (const korvane::MemberInfo<Record>& info : calc.members) {
             out += (first ? "" : ", ") + JsonString(info.name) + ": " +
                    (IsUndefined(outcome, info) ? "null" : MemberJson(record, info));
             first = false;
@@ -187,7 +173,7 @@ template <class Record> int RunCalculator(const Calculator<Record>& calc, Comman
         }
         std::printf("%s}\n", out.c_str());
     } else {
-        for (const MemberInfo<Record>& info : calc.members) {
+        for (const korvane::MemberInfo<Record>& info : calc.members) {
             const std::string text =
                 IsUndefined(outcome, info) ? "undefined" : MemberText(record, info);
             std::printf("%s=%s\n", info.name, text.c_str());
@@ -204,7 +190,7 @@ template <class Record> int RunCalculator(const Calculator<Record>& calc, Comman
         std::string names;
         for (const std::string& name : outcome.undefined) {
             names += (names.empty() ? "" : "、") + name;
-            for (const MemberInfo<Record>& info : calc.members) {
+            for (const korvane::MemberInfo<Record>& info : calc.members) {
                 if (name == info.name)
                     names += std::string("（") + info.label + "）";
             }

@@ -32,7 +32,7 @@ std::vector<double> Points(const double* series, int count) {
 Calculator<CircularSlipRecord> CircularCalculator() {
     return {"circular",
             "圆弧条分法计算边坡建筑桩基础整体稳定",
-            CircularSlipMembers(),
+            korvane::CircularSlipMembers(),
             {ConcreteList("桩身混凝土："), RebarList()},
             [](CircularSlipRecord& r, const std::vector<int>& sel) {
                 return SearchCriticalCircle(r, sel[0], sel[1]);
@@ -43,7 +43,7 @@ Calculator<CircularSlipRecord> CircularCalculator() {
 Calculator<PolylineSlipRecord> PolylineCalculator() {
     return {"polyline",
             "折线条分法计算边坡建筑桩基础整体稳定",
-            PolylineSlipMembers(),
+            korvane::PolylineSlipMembers(),
             {ConcreteList("桩身混凝土："), RebarList()},
             [](PolylineSlipRecord& r, const std::vector<int>& sel) {
                 return ComputePolylineSlip(r, sel[0], sel[1]);
@@ -54,7 +54,7 @@ Calculator<PolylineSlipRecord> PolylineCalculator() {
 Calculator<CombinedActionRecord> CombinedCalculator() {
     return {"combined",
             "高、低、脱空承台桩身内力及承台位移计算—共同作用方法",
-            CombinedActionMembers(),
+            korvane::CombinedActionMembers(),
             {ConcreteList("混凝土C:")},
             [](CombinedActionRecord& r, const std::vector<int>& sel) {
                 return CalculateCombinedAction(r, sel[0]);
@@ -75,7 +75,7 @@ Calculator<CombinedActionRecord> CombinedCalculator() {
 Calculator<HighCapRecord> HighCapCalculator() {
     return {"highcap",
             "高承台桩身最大弯矩计算—共同作用方法",
-            HighCapMembers(),
+            korvane::HighCapMembers(),
             {ConcreteList("混凝土C:")},
             [](HighCapRecord& r, const std::vector<int>& sel) {
                 return CalculateHighCapForces(r, sel[0]);

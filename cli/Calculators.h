@@ -1,10 +1,7 @@
 #pragma once
 
 #include "CalculatorCommand.h"
-#include "CircularSlipRecord.h"
-#include "CombinedActionRecord.h"
-#include "HighCapRecord.h"
-#include "PolylineSlipRecord.h"
+#include "FormMembers.h"
 
 // The four calculators of the command, as the forms offer them.
 Calculator<CircularSlipRecord> CircularCalculator();

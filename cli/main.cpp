@@ -9,6 +9,10 @@
 
 namespace {
 
+using korvane::FieldKind;
+using korvane::MemberInfo;
+using korvane::MemberRole;
+
 const char* KindText(FieldKind kind) {
     switch (kind) {
     case FieldKind::Number:
@@ -23,31 +27,47 @@ const char* KindText(FieldKind kind) {
     return "";
 }
 
-template <class Record> void PrintCalculatorHelp(const Calculator<Record>& calc) {
+template <class Record> void PrintMember(const MemberInfo<Record>& info, const Record& defaults) {
+    const bool input = info.role == MemberRole::Input;
+    const std::string name = std::string(info.name) + (input ? "=" : "");
+    std::printf("    %-16s %s", name.c_str(), info.label);
+    if (*info.unit)
+        std::printf(" [%s]", info.unit);
+    if (input) {
+        std::printf(" (%s, default %s", KindText(info.kind),
+                    cli_detail::MemberText(defaults, info).c_str());
+        if (info.range)
+            std::printf(", range %s..%s", FormatNumber(info.range->min).c_str(),
+                        FormatNumber(info.range->max).c_str());
+        std::printf(")");
+    }
+    std::printf("\n");
+}
+
+template <class Record>
+void PrintMembers(const Calculator<Record>& calc, MemberRole role, const char* heading) {
     const Record defaults;
+    std::printf("  %s\n", heading);
+    for (const MemberInfo<Record>& info : calc.members) {
+        if (info.role == role)
+            PrintMember(info, defaults);
+    }
+}
+
+template <class Record> void PrintCalculatorHelp(const Calculator<Record>& calc) {
     std::printf("\n%s  —  %s\n", calc.name, calc.title);
+    std::printf("  lists:\n");
     for (const ListOption& list : calc.lists) {
         std::string entries;
         for (const std::string& e : list.entries)
             entries += (entries.empty() ? "" : "|") + e;
-        std::printf("  %-16s %s %s (default: none selected)\n",
+        std::printf("    %-16s %s %s (default: none selected)\n",
                     (std::string(list.name) + "=").c_str(), list.label, entries.c_str());
     }
-    for (const MemberInfo<Record>& info : calc.members) {
-        std::string line = std::string(info.name) + (info.kind == FieldKind::None ? "" : "=");
-        std::printf("  %-16s %s", line.c_str(), info.label);
-        if (*info.unit)
-            std::printf(" [%s]", info.unit);
-        if (info.kind == FieldKind::None)
-            std::printf(" (output only)");
-        else
-            std::printf(" (%s, default %s", KindText(info.kind),
-                        cli_detail::MemberText(defaults, info).c_str());
-        if (info.range)
-            std::printf(", range %s..%s", FormatNumber(info.range->min).c_str(),
-                        FormatNumber(info.range->max).c_str());
-        std::printf("%s\n", info.kind == FieldKind::None ? "" : ")");
-    }
+    PrintMembers(calc, MemberRole::Input, "inputs:");
+    PrintMembers(calc, MemberRole::Result, "results (printed, not set):");
+    PrintMembers(calc, MemberRole::Internal,
+                 "internal values (printed, not set: looked up, derived or fixed):");
 }
 
 void PrintHelp() {
@@ -56,7 +76,8 @@ void PrintHelp() {
         "       korvane-calc --demo | --help\n"
         "\n"
         "Runs one of Korvane's calculators without a window, from the form's defaults.\n"
-        "Each NAME=VALUE sets a field of the form; NAME is the member bound to the field.\n"
+        "Each NAME=VALUE sets an input field of the form; NAME is the member bound to the\n"
+        "field. Results and internal values are printed but cannot be set.\n"
         "Values are read exactly as the form reads the field: a decimal number (\"1d2\" and\n"
         "\"1E2\" are 100; blanks around it are allowed), whole numbers for counts and\n"
         "radio positions, and the form's range checks. concrete= and rebar= choose a list\n"
@@ -72,7 +93,7 @@ void PrintHelp() {
         "stderr, nothing is computed); 3 computed, but some results are not finite numbers:\n"
         "they print as \"undefined\" and stderr names them.\n"
         "\n"
-        "Calculators and their members (label [unit]):\n");
+        "Calculators and their members (label [unit]), inputs with their defaults:\n");
     PrintCalculatorHelp(CircularCalculator());
     PrintCalculatorHelp(PolylineCalculator());
     PrintCalculatorHelp(CombinedCalculator());

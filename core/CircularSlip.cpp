@@ -262,10 +262,6 @@ CircleEvaluation EvaluateCircle(const CircularSlipRecord& r, double x0, double y
     return Evaluate(TrialCircles(r), x0, y0);
 }
 
-double CircleSafetyFactor(const CircularSlipRecord& r, double x0, double y0) {
-    return EvaluateCircle(r, x0, y0).factor;
-}
-
 CircleSearchRun RunCircleSearch(const CircularSlipRecord& w) {
     CircleSearchRun run;
     run.refusal = RefusalOfSearchInputs(w);

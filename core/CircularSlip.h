@@ -17,11 +17,6 @@ inline constexpr int kMaxCentresPerRay = 10000;
 inline constexpr int kMaxSearchRays = 361;
 inline constexpr long long kMaxSearchWork = 1000000; // slices plus pile rows, all circles
 
-// Stability factor of one trial circle through the toe with centre (x0, y0).
-// The caller has set m_ft and m_fyv and passes spacings greater than 0. A circle
-// that would need more slices or pile rows than the limits above gives NaN.
-double CircleSafetyFactor(const CircularSlipRecord& r, double x0, double y0);
-
 // The quantities of one trial circle, for checking the slice method step by step.
 struct CircleEvaluation {
     double radius = 0;        // distance of the centre from the toe
@@ -38,6 +33,9 @@ struct CircleEvaluation {
     bool withinLimits = true; // false when a loop reached its limit; factor is then NaN
 };
 
+// One trial circle through the toe with centre (x0, y0), its stability factor included.
+// The caller has set m_ft and m_fyv and passes spacings greater than 0. A circle
+// that would need more slices or pile rows than the limits above gives a NaN factor.
 CircleEvaluation EvaluateCircle(const CircularSlipRecord& r, double x0, double y0);
 
 // The outcome of one ray of the search: the factor the walk settled on and the last

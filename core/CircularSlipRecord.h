@@ -1,7 +1,5 @@
 #pragma once
 
-#include "MemberTable.h"
-
 // Inputs, search parameters and results of the circular slip calculator, in the
 // declaration order of its form. Units: m, kN, kPa, degrees; pile and stirrup sizes
 // in mm, strengths in N/mm².
@@ -38,5 +36,3 @@ struct CircularSlipRecord {
     double m_ft;              // ft of the chosen concrete, set by each calculation
     double m_fyv;             // fyv of the chosen stirrup steel, set by each calculation
 };
-
-MemberTable<CircularSlipRecord> CircularSlipMembers();

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "MemberTable.h"
-
 // Inputs, looked-up materials, results and depth series of the high-cap calculator,
 // in the declaration order of its form. Units: m, kN, kN·m, kPa; ms1 and mp in
 // kN/m⁴, CR in kN/m³; results in mm and 1e-5 rad where their labels say so.
@@ -44,5 +42,3 @@ struct HighCapRecord {
     double m_momentSeries[kSeriesCapacity]; // pile moment at the 41 grid depths
     double m_shearSeries[kSeriesCapacity];  // pile shear at the 41 grid depths
 };
-
-MemberTable<HighCapRecord> HighCapMembers();

@@ -87,11 +87,11 @@ DepthResponse DepthResponseOf(const GroupHeadResponse& head, const PilePropertie
     for (int j = 0; j <= last; ++j) {
         const PileSeries& s = GridSeries(j);
         const double rawM =
-            MomentAtDepthUnfiltered(s, head.x0, head.phi0, head.M0, head.H0, pile.alpha, pile.EI);
+            MomentAtDepth(s, head.x0, head.phi0, head.M0, head.H0, pile.alpha, pile.EI);
         out.momentUndefined = out.momentUndefined || !std::isfinite(rawM);
         moment[j] = SmallToZero(rawM);
         const double rawQ =
-            ShearAtDepthUnfiltered(s, head.x0, head.phi0, head.M0, head.H0, pile.alpha, pile.EI);
+            ShearAtDepth(s, head.x0, head.phi0, head.M0, head.H0, pile.alpha, pile.EI);
         out.shearUndefined = out.shearUndefined || !std::isfinite(rawQ);
         shear[j] = SmallToZero(rawQ);
     }

@@ -235,28 +235,18 @@ GroundResponse GroundLineResponse(const HeadFlexibility& g, double H0, double M0
     return resp;
 }
 
-double MomentAtDepthUnfiltered(const PileSeries& s, double x0, double phi0, double M0, double H0,
-                               double alpha, double EI) {
+double MomentAtDepth(const PileSeries& s, double x0, double phi0, double M0, double H0,
+                     double alpha, double EI) {
     return (x0 * s.A3 + phi0 * s.B3 / alpha + M0 * s.C3 / (alpha * alpha * EI) +
             H0 * s.D3 / (alpha * alpha * alpha * EI)) *
            (alpha * alpha * EI);
 }
 
-double ShearAtDepthUnfiltered(const PileSeries& s, double x0, double phi0, double M0, double H0,
-                              double alpha, double EI) {
+double ShearAtDepth(const PileSeries& s, double x0, double phi0, double M0, double H0, double alpha,
+                    double EI) {
     return (x0 * s.A4 + phi0 * s.B4 / alpha + M0 * s.C4 / (alpha * alpha * EI) +
             H0 * s.D4 / (alpha * alpha * alpha * EI)) *
            (alpha * alpha * alpha * EI);
-}
-
-double MomentAtDepth(const PileSeries& s, double x0, double phi0, double M0, double H0,
-                     double alpha, double EI) {
-    return SmallToZero(MomentAtDepthUnfiltered(s, x0, phi0, M0, H0, alpha, EI));
-}
-
-double ShearAtDepth(const PileSeries& s, double x0, double phi0, double M0, double H0, double alpha,
-                    double EI) {
-    return SmallToZero(ShearAtDepthUnfiltered(s, x0, phi0, M0, H0, alpha, EI));
 }
 
 std::string PileGroupInputRefusal(int concreteIndex, int nx, int nz) {

@@ -40,9 +40,6 @@ inline constexpr std::array<double, kGridPoints> kReducedDepthGrid = {
     0.001, 0.1, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9, 1.0, 1.1, 1.2, 1.3,
     1.4,   1.5, 1.6, 1.7, 1.8, 1.9, 2.0, 2.1, 2.2, 2.3, 2.4, 2.5, 2.6, 2.7,
     2.8,   2.9, 3.0, 3.1, 3.2, 3.3, 3.4, 3.5, 3.6, 3.7, 3.8, 3.9, 4.0};
-inline const std::array<double, kGridPoints>& ReducedDepthGrid() {
-    return kReducedDepthGrid;
-}
 
 // Index of the grid point nearest to a reduced length alpha·h (halves up), within
 // 0..40 whatever the input: negative and not-a-number lengths give 0, very long or
@@ -113,11 +110,8 @@ inline double SmallToZero(double v) {
     return std::fabs(v) >= 0.0001 ? v : 0.0;
 }
 
-// Moment and shear at the reduced depth of s, before and after SmallToZero.
-double MomentAtDepthUnfiltered(const PileSeries& s, double x0, double phi0, double M0, double H0,
-                               double alpha, double EI);
-double ShearAtDepthUnfiltered(const PileSeries& s, double x0, double phi0, double M0, double H0,
-                              double alpha, double EI);
+// Moment and shear at the reduced depth of s, as computed: the depth series store them
+// through SmallToZero, while the undefined-result checks look at them before it.
 double MomentAtDepth(const PileSeries& s, double x0, double phi0, double M0, double H0,
                      double alpha, double EI);
 double ShearAtDepth(const PileSeries& s, double x0, double phi0, double M0, double H0, double alpha,

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "MemberTable.h"
-
 // Inputs and result of the polyline slip calculator, in the declaration order of
 // its form. Segment 3 starts at the toe, segment 1 reaches the level ground.
 struct PolylineSlipRecord {
@@ -41,5 +39,3 @@ struct PolylineSlipRecord {
     double m_h;              // slope height
     double m_beta;           // slope angle
 };
-
-MemberTable<PolylineSlipRecord> PolylineSlipMembers();

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-// The classic cut goes through a 32-bit integer of hundredths, which wraps beyond
-// ±21474836.47; truncating in double keeps large values intact and is identical
-// inside the 32-bit range.
+// The cut truncates the hundredths in double rather than through an integer: a
+// 32-bit integer of hundredths would wrap beyond ±21474836.47, while std::trunc keeps
+// large values intact and gives the same cut wherever an integer would hold them.
 
 double Trunc2(double x) {
     if (!std::isfinite(x))

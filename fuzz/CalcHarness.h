@@ -7,7 +7,7 @@
 #include "CalcOutcome.h"
 #include "FieldText.h"
 #include "FuzzInputs.h"
-#include "MemberTable.h"
+#include "FormMembers.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -112,7 +112,7 @@ private:
 // What a target tells the driver about its calculation.
 template <class Record> struct CalcTarget {
     const char* name;
-    MemberTable<Record> members;
+    korvane::MemberTable<Record> members;
     int lists; // drop-down lists whose selection the calculation takes (1 or 2)
     CalcOutcome (*run)(Record&, int first, int second);
     // Result members (names without "m_") that the trace shows.
@@ -123,13 +123,13 @@ template <class Record> struct CalcTarget {
     void (*checkComputed)(const Record&, const CalcOutcome&) = nullptr;
 };
 
-template <class Record> double Get(const Record& r, const MemberInfo<Record>& info) {
+template <class Record> double Get(const Record& r, const korvane::MemberInfo<Record>& info) {
     if (const auto* p = std::get_if<double Record::*>(&info.member))
         return r.**p;
     return r.*std::get<int Record::*>(info.member);
 }
 
-template <class Record> bool Changed(const Record& before, const Record& after, const MemberInfo<Record>& info) {
+template <class Record> bool Changed(const Record& before, const Record& after, const korvane::MemberInfo<Record>& info) {
     if (const auto* p = std::get_if<double Record::*>(&info.member))
         return std::memcmp(&(before.**p), &(after.**p), sizeof(double)) != 0;
     const auto m = std::get<int Record::*>(info.member);
@@ -139,9 +139,9 @@ template <class Record> bool Changed(const Record& before, const Record& after, 
 // Every member that a form shows in a field is taken from the input; members
 // without a control (search parameters, looked-up materials, plot bookkeeping)
 // keep what the record holds, as no user can type them.
-template <class Record> void FillRecord(FuzzedDataProvider& in, Record& r, MemberTable<Record> members) {
+template <class Record> void FillRecord(FuzzedDataProvider& in, Record& r, korvane::MemberTable<Record> members) {
     for (const auto& info : members) {
-        if (info.kind == FieldKind::None)
+        if (info.kind == korvane::FieldKind::None)
             continue;
         if (const auto* p = std::get_if<double Record::*>(&info.member))
             r.**p = fuzzin::ConsumeDouble(in, r.**p);
@@ -194,7 +194,7 @@ void CheckOutcome(const CalcTarget<Record>& target, const CalcOutcome& outcome, 
     // Shown members the calculation wrote. Results it leaves alone (the pile-top
     // force when no pile carries a moment) keep what the field held, typed or not.
     for (const auto& info : target.members) {
-        if (info.kind == FieldKind::None || !Changed(before, after, info))
+        if (info.kind == korvane::FieldKind::None || !Changed(before, after, info))
             continue;
         const double v = Get(after, info);
         if (!Contains(outcome.undefined, info.name) && !std::isfinite(v))
@@ -244,7 +244,7 @@ template <class Record> void DumpInputs(const CalcTarget<Record>& target, const 
     if (target.lists > 1)
         std::fprintf(stderr, " list2=%d", second);
     for (const auto& info : target.members) {
-        if (info.kind != FieldKind::None && Changed(defaults, r, info))
+        if (info.kind != korvane::FieldKind::None && Changed(defaults, r, info))
             std::fprintf(stderr, " %s=%.17g", info.name, Get(r, info));
     }
     std::fputs("\n", stderr);

@@ -4,7 +4,7 @@
 
 namespace {
 const fuzzcalc::CalcTarget<CircularSlipRecord> kTarget{
-    "circular search", CircularSlipMembers(), 2,
+    "circular search", korvane::CircularSlipMembers(), 2,
     [](CircularSlipRecord& r, int concrete, int rebar) { return SearchCriticalCircle(r, concrete, rebar); },
     {"x", "y", "ks", "R"}};
 } // namespace

@@ -15,7 +15,7 @@ void CheckPlot(const CombinedActionRecord& r, const CalcOutcome& outcome) {
 }
 
 const fuzzcalc::CalcTarget<CombinedActionRecord> kTarget{
-    "combined action", CombinedActionMembers(), 1,
+    "combined action", korvane::CombinedActionMembers(), 1,
     [](CombinedActionRecord& r, int concrete, int) { return CalculateCombinedAction(r, concrete); },
     {"Ntop", "x0", "Hc", "Hb", "Mb", "Mc", "Nb", "capU", "capBeta"},
     {"momentSeries", "shearSeries"},

@@ -96,11 +96,11 @@ struct Expected {
 // The read of the fields by the rules of the field text, in binding-list order.
 Expected ExpectedRead(const CDLGspczl2& form, const HighCapRecord& start) {
     Expected e{start, true, {}};
-    for (const auto& info : HighCapMembers()) {
-        if (info.kind == FieldKind::None)
+    for (const auto& info : korvane::HighCapMembers()) {
+        if (info.kind == korvane::FieldKind::None)
             continue;
-        if (info.kind == FieldKind::Radio) {
-            const auto group = form.RadioGroup(info.controlId);
+        if (info.kind == korvane::FieldKind::Radio) {
+            const auto group = form.RadioGroup(info.control.id);
             int checked = -1;
             for (std::size_t i = 0; i < group.size(); ++i) {
                 if (group[i]->isChecked())
@@ -109,8 +109,8 @@ Expected ExpectedRead(const CDLGspczl2& form, const HighCapRecord& start) {
             e.record.*std::get<int HighCapRecord::*>(info.member) = checked;
             continue;
         }
-        const std::string text = qobject_cast<QLineEdit*>(form.GetDlgItem(info.controlId))->text().toStdString();
-        if (info.kind == FieldKind::Number) {
+        const std::string text = qobject_cast<QLineEdit*>(form.GetDlgItem(info.control.id))->text().toStdString();
+        if (info.kind == korvane::FieldKind::Number) {
             const auto m = std::get<double HighCapRecord::*>(info.member);
             const std::optional<double> v = ParseNumber(text);
             if (!v) {
@@ -145,8 +145,8 @@ Expected ExpectedRead(const CDLGspczl2& form, const HighCapRecord& start) {
 }
 
 void CheckMembers(const HighCapRecord& expected, const HighCapRecord& actual) {
-    for (const auto& info : HighCapMembers()) {
-        if (info.kind != FieldKind::None && fuzzcalc::Changed(expected, actual, info))
+    for (const auto& info : korvane::HighCapMembers()) {
+        if (info.kind != korvane::FieldKind::None && fuzzcalc::Changed(expected, actual, info))
             Fail("form read: %s = %.17g, the field rules give %.17g", info.name, fuzzcalc::Get(actual, info),
                  fuzzcalc::Get(expected, info));
     }
@@ -154,12 +154,12 @@ void CheckMembers(const HighCapRecord& expected, const HighCapRecord& actual) {
 
 // After a write of the record every field shows its member as formatted.
 void CheckFieldsShowMembers(const CDLGspczl2& form) {
-    for (const auto& info : HighCapMembers()) {
-        if (info.kind != FieldKind::Number && info.kind != FieldKind::WholeNumber)
+    for (const auto& info : korvane::HighCapMembers()) {
+        if (info.kind != korvane::FieldKind::Number && info.kind != korvane::FieldKind::WholeNumber)
             continue;
-        const QString text = qobject_cast<QLineEdit*>(form.GetDlgItem(info.controlId))->text();
+        const QString text = qobject_cast<QLineEdit*>(form.GetDlgItem(info.control.id))->text();
         const double v = fuzzcalc::Get(static_cast<const HighCapRecord&>(form), info);
-        const std::string expected = info.kind == FieldKind::Number ? FormatNumber(v)
+        const std::string expected = info.kind == korvane::FieldKind::Number ? FormatNumber(v)
                                                                     : FormatWholeNumber(static_cast<int>(v));
         if (text.toStdString() != expected)
             Fail("form write: field of %s shows \"%s\", its member is %s", info.name, text.toUtf8().constData(),
@@ -176,18 +176,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!form.Create())
         Fail("the high-cap form did not open");
 
-    for (const auto& info : HighCapMembers()) {
-        if (info.kind == FieldKind::Number || info.kind == FieldKind::WholeNumber) {
-            auto* edit = qobject_cast<QLineEdit*>(form.GetDlgItem(info.controlId));
+    for (const auto& info : korvane::HighCapMembers()) {
+        if (info.kind == korvane::FieldKind::Number || info.kind == korvane::FieldKind::WholeNumber) {
+            auto* edit = qobject_cast<QLineEdit*>(form.GetDlgItem(info.control.id));
             if (!edit)
-                Fail("no edit field %d for %s", info.controlId, info.name);
+                Fail("no edit field %d for %s", info.control.id, info.name);
             const HighCapRecord& record = form;
-            const bool whole = info.kind == FieldKind::WholeNumber;
+            const bool whole = info.kind == korvane::FieldKind::WholeNumber;
             const double value = fuzzcalc::Get(record, info);
             edit->setText(ConsumeFieldText(in, edit->text(), whole ? 0.0 : value, whole ? static_cast<int>(value) : 0));
-        } else if (info.kind == FieldKind::Radio) {
+        } else if (info.kind == korvane::FieldKind::Radio) {
             // Click a button of the group (its handler runs), or uncheck them all.
-            const auto group = form.RadioGroup(info.controlId);
+            const auto group = form.RadioGroup(info.control.id);
             const int choice = in.ConsumeIntegralInRange(-2, static_cast<int>(group.size()) - 1);
             if (choice >= 0)
                 group[choice]->click();

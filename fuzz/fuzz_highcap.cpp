@@ -11,7 +11,7 @@ void CheckPlot(const HighCapRecord& r, const CalcOutcome& outcome) {
 }
 
 const fuzzcalc::CalcTarget<HighCapRecord> kTarget{
-    "high cap", HighCapMembers(), 1,
+    "high cap", korvane::HighCapMembers(), 1,
     [](HighCapRecord& r, int concrete, int) { return CalculateHighCapForces(r, concrete); },
     {"Mmax", "xPile", "yMmax", "Qmax", "yQmax", "Ntop", "x0", "capU", "capBeta"},
     {"momentSeries", "shearSeries"},

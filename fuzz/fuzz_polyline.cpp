@@ -4,7 +4,7 @@
 
 namespace {
 const fuzzcalc::CalcTarget<PolylineSlipRecord> kTarget{
-    "polyline slip", PolylineSlipMembers(), 2,
+    "polyline slip", korvane::PolylineSlipMembers(), 2,
     [](PolylineSlipRecord& r, int concrete, int rebar) { return ComputePolylineSlip(r, concrete, rebar); },
     {"ks"}};
 } // namespace

@@ -5,6 +5,7 @@
 
 #include "CircularSlipRecord.h"
 #include "CombinedActionRecord.h"
+#include "FormMembers.h"
 #include "FuzzInputs.h"
 #include "HighCapRecord.h"
 #include "PolylineSlipRecord.h"
@@ -38,7 +39,7 @@ void Write(const fs::path& file, const std::vector<std::uint8_t>& bytes) {
 }
 
 template <class Record>
-void WriteCalcSeeds(const fs::path& dir, MemberTable<Record> members, int lists, const std::vector<CalcSeed>& seeds) {
+void WriteCalcSeeds(const fs::path& dir, korvane::MemberTable<Record> members, int lists, const std::vector<CalcSeed>& seeds) {
     fs::create_directories(dir);
     for (const CalcSeed& seed : seeds) {
         fuzzin::InputEncoder enc;
@@ -51,7 +52,7 @@ void WriteCalcSeeds(const fs::path& dir, MemberTable<Record> members, int lists,
         }
         std::size_t used = 0;
         for (const auto& info : members) {
-            if (info.kind == FieldKind::None)
+            if (info.kind == korvane::FieldKind::None)
                 continue;
             const auto it = seed.values.find(info.name);
             if (it == seed.values.end()) {
@@ -219,10 +220,10 @@ void WriteFormSeeds(const fs::path& dir, const std::vector<FormSeed>& seeds) {
     fs::create_directories(dir);
     for (const FormSeed& seed : seeds) {
         fuzzin::InputEncoder enc;
-        for (const auto& info : HighCapMembers()) {
-            if (info.kind == FieldKind::Radio) {
+        for (const auto& info : korvane::HighCapMembers()) {
+            if (info.kind == korvane::FieldKind::Radio) {
                 enc.Byte(0);
-            } else if (info.kind != FieldKind::None) {
+            } else if (info.kind != korvane::FieldKind::None) {
                 if (const auto n = seed.numbers.find(info.name); n != seed.numbers.end()) {
                     enc.Byte(1);
                     enc.RawDouble(n->second);
@@ -265,10 +266,10 @@ int main(int argc, char** argv) {
     }
     const fs::path root = argv[1];
     WriteTextSeeds(root / "fuzz_field_text");
-    WriteCalcSeeds(root / "fuzz_circular", CircularSlipMembers(), 2, kCircular);
-    WriteCalcSeeds(root / "fuzz_polyline", PolylineSlipMembers(), 2, kPolyline);
-    WriteCalcSeeds(root / "fuzz_combined", CombinedActionMembers(), 1, kCombined);
-    WriteCalcSeeds(root / "fuzz_highcap", HighCapMembers(), 1, kHighCap);
+    WriteCalcSeeds(root / "fuzz_circular", korvane::CircularSlipMembers(), 2, kCircular);
+    WriteCalcSeeds(root / "fuzz_polyline", korvane::PolylineSlipMembers(), 2, kPolyline);
+    WriteCalcSeeds(root / "fuzz_combined", korvane::CombinedActionMembers(), 1, kCombined);
+    WriteCalcSeeds(root / "fuzz_highcap", korvane::HighCapMembers(), 1, kHighCap);
     WriteFormSeeds(root / "fuzz_form_exchange", kForm);
     return 0;
 }

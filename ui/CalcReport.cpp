@@ -19,12 +19,8 @@ void ReportUndefinedResults(const QStringList& labels, QWidget* form) {
     if (labels.isEmpty())
         return;
     QStringList names;
-    for (QString label : labels) {
-        // Labels end in a colon, ASCII or full-width.
-        while (label.endsWith(':') || label.endsWith(QChar(0xFF1A)))
-            label.chop(1);
+    for (const QString& label : labels)
         names << "  " + label;
-    }
     AfxMessageBox("按当前输入，下列结果不是有限数，无法计算；框中显示的 0 不是计算结果：\n" +
                       names.join('\n'),
                   form);

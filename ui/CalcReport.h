@@ -22,7 +22,8 @@ void ReportUndefinedResults(const QStringList& labels, QWidget* form);
 QString UnlistedResultLabel(const std::string& name);
 
 template <class Record>
-QStringList UndefinedResultLabels(const CalcOutcome& outcome, MemberTable<Record> members) {
+QStringList UndefinedResultLabels(const CalcOutcome& outcome,
+                                  korvane::MemberTable<Record> members) {
     QStringList labels;
     for (const std::string& name : outcome.undefined) {
         QString label = UnlistedResultLabel(name);
@@ -36,7 +37,7 @@ QStringList UndefinedResultLabels(const CalcOutcome& outcome, MemberTable<Record
 }
 
 template <class Record>
-void ReportUndefinedResults(const CalcOutcome& outcome, MemberTable<Record> members,
+void ReportUndefinedResults(const CalcOutcome& outcome, korvane::MemberTable<Record> members,
                             QWidget* form) {
     ReportUndefinedResults(UndefinedResultLabels(outcome, members), form);
 }

@@ -6,6 +6,7 @@
 #include "CombinedAction.h"
 #include "DDX.h"
 #include "DepthPlot.h"
+#include "FormMembers.h"
 #include "TableRange.h"
 
 #include <algorithm>
@@ -52,7 +53,7 @@ void CDLGspczl1::DoDataExchange(CDataExchange* pDX) {
     DDX_Text(pDX, IDC_EDIT_RESULT_MC, m_Mc);
     DDX_Text(pDX, IDC_EDIT_RESULT_NB, m_Nb);
     DDX_Text(pDX, IDC_EDIT_VOIDED_L0, m_l0);
-    DDV_TableRange(pDX, *this, &CDLGspczl1::m_l0, CombinedActionMembers());
+    DDV_TableRange(pDX, *this, &CDLGspczl1::m_l0, korvane::CombinedActionMembers());
     DDX_Text(pDX, IDC_EDIT_CAP_U, m_capU);
     DDX_Text(pDX, IDC_EDIT_CAP_BETA, m_capBeta);
     // The rock coefficient is greyed after every complete exchange, whatever the
@@ -68,7 +69,7 @@ void CDLGspczl1::OnCalcCombined() {
     ReportRefusal(outcome, this);
     Invalidate();
     UpdateData(false);
-    ReportUndefinedResults(outcome, CombinedActionMembers(), this);
+    ReportUndefinedResults(outcome, korvane::CombinedActionMembers(), this);
 }
 
 void CDLGspczl1::OnRadioNonBedrock() {

@@ -5,6 +5,7 @@
 #include "CalcReport.h"
 #include "DDX.h"
 #include "DepthPlot.h"
+#include "FormMembers.h"
 #include "HighCap.h"
 #include "TableRange.h"
 
@@ -18,7 +19,7 @@ CDLGspczl2::CDLGspczl2(QWidget* parent) : CDialog(IDD, parent) {
 
 void CDLGspczl2::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    const auto members = HighCapMembers();
+    const auto members = korvane::HighCapMembers();
     DDX_Control(pDX, IDC_COMBO_CONCRETE, m_comboConcrete);
     DDX_Text(pDX, IDC_EDIT_XIN, m_xiN);
     DDV_TableRange(pDX, *this, &CDLGspczl2::m_xiN, members);
@@ -65,7 +66,7 @@ void CDLGspczl2::OnCalcMaxForces() {
     ReportRefusal(outcome, this);
     Invalidate();
     UpdateData(false);
-    ReportUndefinedResults(outcome, HighCapMembers(), this);
+    ReportUndefinedResults(outcome, korvane::HighCapMembers(), this);
 }
 
 void CDLGspczl2::OnRadioBedrock() {

@@ -3,6 +3,7 @@
 #include "CDataExchange.h"
 #include "CalcReport.h"
 #include "DDX.h"
+#include "FormMembers.h"
 #include "PolylineSlip.h"
 
 CDLzhexian::CDLzhexian(QWidget* parent) : CDialog(IDD, parent) {
@@ -53,5 +54,5 @@ void CDLzhexian::OnCalcPolyline() {
         ComputePolylineSlip(*this, m_comboConcrete.GetCurSel(), m_comboRebar.GetCurSel());
     ReportRefusal(outcome, this);
     UpdateData(false);
-    ReportUndefinedResults(outcome, PolylineSlipMembers(), this);
+    ReportUndefinedResults(outcome, korvane::PolylineSlipMembers(), this);
 }

@@ -4,6 +4,7 @@
 #include "CalcReport.h"
 #include "CircularSlip.h"
 #include "DDX.h"
+#include "FormMembers.h"
 
 CDlgyuanhuhuadong::CDlgyuanhuhuadong(QWidget* parent) : CDialog(IDD, parent) {
     MapClick(IDC_CALC_CIRCLE, [this] { OnCalcCircle(); });
@@ -46,5 +47,5 @@ void CDlgyuanhuhuadong::OnCalcCircle() {
         SearchCriticalCircle(*this, m_comboConcrete.GetCurSel(), m_comboRebar.GetCurSel());
     ReportRefusal(outcome, this);
     UpdateData(false);
-    ReportUndefinedResults(outcome, CircularSlipMembers(), this);
+    ReportUndefinedResults(outcome, korvane::CircularSlipMembers(), this);
 }

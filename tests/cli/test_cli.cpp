@@ -128,7 +128,64 @@ TEST(CalcCommand, UsageErrors) {
     const CalcRun help = Calc("--help");
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("stirrupDia="), std::string::npos);
-    EXPECT_NE(help.out.find("桩身最大弯矩(KN.m)："), std::string::npos);
+    EXPECT_NE(help.out.find("桩身最大弯矩(KN.m) [kN·m]"), std::string::npos);
+}
+
+// The help text of one calculator, from its title line to the next one.
+std::string CalculatorHelp(const std::string& help, const std::string& name) {
+    const std::size_t start = help.find("\n" + name + "  —  ");
+    if (start == std::string::npos)
+        return {};
+    const std::size_t end = help.find("  —  ", start + name.size() + 6);
+    return help.substr(start, end == std::string::npos ? std::string::npos : end - start);
+}
+
+// The lines of `section` from its heading to the next heading of the same indent.
+std::string HelpSection(const std::string& text, const std::string& heading) {
+    const std::size_t start = text.find("\n  " + heading);
+    if (start == std::string::npos)
+        return {};
+    std::size_t end = start + 1;
+    while ((end = text.find("\n  ", end + 1)) != std::string::npos && text[end + 3] == ' ') {
+    }
+    return text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+}
+
+TEST(CalcCommand, HelpListsInputsWithDefaultsApartFromResults) {
+    const std::string help = Calc("--help").out;
+    const std::string circular = CalculatorHelp(help, "circular");
+    const std::string inputs = HelpSection(circular, "inputs:");
+    const std::string results = HelpSection(circular, "results");
+    const std::string internal = HelpSection(circular, "internal");
+    EXPECT_NE(inputs.find("    h=  "), std::string::npos) << inputs;
+    EXPECT_NE(inputs.find("default 6)"), std::string::npos) << inputs;
+    for (const char* result : {"ks", "R", "x", "y"}) {
+        const std::string row = std::string("\n    ") + result + " ";
+        EXPECT_EQ(inputs.find(std::string("\n    ") + result + "="), std::string::npos) << result;
+        EXPECT_NE(results.find(row), std::string::npos) << result << results;
+    }
+    EXPECT_EQ(results.find("default"), std::string::npos) << results;
+    EXPECT_NE(internal.find("\n    ft "), std::string::npos) << internal;
+    EXPECT_NE(internal.find("\n    searchDistFrom "), std::string::npos) << internal;
+
+    const std::string highcap = CalculatorHelp(help, "highcap");
+    EXPECT_NE(HelpSection(highcap, "inputs:").find("range 0..45"), std::string::npos);
+    EXPECT_NE(HelpSection(highcap, "results").find("\n    Mmax "), std::string::npos);
+}
+
+TEST(CalcCommand, ResultsAndInternalValuesCannotBeAssigned) {
+    for (const char* args : {"circular concrete=C30 ks=9", "circular concrete=C30 R=1",
+                             "combined concrete=C30 capU=1", "highcap concrete=C30 Mmax=1",
+                             "circular concrete=C30 ft=1", "combined concrete=C30 lastPoint=3",
+                             "circular searchAngleTo=60"}) {
+        const CalcRun run = Calc(args);
+        EXPECT_EQ(run.status, 2) << args;
+        EXPECT_TRUE(run.out.empty()) << args;
+        EXPECT_NE(run.err.find("不能在命令行上赋值"), std::string::npos) << args << ": " << run.err;
+    }
+    // Named for what it is, so that the user knows why.
+    EXPECT_NE(Calc("circular ks=9").err.find("ks 是计算结果"), std::string::npos);
+    EXPECT_NE(Calc("circular ft=1").err.find("ft 不是输入项"), std::string::npos);
 }
 
 TEST(CalcCommand, CoreRefusalsExitWithTheirMessage) {

@@ -86,7 +86,7 @@ private:
             return false;
         if (recipe_.RuleOf(f.name))
             return true;
-        return f.kind == FieldKind::Number && f.Real(*defaults_.record) != 0;
+        return f.kind == korvane::FieldKind::Number && f.Real(*defaults_.record) != 0;
     }
 
     void TypicalValue(CaseDraft<Record>& c, const GoldenField<Record>& f, GoldenRandom& rng) const {

@@ -5,6 +5,7 @@
 
 #include "CircularSlip.h"
 #include "CombinedAction.h"
+#include "FormMembers.h"
 #include "GoldenFields.h"
 #include "HighCap.h"
 #include "PolylineSlip.h"
@@ -22,14 +23,16 @@ template <class Record> struct GoldenCalc {
 };
 
 inline GoldenCalc<CircularSlipRecord> CircularGolden() {
-    return {"circular", 2, GoldenFieldsOf<CircularSlipRecord>(CircularSlipMembers(), {}, 0),
+    return {"circular", 2,
+            GoldenFieldsOf<CircularSlipRecord>(korvane::CircularSlipMembers(), {}, 0),
             [](CircularSlipRecord& r, int concrete, int rebar) {
                 return SearchCriticalCircle(r, concrete, rebar);
             }};
 }
 
 inline GoldenCalc<PolylineSlipRecord> PolylineGolden() {
-    return {"polyline", 2, GoldenFieldsOf<PolylineSlipRecord>(PolylineSlipMembers(), {}, 0),
+    return {"polyline", 2,
+            GoldenFieldsOf<PolylineSlipRecord>(korvane::PolylineSlipMembers(), {}, 0),
             [](PolylineSlipRecord& r, int concrete, int rebar) {
                 return ComputePolylineSlip(r, concrete, rebar);
             }};
@@ -38,7 +41,7 @@ inline GoldenCalc<PolylineSlipRecord> PolylineGolden() {
 inline GoldenCalc<CombinedActionRecord> CombinedGolden() {
     using R = CombinedActionRecord;
     return {"combined", 1,
-            GoldenFieldsOf<R>(CombinedActionMembers(),
+            GoldenFieldsOf<R>(korvane::CombinedActionMembers(),
                               {{"momentSeries", [](R& r) -> double* { return r.m_momentSeries; }},
                                {"shearSeries", [](R& r) -> double* { return r.m_shearSeries; }}},
                               R::kSeriesPoints),
@@ -48,7 +51,7 @@ inline GoldenCalc<CombinedActionRecord> CombinedGolden() {
 inline GoldenCalc<HighCapRecord> HighCapGolden() {
     using R = HighCapRecord;
     return {"highcap", 1,
-            GoldenFieldsOf<R>(HighCapMembers(),
+            GoldenFieldsOf<R>(korvane::HighCapMembers(),
                               {{"momentSeries", [](R& r) -> double* { return r.m_momentSeries; }},
                                {"shearSeries", [](R& r) -> double* { return r.m_shearSeries; }}},
                               R::kSeriesPoints),

@@ -22,7 +22,8 @@ template <class Record> struct GoldenField {
     int Record::*whole = nullptr;
     double* (*series)(Record&) = nullptr; // first entry of a depth series
     int index = 0;                        // entry of the depth series
-    FieldKind kind = FieldKind::None;     // the control showing it; None for the series
+    korvane::FieldKind kind =
+        korvane::FieldKind::None; // the control showing it; None for the series
 
     bool IsWhole() const { return whole != nullptr; }
     double& Real(Record& r) const { return series ? series(r)[index] : r.*real; }
@@ -68,7 +69,7 @@ template <class Record> struct GoldenSeries {
 // The fields of a record: its table in declaration order, then each series entry by
 // entry.
 template <class Record>
-std::vector<GoldenField<Record>> GoldenFieldsOf(MemberTable<Record> table,
+std::vector<GoldenField<Record>> GoldenFieldsOf(korvane::MemberTable<Record> table,
                                                 const std::vector<GoldenSeries<Record>>& series,
                                                 int seriesPoints) {
     std::vector<GoldenField<Record>> fields;

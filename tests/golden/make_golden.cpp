@@ -30,7 +30,7 @@ public:
         for (std::size_t i = 0; i < c.lists.size(); ++i)
             ++lists_[i][c.lists[i]];
         for (const auto& f : recipe_.calc.fields)
-            if (f.kind == FieldKind::Radio)
+            if (f.kind == korvane::FieldKind::Radio)
                 ++radios_[f.name][f.Whole(*c.record)];
         if (!outcome.computed())
             ++refusals_[WithoutNumbers(outcome.refusal)];

@@ -1,4 +1,5 @@
 #include "CombinedAction.h"
+#include "FormMembers.h"
 
 #include <gtest/gtest.h>
 
@@ -225,7 +226,7 @@ TEST(CombinedActionVariants, LargeResultsAreNotWrapped) {
 
 // Every double and int member of the record, compared bit for bit (NaN equal to NaN).
 void ExpectSameRecord(const CombinedActionRecord& a, const CombinedActionRecord& b) {
-    for (const auto& info : CombinedActionMembers()) {
+    for (const auto& info : korvane::CombinedActionMembers()) {
         if (const auto* pd = std::get_if<double CombinedActionRecord::*>(&info.member)) {
             const double x = a.**pd, y = b.**pd;
             EXPECT_TRUE(x == y || (std::isnan(x) && std::isnan(y))) << info.name;
@@ -323,7 +324,7 @@ TEST(CombinedActionInput, UndefinedNamesFollowDeclarationOrder) {
     const std::vector<std::string>& u = run.outcome.undefined;
     ASSERT_FALSE(u.empty());
     std::vector<std::string> order;
-    for (const auto& info : CombinedActionMembers())
+    for (const auto& info : korvane::CombinedActionMembers())
         order.emplace_back(info.name);
     order.emplace_back("momentSeries");
     order.emplace_back("shearSeries");

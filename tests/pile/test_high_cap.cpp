@@ -1,3 +1,4 @@
+#include "FormMembers.h"
 #include "HighCap.h"
 
 #include <gtest/gtest.h>
@@ -214,7 +215,7 @@ TEST(HighCapInput, RefusalsLeaveTheRecordUntouched) {
         run.Calculate(c.grade);
         EXPECT_FALSE(run.outcome.computed()) << c.what;
         EXPECT_NE(run.outcome.refusal.find(c.mentions), std::string::npos) << c.what;
-        for (const auto& info : HighCapMembers()) {
+        for (const auto& info : korvane::HighCapMembers()) {
             if (const auto* pd = std::get_if<double HighCapRecord::*>(&info.member)) {
                 EXPECT_EQ(run.r.**pd, before.**pd) << c.what << " " << info.name;
             } else {

@@ -76,7 +76,7 @@ TEST(PileSeries, EachRowIsTheDerivativeOfTheOneAbove) {
 }
 
 TEST(PileSeries, GridHoldsItsOwnDecimalConstants) {
-    const auto& z = ReducedDepthGrid();
+    const auto& z = kReducedDepthGrid;
     ASSERT_EQ(z.size(), 41u);
     EXPECT_EQ(z[0], 0.001);
     EXPECT_EQ(z[3], 0.3); // 0.1 + 0.1 + 0.1 would not be
@@ -195,8 +195,8 @@ TEST(PileForces, SmallAndUndefinedDepthValuesAreStoredAsZero) {
     EXPECT_EQ(SmallToZero(-kInf), -kInf);
     // Through the moment itself: nothing acts, nothing is left.
     const PileSeries s = EvaluatePileSeries(1.5);
-    EXPECT_EQ(MomentAtDepth(s, 1e-12, 0.0, 0.0, 0.0, 0.6, 80000.0), 0.0);
-    EXPECT_EQ(ShearAtDepth(s, kNaN, 0.0, 0.0, 0.0, 0.6, 80000.0), 0.0);
+    EXPECT_EQ(SmallToZero(MomentAtDepth(s, 1e-12, 0.0, 0.0, 0.0, 0.6, 80000.0)), 0.0);
+    EXPECT_EQ(SmallToZero(ShearAtDepth(s, kNaN, 0.0, 0.0, 0.0, 0.6, 80000.0)), 0.0);
 }
 
 TEST(PileForces, RunningMaximumComparesCutWithUncut) {

@@ -27,7 +27,6 @@ TEST(CircleFactor, WorkedCircleWithC30AndHPB235) {
     EXPECT_NEAR(e.driving, 1009.88, 0.005);
     EXPECT_NEAR(e.factor, 1.6705, 5e-5);
     EXPECT_TRUE(e.withinLimits);
-    EXPECT_EQ(CircleSafetyFactor(r, kX0, kY0), e.factor);
 }
 
 TEST(CircleFactor, WorkedCircleWithoutGradeHasNoPileResistance) {
@@ -101,18 +100,18 @@ TEST(CircleFactor, PileRowJustPastTheRightmostPointOfTheCircle) {
 
 TEST(CircleFactor, LiquefiedLayerOnlyLoadsTheLevelGround) {
     CircularSlipRecord r = CircleWorkingRecord(kNoGrade, kNoGrade);
-    const double dry = CircleSafetyFactor(r, kX0, kY0);
+    const double dry = EvaluateCircle(r, kX0, kY0).factor;
     r.m_h1 = 1.0;
-    const double liquefied = CircleSafetyFactor(r, kX0, kY0);
+    const double liquefied = EvaluateCircle(r, kX0, kY0).factor;
     EXPECT_LT(liquefied, dry); // the thrust drives the mass toward the face
     // Slope so flat that the circle exits before the crest: no slice is on level ground.
     r.m_beta = 5;
     const double flatDry = [&] {
         CircularSlipRecord d = r;
         d.m_h1 = 0;
-        return CircleSafetyFactor(d, kX0, kY0);
+        return EvaluateCircle(d, kX0, kY0).factor;
     }();
-    EXPECT_EQ(CircleSafetyFactor(r, kX0, kY0), flatDry);
+    EXPECT_EQ(EvaluateCircle(r, kX0, kY0).factor, flatDry);
 }
 
 TEST(CircleFactor, LoopLimitsGiveNaNInsteadOfRunningOn) {
@@ -121,7 +120,7 @@ TEST(CircleFactor, LoopLimitsGiveNaNInsteadOfRunningOn) {
     const CircleEvaluation rows = EvaluateCircle(r, kX0, kY0);
     EXPECT_FALSE(rows.withinLimits);
     EXPECT_EQ(rows.pileRowCount, kCirclePileRowLoopLimit);
-    EXPECT_TRUE(std::isnan(CircleSafetyFactor(r, kX0, kY0)));
+    EXPECT_TRUE(std::isnan(EvaluateCircle(r, kX0, kY0).factor));
 
     // No slope height and a centre next to the toe: slices of a ten-millionth of a
     // millimetre would need ten million steps to pass the exit point.

@@ -64,7 +64,7 @@ TEST(CircleSearch, ShownCentreIsOneStepBeyondTheKeptFactor) {
     const SearchRay& ray139 = run.rays[5];
     EXPECT_EQ(ray139.centresEvaluated, 2);
     // The factor kept is that of the ray's first centre, at 0.6 m from the crest ...
-    EXPECT_NEAR(CircleSafetyFactor(w, 3.7502, 6.3938), 1.6701, 5e-5);
+    EXPECT_NEAR(EvaluateCircle(w, 3.7502, 6.3938).factor, 1.6701, 5e-5);
     // ... while the centre and radius shown are those of the next one, at 0.66 m.
     EXPECT_NEAR(ray139.lastX, 3.7050, 5e-5);
     EXPECT_NEAR(ray139.lastY, 6.4332, 5e-5);

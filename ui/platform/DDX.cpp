@@ -3,6 +3,7 @@
 #include "CComboBox.h"
 #include "CDataExchange.h"
 #include "CDialog.h"
+#include "FieldRead.h"
 #include "FieldText.h"
 
 #include <QAbstractButton>
@@ -12,6 +13,11 @@
 #include <QRadioButton>
 
 namespace {
+
+void FailOnMessage(CDataExchange* pDX, const std::string& message) {
+    if (!message.empty())
+        pDX->Fail(QString::fromStdString(message));
+}
 
 // Replacing equal text would move the caret and drop the user's selection. New text
 // is shown from its start: a number longer than its field must show its leading
@@ -24,9 +30,8 @@ void SetTextIfChanged(QLineEdit* edit, const std::string& text) {
     edit->setCursorPosition(0);
 }
 
-template <class T, class Parse, class Format>
-void ExchangeText(CDataExchange* pDX, int id, T& value, Parse parse, Format format,
-                  int refusalMessage) {
+template <class T, class Format>
+void ExchangeText(CDataExchange* pDX, int id, T& value, Format format) {
     if (pDX->Failed())
         return;
     QLineEdit* edit = pDX->PrepareEditCtrl(id);
@@ -36,12 +41,8 @@ void ExchangeText(CDataExchange* pDX, int id, T& value, Parse parse, Format form
         SetTextIfChanged(edit, format(value));
         return;
     }
-    const auto parsed = parse(edit->text().toStdString());
-    if (!parsed) {
-        pDX->Fail(ExchangeMessage(refusalMessage));
-        return;
-    }
-    value = *parsed;
+    // The range check is an entry of its own (DDV_*), so none is given here.
+    FailOnMessage(pDX, korvane::ReadField(edit->text().toStdString(), value));
 }
 
 // Checks buttons[value] only; with -1 or past the end none stays checked, which an
@@ -59,11 +60,11 @@ void CheckOnly(const std::vector<QRadioButton*>& buttons, int value) {
 } // namespace
 
 void DDX_Text(CDataExchange* pDX, int id, double& value) {
-    ExchangeText(pDX, id, value, ParseNumber, FormatNumber, IDS_ENTER_NUMBER);
+    ExchangeText(pDX, id, value, FormatNumber);
 }
 
 void DDX_Text(CDataExchange* pDX, int id, int& value) {
-    ExchangeText(pDX, id, value, ParseWholeNumber, FormatWholeNumber, IDS_ENTER_WHOLE_NUMBER);
+    ExchangeText(pDX, id, value, FormatWholeNumber);
 }
 
 void DDX_Radio(CDataExchange* pDX, int firstId, int& value) {
@@ -94,13 +95,14 @@ void DDX_Control(CDataExchange* pDX, int id, CComboBox& control) {
 }
 
 void DDV_MinMaxDouble(CDataExchange* pDX, double value, double min, double max) {
-    if (pDX->Failed() || !pDX->m_bSaveAndValidate || InRange(value, min, max))
+    if (pDX->Failed() || !pDX->m_bSaveAndValidate)
         return;
-    pDX->Fail(QString::fromStdString(DoubleRangeMessage(min, max)));
+    FailOnMessage(pDX, korvane::RangeMessage(value, korvane::FieldRange{min, max}));
 }
 
 void DDV_MinMaxInt(CDataExchange* pDX, int value, int min, int max) {
-    if (pDX->Failed() || !pDX->m_bSaveAndValidate || InRange(value, min, max))
+    if (pDX->Failed() || !pDX->m_bSaveAndValidate)
         return;
-    pDX->Fail(QString::fromStdString(IntRangeMessage(min, max)));
+    FailOnMessage(pDX, korvane::RangeMessage(value, korvane::FieldRange{static_cast<double>(min),
+                                                                        static_cast<double>(max)}));
 }

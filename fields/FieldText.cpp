@@ -155,6 +155,10 @@ std::optional<double> ParseNumber(std::string_view text) {
         return std::nullopt;
     if (!OnlyBlanksFrom(rest, length))
         return std::nullopt;
+    // A magnitude beyond the largest double converts to infinity, which no calculation
+    // can use and which the field would then show as "inf": such text is no number.
+    if (std::isinf(value))
+        return std::nullopt;
     return value;
 }
 

@@ -22,7 +22,8 @@ std::string FormatNumber(double value);
 std::string FormatWholeNumber(int value);
 
 // Reads a decimal number from the first 31 characters of `text`; nullopt when the
-// field's text is refused ("请键入一个数。").
+// field's text is refused ("请键入一个数。"), a number beyond the range of a double
+// included.
 std::optional<double> ParseNumber(std::string_view text);
 // Reads a base-10 whole number, clamped to the 32-bit range; nullopt when refused
 // ("请键入一个整数。").

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "MemberTable.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+// Reading a field's text into a member, the one way both the forms' exchange and the
+// calculator command do it: the text is read by the field rules (FieldText.h); text
+// that is refused leaves the member as it was; a number that is read is assigned,
+// then checked against the member's range, and a value out of range stays assigned
+// (the form shows it again and the next reading refuses it again). The result is
+// the message for the user, empty when the member took the value without complaint.
+
+namespace korvane {
+
+std::string ReadField(std::string_view text, double& value,
+                      std::optional<FieldRange> range = std::nullopt);
+std::string ReadField(std::string_view text, int& value,
+                      std::optional<FieldRange> range = std::nullopt);
+
+// The last step of ReadField alone, for an exchange that lists a member's range check
+// as an entry of its own after the member's field.
+std::string RangeMessage(double value, FieldRange range);
+std::string RangeMessage(int value, FieldRange range);
+
+template <class Record>
+std::string ReadMember(Record& record, const MemberInfo<Record>& info, std::string_view text) {
+    return std::visit([&](auto member) { return ReadField(text, record.*member, info.range); },
+                      info.member);
+}
+
+} // namespace korvane
