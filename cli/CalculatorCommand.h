@@ -180,8 +180,11 @@ template <class Record> int RunCalculator(const Calculator<Record>& calc, Comman
         }
         for (const auto& [name, values] : series) {
             std::string text;
-            for (std::size_t i = 0; i < values.size(); ++i)
-                text += (i ? " " : "") + FormatNumber(values[i]);
+            for (std::size_t i = 0; i < values.size(); ++i) {
+                if (i > 0)
+                    text += ' ';
+                text += FormatNumber(values[i]);
+            }
             std::printf("%s=%s\n", name.c_str(), text.c_str());
         }
     }
