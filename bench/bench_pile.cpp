@@ -3,6 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace korvane;
+
 // One calculation as the calculate button runs it, on the form's defaults with the
 // group size and pile length varied.
 

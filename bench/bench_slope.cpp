@@ -4,6 +4,8 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace korvane;
+
 namespace {
 
 constexpr int kNoGrade = -1;

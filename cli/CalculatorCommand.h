@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+namespace korvane {
+
 // Exit codes of korvane-calc.
 inline constexpr int kExitComputed = 0;
 inline constexpr int kExitRefused = 2;   // bad usage, refused value or refused input
@@ -28,7 +30,7 @@ struct ListOption {
 template <class Record> struct Calculator {
     const char* name;
     const char* title;
-    korvane::MemberTable<Record> members;
+    MemberTable<Record> members;
     std::vector<ListOption> lists;
     // Runs the core operation with the lists' selection indexes (-1 for none).
     std::function<CalcOutcome(Record&, const std::vector<int>&)> run;
@@ -66,7 +68,7 @@ inline std::string JsonString(const std::string& text) {
 }
 
 template <class Record>
-bool IsUndefined(const CalcOutcome& outcome, const korvane::MemberInfo<Record>& info) {
+bool IsUndefined(const CalcOutcome& outcome, const MemberInfo<Record>& info) {
     for (const std::string& name : outcome.undefined) {
         if (name == info.name)
             return true;
@@ -75,14 +77,14 @@ bool IsUndefined(const CalcOutcome& outcome, const korvane::MemberInfo<Record>& 
 }
 
 template <class Record>
-std::string MemberText(const Record& record, const korvane::MemberInfo<Record>& info) {
+std::string MemberText(const Record& record, const MemberInfo<Record>& info) {
     if (const auto* member = std::get_if<double Record::*>(&info.member))
         return FormatNumber(record.*(*member));
     return FormatWholeNumber(record.*(std::get<int Record::*>(info.member)));
 }
 
 template <class Record>
-std::string MemberJson(const Record& record, const korvane::MemberInfo<Record>& info) {
+std::string MemberJson(const Record& record, const MemberInfo<Record>& info) {
     if (const auto* member = std::get_if<double Record::*>(&info.member))
         return JsonNumber(record.*(*member));
     return std::to_string(record.*(std::get<int Record::*>(info.member)));
@@ -120,21 +122,21 @@ template <class Record> int RunCalculator(const Calculator<Record>& calc, Comman
     // Only inputs are set: a result is what the calculation writes (given on the command
     // line it could only show through where the calculation finds nothing to write), and
     // an internal member has no field at all.
-    for (const korvane::MemberInfo<Record>& info : calc.members) {
+    for (const MemberInfo<Record>& info : calc.members) {
         const auto it = line.assignments.find(info.name);
-        if (it == line.assignments.end() || info.role == korvane::MemberRole::Input)
+        if (it == line.assignments.end() || info.role == MemberRole::Input)
             continue;
         PrintError(it->first + "=" + it->second + ": " + info.name +
-                   (info.role == korvane::MemberRole::Result ? " 是计算结果" : " 不是输入项") +
+                   (info.role == MemberRole::Result ? " 是计算结果" : " 不是输入项") +
                    "，不能在命令行上赋值（korvane-calc --help 列出输入项）");
         return kExitRefused;
     }
     // Fields are read in the form's order, and the first refusal stops the reading.
-    for (const korvane::MemberInfo<Record>& info : calc.members) {
+    for (const MemberInfo<Record>& info : calc.members) {
         const auto it = line.assignments.find(info.name);
         if (it == line.assignments.end())
             continue;
-        const std::string message = korvane::ReadMember(record, info, it->second);
+        const std::string message = ReadMember(record, info, it->second);
         if (!message.empty()) {
             PrintError(it->first + "=" + it->second + ": " + message);
             return kExitRefused;
@@ -159,7 +161,7 @@ template <class Record> int RunCalculator(const Calculator<Record>& calc, Comman
     if (line.json) {
         std::string out = "{\"members\": {";
         bool first = true;
-        for (const korvane::MemberInfo<Record>& info : calc.members) {
+        for (const MemberInfo<Record>& info : calc.members) {
             out += (first ? "" : ", ") + JsonString(info.name) + ": " +
                    (IsUndefined(outcome, info) ? "null" : MemberJson(record, info));
             first = false;
@@ -173,7 +175,7 @@ template <class Record> int RunCalculator(const Calculator<Record>& calc, Comman
         }
         std::printf("%s}\n", out.c_str());
     } else {
-        for (const korvane::MemberInfo<Record>& info : calc.members) {
+        for (const MemberInfo<Record>& info : calc.members) {
             const std::string text =
                 IsUndefined(outcome, info) ? "undefined" : MemberText(record, info);
             std::printf("%s=%s\n", info.name, text.c_str());
@@ -193,7 +195,7 @@ template <class Record> int RunCalculator(const Calculator<Record>& calc, Comman
         std::string names;
         for (const std::string& name : outcome.undefined) {
             names += (names.empty() ? "" : "、") + name;
-            for (const korvane::MemberInfo<Record>& info : calc.members) {
+            for (const MemberInfo<Record>& info : calc.members) {
                 if (name == info.name)
                     names += std::string("（") + info.label + "）";
             }
@@ -203,3 +205,5 @@ template <class Record> int RunCalculator(const Calculator<Record>& calc, Comman
     }
     return kExitComputed;
 }
+
+} // namespace korvane

@@ -6,6 +6,8 @@
 #include "HighCap.h"
 #include "PolylineSlip.h"
 
+namespace korvane {
+
 namespace {
 
 std::vector<std::string> Entries(const char* (*name)(int), int count) {
@@ -32,7 +34,7 @@ std::vector<double> Points(const double* series, int count) {
 Calculator<CircularSlipRecord> CircularCalculator() {
     return {"circular",
             "圆弧条分法计算边坡建筑桩基础整体稳定",
-            korvane::CircularSlipMembers(),
+            CircularSlipMembers(),
             {ConcreteList("桩身混凝土："), RebarList()},
             [](CircularSlipRecord& r, const std::vector<int>& sel) {
                 return SearchCriticalCircle(r, sel[0], sel[1]);
@@ -43,7 +45,7 @@ Calculator<CircularSlipRecord> CircularCalculator() {
 Calculator<PolylineSlipRecord> PolylineCalculator() {
     return {"polyline",
             "折线条分法计算边坡建筑桩基础整体稳定",
-            korvane::PolylineSlipMembers(),
+            PolylineSlipMembers(),
             {ConcreteList("桩身混凝土："), RebarList()},
             [](PolylineSlipRecord& r, const std::vector<int>& sel) {
                 return ComputePolylineSlip(r, sel[0], sel[1]);
@@ -54,7 +56,7 @@ Calculator<PolylineSlipRecord> PolylineCalculator() {
 Calculator<CombinedActionRecord> CombinedCalculator() {
     return {"combined",
             "高、低、脱空承台桩身内力及承台位移计算—共同作用方法",
-            korvane::CombinedActionMembers(),
+            CombinedActionMembers(),
             {ConcreteList("混凝土C:")},
             [](CombinedActionRecord& r, const std::vector<int>& sel) {
                 return CalculateCombinedAction(r, sel[0]);
@@ -75,7 +77,7 @@ Calculator<CombinedActionRecord> CombinedCalculator() {
 Calculator<HighCapRecord> HighCapCalculator() {
     return {"highcap",
             "高承台桩身最大弯矩计算—共同作用方法",
-            korvane::HighCapMembers(),
+            HighCapMembers(),
             {ConcreteList("混凝土C:")},
             [](HighCapRecord& r, const std::vector<int>& sel) {
                 return CalculateHighCapForces(r, sel[0]);
@@ -86,3 +88,5 @@ Calculator<HighCapRecord> HighCapCalculator() {
                     {"shearSeries", Points(r.m_shearSeries, HighCapRecord::kSeriesPoints)}};
             }};
 }
+
+} // namespace korvane

@@ -7,11 +7,10 @@
 #include <cstring>
 #include <string>
 
+namespace korvane {
+
 namespace {
 
-using korvane::FieldKind;
-using korvane::MemberInfo;
-using korvane::MemberRole;
 
 const char* KindText(FieldKind kind) {
     switch (kind) {
@@ -121,6 +120,10 @@ int RunDemo() {
 }
 
 } // namespace
+
+} // namespace korvane
+
+using namespace korvane;
 
 int main(int argc, char** argv) {
     if (argc < 2) {

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+namespace korvane {
+
 // What a calculation tells its caller besides the record it wrote.
 struct CalcOutcome {
     // Non-empty when the inputs were refused: nothing was computed, the record's
@@ -15,3 +17,5 @@ struct CalcOutcome {
     bool computed() const { return refusal.empty(); }
     static CalcOutcome Refused(std::string message) { return {std::move(message), {}}; }
 };
+
+} // namespace korvane

@@ -11,6 +11,8 @@
 #include <string>
 #include <utility>
 
+namespace korvane {
+
 namespace {
 
 constexpr double kStepTol = 0.001;    // end of the slices, descent and keep tests
@@ -326,3 +328,5 @@ CalcOutcome SearchCriticalCircle(CircularSlipRecord& r, int concreteIndex, int r
     r.m_say = working.m_say == kZeroSpacingSubstitute ? 0 : working.m_say;
     return outcome;
 }
+
+} // namespace korvane

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace korvane {
+
 // Loop limits of the circular slip calculation. A sensible circle has at most about
 // 22 slices and the default search walks two to five centres per ray; the limits only
 // stop inputs that would otherwise keep a loop running without end or for minutes.
@@ -66,3 +68,5 @@ CircleSearchRun RunCircleSearch(const CircularSlipRecord& working);
 // back as 0. Refuses, without touching the record, inputs that the search cannot
 // survive.
 CalcOutcome SearchCriticalCircle(CircularSlipRecord& r, int concreteIndex, int rebarIndex);
+
+} // namespace korvane

@@ -1,5 +1,7 @@
 #include "CircularSlipRecord.h"
 
+namespace korvane {
+
 CircularSlipRecord::CircularSlipRecord() {
     m_b = 1.4;
     m_phi = 12;
@@ -33,3 +35,5 @@ CircularSlipRecord::CircularSlipRecord() {
     m_ft = 0;
     m_fyv = 0;
 }
+
+} // namespace korvane

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace korvane {
+
 // Inputs, search parameters and results of the circular slip calculator, in the
 // declaration order of its form. Units: m, kN, kPa, degrees; pile and stirrup sizes
 // in mm, strengths in N/mm².
@@ -36,3 +38,5 @@ struct CircularSlipRecord {
     double m_ft;              // ft of the chosen concrete, set by each calculation
     double m_fyv;             // fyv of the chosen stirrup steel, set by each calculation
 };
+
+} // namespace korvane

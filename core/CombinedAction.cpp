@@ -4,6 +4,8 @@
 
 #include <span>
 
+namespace korvane {
+
 namespace {
 
 // Result members whose shown value may come from a value that is not finite, in
@@ -169,3 +171,5 @@ CalcOutcome CalculateCombinedAction(CombinedActionRecord& r, int concreteIndex) 
     CombinedActionWork work;
     return CalculateCombinedAction(r, concreteIndex, work);
 }
+
+} // namespace korvane

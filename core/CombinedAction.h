@@ -4,6 +4,8 @@
 #include "CombinedActionRecord.h"
 #include "PileGroup.h"
 
+namespace korvane {
+
 // Working values of one combined-action run (lengths m, forces kN, Ec kPa).
 struct CombinedActionWork {
     // Pile, soil and cap parameters.
@@ -33,3 +35,5 @@ CalcOutcome CalculateCombinedAction(CombinedActionRecord& r, int concreteIndex);
 // The same, leaving the run's working values in `work`.
 CalcOutcome CalculateCombinedAction(CombinedActionRecord& r, int concreteIndex,
                                     CombinedActionWork& work);
+
+} // namespace korvane

@@ -1,5 +1,7 @@
 #include "CombinedActionRecord.h"
 
+namespace korvane {
+
 CombinedActionRecord::CombinedActionRecord() {
     m_xiN = 0.5;
     m_CR = 8000000.0;
@@ -45,3 +47,5 @@ CombinedActionRecord::CombinedActionRecord() {
         m_shearSeries[i] = 0.0;
     }
 }
+
+} // namespace korvane

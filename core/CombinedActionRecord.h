@@ -1,5 +1,7 @@
 #pragma once
 
+namespace korvane {
+
 // Inputs, looked-up materials, results and depth series of the combined-action
 // calculator (high, low and voided caps), in the declaration order of its form.
 // Units: m, kN, kN·m, kPa; mc, ms, mp in kN/m⁴, CR in kN/m³; results in mm and
@@ -51,3 +53,5 @@ struct CombinedActionRecord {
     double m_momentSeries[kSeriesCapacity]; // pile moment at depth points 0 .. m_lastPoint
     double m_shearSeries[kSeriesCapacity];  // pile shear at depth points 0 .. m_lastPoint
 };
+
+} // namespace korvane

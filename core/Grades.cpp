@@ -1,5 +1,7 @@
 #include "Grades.h"
 
+namespace korvane {
+
 namespace {
 constexpr ConcreteGrade kConcrete[kConcreteGradeCount] = {
     {1.43, 14.3, 30000000.0}, {1.57, 16.7, 31500000.0}, {1.71, 19.1, 32500000.0},
@@ -30,3 +32,5 @@ const char* ConcreteGradeName(int index) {
 const char* RebarGradeName(int index) {
     return index >= 0 && index < kRebarGradeCount ? kRebarNames[index] : "";
 }
+
+} // namespace korvane

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace korvane {
+
 // Material grades offered by the forms' drop-down lists. The list position is the
 // table row; -1 (nothing chosen) or any index past the last row yields zeros.
 
@@ -25,3 +27,5 @@ inline constexpr double kDegToRad = 0.01745;
 inline constexpr double kPi = 3.142;
 inline constexpr double kQuarterPi = 0.7855;
 inline constexpr double kHalfPi = 1.571;
+
+} // namespace korvane

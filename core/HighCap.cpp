@@ -5,6 +5,8 @@
 #include <cmath>
 #include <span>
 
+namespace korvane {
+
 namespace {
 
 // Result members whose shown value may come from a value that is not finite, in
@@ -143,3 +145,5 @@ CalcOutcome CalculateHighCapForces(HighCapRecord& r, int concreteIndex) {
     HighCapWork work;
     return CalculateHighCapForces(r, concreteIndex, work);
 }
+
+} // namespace korvane

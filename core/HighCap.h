@@ -4,6 +4,8 @@
 #include "HighCapRecord.h"
 #include "PileGroup.h"
 
+namespace korvane {
+
 // Working values of one high-cap run (lengths m, forces kN, Ec kPa).
 struct HighCapWork {
     // Pile and soil parameters.
@@ -29,3 +31,5 @@ struct HighCapWork {
 CalcOutcome CalculateHighCapForces(HighCapRecord& r, int concreteIndex);
 // The same, leaving the run's working values in `work`.
 CalcOutcome CalculateHighCapForces(HighCapRecord& r, int concreteIndex, HighCapWork& work);
+
+} // namespace korvane

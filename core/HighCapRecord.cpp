@@ -1,5 +1,7 @@
 #include "HighCapRecord.h"
 
+namespace korvane {
+
 HighCapRecord::HighCapRecord() {
     m_xiN = 0.5;
     m_CR = 8000000.0;
@@ -37,3 +39,5 @@ HighCapRecord::HighCapRecord() {
         m_shearSeries[i] = 0;
     }
 }
+
+} // namespace korvane

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace korvane {
+
 // Inputs, looked-up materials, results and depth series of the high-cap calculator,
 // in the declaration order of its form. Units: m, kN, kN·m, kPa; ms1 and mp in
 // kN/m⁴, CR in kN/m³; results in mm and 1e-5 rad where their labels say so.
@@ -42,3 +44,5 @@ struct HighCapRecord {
     double m_momentSeries[kSeriesCapacity]; // pile moment at the 41 grid depths
     double m_shearSeries[kSeriesCapacity];  // pile shear at the 41 grid depths
 };
+
+} // namespace korvane

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstdint>
 
+namespace korvane {
+
 PileProperties PilePropertiesOf(const ConcreteGrade& grade, double d, double m) {
     PileProperties p;
     p.Ec = grade.Ec;
@@ -123,3 +125,5 @@ GroupMaximum GroupMaximumOf(std::span<const double> values, int piles, double st
     }
     return m;
 }
+
+} // namespace korvane

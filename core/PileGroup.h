@@ -11,6 +11,8 @@
 
 #include <span>
 
+namespace korvane {
+
 // Section, material and soil quantities of one pile.
 struct PileProperties {
     double Ec;    // elastic modulus of the concrete, kPa
@@ -102,3 +104,5 @@ struct GroupMaximum {
 // one pile depends only on the stored value it starts from; once a pass ends where it
 // started, every later pass repeats it, and the scan stops there.
 GroupMaximum GroupMaximumOf(std::span<const double> values, int piles, double startShown);
+
+} // namespace korvane

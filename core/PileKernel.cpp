@@ -5,6 +5,8 @@
 #include <array>
 #include <cmath>
 
+namespace korvane {
+
 double Power(double x, int n) {
     double result = 1.0;
     for (int i = 0; i < n; ++i)
@@ -262,3 +264,5 @@ std::string PileGroupInputRefusal(int concreteIndex, int nx, int nz) {
                std::to_string(kMaxGroupPiles) + " 根。";
     return {};
 }
+
+} // namespace korvane

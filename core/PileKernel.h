@@ -9,6 +9,8 @@
 #include <cmath>
 #include <string>
 
+namespace korvane {
+
 // Largest pile group a calculation accepts.
 inline constexpr int kMaxGroupPiles = 2500;
 
@@ -126,3 +128,5 @@ inline bool RaisesMaximum(double storedMaximum, double candidate) {
 // Refusal message for inputs that cannot be computed at all (no concrete grade, pile
 // counts below 1 or a group larger than the tables), or an empty string.
 std::string PileGroupInputRefusal(int concreteIndex, int nx, int nz);
+
+} // namespace korvane

@@ -10,6 +10,8 @@
 #include "Trunc2.h"
 #include "UndefinedResults.h"
 
+namespace korvane {
+
 // The looked-up materials, shown for reference.
 template <class Record> void ShowMaterials(Record& r, const ConcreteGrade& grade) {
     r.m_ft = grade.ft;
@@ -52,3 +54,5 @@ template <int Count> CalcOutcome ComputedOutcome(const UndefinedResults<Count>& 
     outcome.undefined = u.Names();
     return outcome;
 }
+
+} // namespace korvane

@@ -8,6 +8,8 @@
 #include <cmath>
 #include <optional>
 
+namespace korvane {
+
 namespace {
 
 constexpr double kEps = kSlopeEdgeTol; // every comparison of positions along x
@@ -239,3 +241,5 @@ CalcOutcome ComputePolylineSlip(PolylineSlipRecord& r, int concreteIndex, int re
         outcome.undefined.emplace_back("ks");
     return outcome;
 }
+
+} // namespace korvane

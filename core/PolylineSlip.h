@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace korvane {
+
 // The slip surface has three straight segments, indexed from the toe upward (index 0
 // is segment 3 of the form). Strip and pile-row limits only stop inputs that would
 // otherwise keep a loop running without end; the defaults need 172 strips.
@@ -67,3 +69,5 @@ PolylineSlipDetail AnalysePolylineSlip(const PolylineSlipRecord& working);
 // list selections (-1 for none) and writes m_ft, m_fyv and m_ks. Refuses, without
 // touching the record, inputs that the strip loops cannot survive.
 CalcOutcome ComputePolylineSlip(PolylineSlipRecord& r, int concreteIndex, int rebarIndex);
+
+} // namespace korvane

@@ -1,5 +1,7 @@
 #include "PolylineSlipRecord.h"
 
+namespace korvane {
+
 PolylineSlipRecord::PolylineSlipRecord() {
     m_b = 3;
     m_a = 2;
@@ -35,3 +37,5 @@ PolylineSlipRecord::PolylineSlipRecord() {
     m_h = 6;
     m_beta = 55;
 }
+
+} // namespace korvane

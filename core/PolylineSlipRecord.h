@@ -1,5 +1,7 @@
 #pragma once
 
+namespace korvane {
+
 // Inputs and result of the polyline slip calculator, in the declaration order of
 // its form. Segment 3 starts at the toe, segment 1 reaches the level ground.
 struct PolylineSlipRecord {
@@ -39,3 +41,5 @@ struct PolylineSlipRecord {
     double m_h;              // slope height
     double m_beta;           // slope angle
 };
+
+} // namespace korvane

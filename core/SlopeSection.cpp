@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+namespace korvane {
+
 SlopeSection SlopeSectionOf(const SlopeInputs& in) {
     SlopeSection s{};
     s.in = in;
@@ -27,3 +29,5 @@ SliceWidthTerms SliceWidthTermsOf(const SlopeSection& s, double width, double ex
     return {width, s.in.H * s.in.slopeAmp * width / s.in.Bb / s.in.b,
             s.liquefiedThrust * width / (exitX - s.crestX)};
 }
+
+} // namespace korvane

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <optional>
 
+namespace korvane {
+
 // The slope, the cap behind its crest and the cap's pile rows as both slip calculations
 // see them, whatever the shape of the slip surface. None of it depends on the surface,
 // so each calculation works it out once and every slice and pile row reuses it.
@@ -204,3 +206,5 @@ PileRowSums WalkPileRows(const SlopeSection& s, double lastX, double sax, double
     }
     return sums;
 }
+
+} // namespace korvane

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace korvane {
+
 // The cut truncates the hundredths in double rather than through an integer: a
 // 32-bit integer of hundredths would wrap beyond ±21474836.47, while std::trunc keeps
 // large values intact and gives the same cut wherever an integer would hold them.
@@ -23,3 +25,5 @@ double TruncRotation(double beta) {
     const double cut = std::trunc(scaled) / 100.0;
     return cut == 0.0 ? 0.0 : cut;
 }
+
+} // namespace korvane

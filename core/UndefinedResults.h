@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace korvane {
+
 // Which shown results of one calculation came from a value that is not finite. The
 // last write of each result decides; names come out in the record's declaration order.
 template <int Count> class UndefinedResults {
@@ -33,3 +35,5 @@ private:
     const std::array<const char*, Count>& names_;
     std::array<bool, Count> flag_{};
 };
+
+} // namespace korvane

@@ -4,6 +4,7 @@
 #include <array>
 
 namespace korvane {
+
 namespace {
 
 using R = CircularSlipRecord;

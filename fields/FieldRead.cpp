@@ -3,6 +3,7 @@
 #include "FieldText.h"
 
 namespace korvane {
+
 namespace {
 
 template <class T, class Parse>

@@ -7,14 +7,14 @@
 #include <string_view>
 #include <variant>
 
+namespace korvane {
+
 // Reading a field's text into a member, the one way both the forms' exchange and the
 // calculator command do it: the text is read by the field rules (FieldText.h); text
 // that is refused leaves the member as it was; a number that is read is assigned,
 // then checked against the member's range, and a value out of range stays assigned
 // (the form shows it again and the next reading refuses it again). The result is
 // the message for the user, empty when the member took the value without complaint.
-
-namespace korvane {
 
 std::string ReadField(std::string_view text, double& value,
                       std::optional<FieldRange> range = std::nullopt);

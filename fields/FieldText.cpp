@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <locale.h>
 
+namespace korvane {
+
 namespace {
 
 constexpr std::size_t kMaxFieldChars = 31; // the exchange reads at most this many
@@ -197,3 +199,5 @@ std::string DoubleRangeMessage(double min, double max) {
 std::string IntRangeMessage(long min, long max) {
     return ReplaceBounds(FieldMessage(IDS_INT_RANGE), std::to_string(min), std::to_string(max));
 }
+
+} // namespace korvane

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace korvane {
+
 // How a form shows a member in an edit field and reads it back. Plain C++ (no
 // toolkit), shared by the dialog layer and the calculator command.
 
@@ -40,3 +42,5 @@ inline bool InRange(int value, int min, int max) {
 // The messages of a failed range check, with the bounds filled in.
 std::string DoubleRangeMessage(double min, double max);
 std::string IntRangeMessage(long min, long max);
+
+} // namespace korvane

@@ -6,9 +6,9 @@
 #include "MemberTable.h"
 #include "PolylineSlipRecord.h"
 
-// The member tables of the four calculator forms, in each record's declaration order.
-
 namespace korvane {
+
+// The member tables of the four calculator forms, in each record's declaration order.
 
 MemberTable<CircularSlipRecord> CircularSlipMembers();
 MemberTable<PolylineSlipRecord> PolylineSlipMembers();

@@ -4,6 +4,8 @@
 #include <span>
 #include <variant>
 
+namespace korvane {
+
 // One row for each `double` and `int` member of a form record, in declaration order:
 // what the command line calls it, what it is to the user (label, symbol, unit), how
 // its form shows it and which range the form checks. The forms' exchange, the
@@ -20,8 +22,6 @@
 //              values derived from the inputs, the depth plot's scale and length, and
 //              the fixed parameters of the circle search.
 // So a row has a control exactly when it is not internal.
-
-namespace korvane {
 
 enum class MemberRole { Input, Result, Internal };
 

@@ -27,6 +27,8 @@
 #include <thread>
 #include <vector>
 
+using namespace korvane;
+
 namespace fuzzcalc {
 
 [[noreturn]] inline void Fail(const char* format, ...) {

@@ -24,6 +24,8 @@
 #include <limits>
 #include <vector>
 
+using namespace korvane;
+
 namespace fuzzin {
 
 inline constexpr double kInf = std::numeric_limits<double>::infinity();

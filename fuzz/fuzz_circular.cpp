@@ -2,6 +2,8 @@
 #include "CalcHarness.h"
 #include "CircularSlip.h"
 
+using namespace korvane;
+
 namespace {
 const fuzzcalc::CalcTarget<CircularSlipRecord> kTarget{
     "circular search", korvane::CircularSlipMembers(), 2,

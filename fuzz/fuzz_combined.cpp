@@ -2,6 +2,8 @@
 #include "CalcHarness.h"
 #include "CombinedAction.h"
 
+using namespace korvane;
+
 namespace {
 // The depth plot draws points 0 .. m_lastPoint of both series.
 void CheckPlot(const CombinedActionRecord& r, const CalcOutcome& outcome) {

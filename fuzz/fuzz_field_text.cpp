@@ -21,6 +21,8 @@
 #include <string>
 #include <string_view>
 
+using namespace korvane;
+
 namespace {
 
 [[noreturn]] void Fail(const char* format, ...) {

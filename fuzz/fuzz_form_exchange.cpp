@@ -21,6 +21,8 @@
 
 #include <optional>
 
+using namespace korvane;
+
 namespace {
 
 using fuzzcalc::Fail;

@@ -2,6 +2,8 @@
 #include "CalcHarness.h"
 #include "HighCap.h"
 
+using namespace korvane;
+
 namespace {
 // The depth plot draws all 41 points of both series.
 void CheckPlot(const HighCapRecord& r, const CalcOutcome& outcome) {

@@ -2,6 +2,8 @@
 #include "CalcHarness.h"
 #include "PolylineSlip.h"
 
+using namespace korvane;
+
 namespace {
 const fuzzcalc::CalcTarget<PolylineSlipRecord> kTarget{
     "polyline slip", korvane::PolylineSlipMembers(), 2,

@@ -19,6 +19,8 @@
 #include <string>
 #include <vector>
 
+using namespace korvane;
+
 namespace fs = std::filesystem;
 
 namespace {

@@ -2,6 +2,8 @@
 
 #include "MessageBox.h"
 
+namespace korvane {
+
 QString UnlistedResultLabel(const std::string& name) {
     if (name == "momentSeries")
         return "深度图中的桩身弯矩";
@@ -25,3 +27,5 @@ void ReportUndefinedResults(const QStringList& labels, QWidget* form) {
                       names.join('\n'),
                   form);
 }
+
+} // namespace korvane

@@ -8,6 +8,8 @@
 
 class QWidget;
 
+namespace korvane {
+
 // What a calculate handler tells the user besides the result fields.
 
 // Inputs the calculation refused: its message, in the program's message box.
@@ -22,8 +24,7 @@ void ReportUndefinedResults(const QStringList& labels, QWidget* form);
 QString UnlistedResultLabel(const std::string& name);
 
 template <class Record>
-QStringList UndefinedResultLabels(const CalcOutcome& outcome,
-                                  korvane::MemberTable<Record> members) {
+QStringList UndefinedResultLabels(const CalcOutcome& outcome, MemberTable<Record> members) {
     QStringList labels;
     for (const std::string& name : outcome.undefined) {
         QString label = UnlistedResultLabel(name);
@@ -37,7 +38,9 @@ QStringList UndefinedResultLabels(const CalcOutcome& outcome,
 }
 
 template <class Record>
-void ReportUndefinedResults(const CalcOutcome& outcome, korvane::MemberTable<Record> members,
+void ReportUndefinedResults(const CalcOutcome& outcome, MemberTable<Record> members,
                             QWidget* form) {
     ReportUndefinedResults(UndefinedResultLabels(outcome, members), form);
 }
+
+} // namespace korvane

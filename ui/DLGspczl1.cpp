@@ -11,6 +11,8 @@
 
 #include <algorithm>
 
+namespace korvane {
+
 CDLGspczl1::CDLGspczl1(QWidget* parent) : CDialog(IDD, parent) {
     MapClick(IDC_CALC_COMBINED, [this] { OnCalcCombined(); });
     MapClick(IDC_RADIO_NON_BEDROCK, [this] { OnRadioNonBedrock(); });
@@ -53,7 +55,7 @@ void CDLGspczl1::DoDataExchange(CDataExchange* pDX) {
     DDX_Text(pDX, IDC_EDIT_RESULT_MC, m_Mc);
     DDX_Text(pDX, IDC_EDIT_RESULT_NB, m_Nb);
     DDX_Text(pDX, IDC_EDIT_VOIDED_L0, m_l0);
-    DDV_TableRange(pDX, *this, &CDLGspczl1::m_l0, korvane::CombinedActionMembers());
+    DDV_TableRange(pDX, *this, &CDLGspczl1::m_l0, CombinedActionMembers());
     DDX_Text(pDX, IDC_EDIT_CAP_U, m_capU);
     DDX_Text(pDX, IDC_EDIT_CAP_BETA, m_capBeta);
     // The rock coefficient is greyed after every complete exchange, whatever the
@@ -69,7 +71,7 @@ void CDLGspczl1::OnCalcCombined() {
     ReportRefusal(outcome, this);
     Invalidate();
     UpdateData(false);
-    ReportUndefinedResults(outcome, korvane::CombinedActionMembers(), this);
+    ReportUndefinedResults(outcome, CombinedActionMembers(), this);
 }
 
 void CDLGspczl1::OnRadioNonBedrock() {
@@ -97,13 +99,15 @@ void CDLGspczl1::OnRadioFriction() {
     EnableField(IDC_EDIT_PILE_PHI, true);
 }
 
-korvane::Drawing CDLGspczl1::DepthPlot() const {
+Drawing CDLGspczl1::DepthPlot() const {
     // The series hold 41 points; a last index outside 0..40 must not read past them.
     const int lastPoint = std::clamp(m_lastPoint, 0, kSeriesPoints - 1);
-    return korvane::DepthPlotDrawing({m_momentSeries, m_shearSeries, lastPoint + 1, m_maxMoment});
+    return DepthPlotDrawing({m_momentSeries, m_shearSeries, lastPoint + 1, m_maxMoment});
 }
 
 void CDLGspczl1::OnPaint() {
     CPaintDC dc(this);
-    korvane::Paint(dc, DepthPlot());
+    Paint(dc, DepthPlot());
 }
+
+} // namespace korvane

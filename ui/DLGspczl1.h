@@ -6,6 +6,8 @@
 #include "Drawing.h"
 #include "resource.h"
 
+namespace korvane {
+
 // Combined-action form: a pile group under a high, low or voided cap; the cap's
 // movement, the pile-top force, the soil's share of the load and the moment and shear
 // of a pile along its depth. The record's members are the form's members.
@@ -17,7 +19,7 @@ public:
     CComboBox m_comboConcrete;
 
     // The depth plot of the series as they stand, as the form paints it.
-    korvane::Drawing DepthPlot() const;
+    Drawing DepthPlot() const;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -30,3 +32,5 @@ protected:
     void OnRadioEndBearing();
     void OnRadioFriction();
 };
+
+} // namespace korvane

@@ -9,6 +9,8 @@
 #include "HighCap.h"
 #include "TableRange.h"
 
+namespace korvane {
+
 CDLGspczl2::CDLGspczl2(QWidget* parent) : CDialog(IDD, parent) {
     MapClick(IDC_CALC_MAX_FORCES, [this] { OnCalcMaxForces(); });
     MapClick(IDC_RADIO_BEDROCK, [this] { OnRadioBedrock(); });
@@ -19,7 +21,7 @@ CDLGspczl2::CDLGspczl2(QWidget* parent) : CDialog(IDD, parent) {
 
 void CDLGspczl2::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    const auto members = korvane::HighCapMembers();
+    const auto members = HighCapMembers();
     DDX_Control(pDX, IDC_COMBO_CONCRETE, m_comboConcrete);
     DDX_Text(pDX, IDC_EDIT_XIN, m_xiN);
     DDV_TableRange(pDX, *this, &CDLGspczl2::m_xiN, members);
@@ -66,7 +68,7 @@ void CDLGspczl2::OnCalcMaxForces() {
     ReportRefusal(outcome, this);
     Invalidate();
     UpdateData(false);
-    ReportUndefinedResults(outcome, korvane::HighCapMembers(), this);
+    ReportUndefinedResults(outcome, HighCapMembers(), this);
 }
 
 void CDLGspczl2::OnRadioBedrock() {
@@ -89,11 +91,13 @@ void CDLGspczl2::OnRadioFriction() {
     EnableField(IDC_EDIT_PILE_PHI, true);
 }
 
-korvane::Drawing CDLGspczl2::DepthPlot() const {
-    return korvane::DepthPlotDrawing({m_momentSeries, m_shearSeries, kSeriesPoints, m_Mmax});
+Drawing CDLGspczl2::DepthPlot() const {
+    return DepthPlotDrawing({m_momentSeries, m_shearSeries, kSeriesPoints, m_Mmax});
 }
 
 void CDLGspczl2::OnPaint() {
     CPaintDC dc(this);
-    korvane::Paint(dc, DepthPlot());
+    Paint(dc, DepthPlot());
 }
+
+} // namespace korvane

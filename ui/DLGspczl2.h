@@ -6,6 +6,8 @@
 #include "HighCapRecord.h"
 #include "resource.h"
 
+namespace korvane {
+
 // High-cap form: a pile group under a cap that stands above the ground; the largest
 // moment and shear of its piles, where they occur, the cap's movement and the moment
 // and shear of a pile along its depth. The record's members are the form's members.
@@ -17,7 +19,7 @@ public:
     CComboBox m_comboConcrete;
 
     // The depth plot of the series as they stand, as the form paints it.
-    korvane::Drawing DepthPlot() const;
+    Drawing DepthPlot() const;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -29,3 +31,5 @@ protected:
     void OnRadioEndBearing();
     void OnRadioFriction();
 };
+
+} // namespace korvane

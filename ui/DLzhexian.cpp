@@ -6,6 +6,8 @@
 #include "FormMembers.h"
 #include "PolylineSlip.h"
 
+namespace korvane {
+
 CDLzhexian::CDLzhexian(QWidget* parent) : CDialog(IDD, parent) {
     MapClick(IDC_CALC_POLYLINE, [this] { OnCalcPolyline(); });
 }
@@ -54,5 +56,7 @@ void CDLzhexian::OnCalcPolyline() {
         ComputePolylineSlip(*this, m_comboConcrete.GetCurSel(), m_comboRebar.GetCurSel());
     ReportRefusal(outcome, this);
     UpdateData(false);
-    ReportUndefinedResults(outcome, korvane::PolylineSlipMembers(), this);
+    ReportUndefinedResults(outcome, PolylineSlipMembers(), this);
 }
+
+} // namespace korvane

@@ -5,6 +5,8 @@
 #include "PolylineSlipRecord.h"
 #include "resource.h"
 
+namespace korvane {
+
 // Polyline slip form: a slip surface of three straight segments from the toe, the
 // soil along each, the cap, piles and loads, and the surface's stability factor.
 class CDLzhexian : public CDialog, public PolylineSlipRecord {
@@ -19,3 +21,5 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
     void OnCalcPolyline();
 };
+
+} // namespace korvane

@@ -3,6 +3,8 @@
 #include <climits>
 #include <cmath>
 
+namespace korvane {
+
 namespace {
 
 // Truncation toward zero, defined for every double: the C++ conversion is undefined
@@ -35,8 +37,6 @@ int DepthPlotX(double scale, double value, int offset) {
 int DepthPlotLabel(double value) {
     return TruncToInt(value * 100.0) / 100;
 }
-
-namespace korvane {
 
 Drawing DepthPlotDrawing(const DepthPlotSeries& series) {
     Drawing drawing;

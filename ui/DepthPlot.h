@@ -2,6 +2,8 @@
 
 #include "Drawing.h"
 
+namespace korvane {
+
 // The moment and the shear of a pile along its depth, drawn by the pile forms in the
 // strip right of their fields. Coordinates are fixed device pixels, not dialog units:
 // the depth axis at x 800 carries the zero values, the value axis runs along the top
@@ -37,8 +39,6 @@ int DepthPlotLabel(double value);
 inline int DepthPlotRowY(int row) {
     return kRowPixels * row + kPlotTop;
 }
-
-namespace korvane {
 
 // The plot as lines and texts: the two axes first, then each series from its first
 // point, which starts with a line of no length, to its last. Each point's label (its

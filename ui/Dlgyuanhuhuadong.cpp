@@ -6,6 +6,8 @@
 #include "DDX.h"
 #include "FormMembers.h"
 
+namespace korvane {
+
 CDlgyuanhuhuadong::CDlgyuanhuhuadong(QWidget* parent) : CDialog(IDD, parent) {
     MapClick(IDC_CALC_CIRCLE, [this] { OnCalcCircle(); });
 }
@@ -47,5 +49,7 @@ void CDlgyuanhuhuadong::OnCalcCircle() {
         SearchCriticalCircle(*this, m_comboConcrete.GetCurSel(), m_comboRebar.GetCurSel());
     ReportRefusal(outcome, this);
     UpdateData(false);
-    ReportUndefinedResults(outcome, korvane::CircularSlipMembers(), this);
+    ReportUndefinedResults(outcome, CircularSlipMembers(), this);
 }
+
+} // namespace korvane

@@ -5,6 +5,8 @@
 #include "CircularSlipRecord.h"
 #include "resource.h"
 
+namespace korvane {
+
 // Circular slip form: the slope, soil, cap, piles and loads, and the critical circle
 // the search finds. The record's members are the form's members.
 class CDlgyuanhuhuadong : public CDialog, public CircularSlipRecord {
@@ -19,3 +21,5 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
     void OnCalcCircle();
 };
+
+} // namespace korvane

@@ -4,9 +4,9 @@
 #include <QString>
 #include <vector>
 
-class CPaintDC;
-
 namespace korvane {
+
+class CPaintDC;
 
 // A picture as straight lines and texts in device pixels of a form's client area, built
 // apart from painting so that it can be checked without looking at pixels.

@@ -3,9 +3,11 @@
 #include "KorvaneDlg.h"
 #include "ProgramIdentity.h"
 
+namespace korvane {
+
 CKorvaneApp theApp;
 
-CKorvaneApp::CKorvaneApp() : CWinApp(korvane::KorvaneIdentity()) {}
+CKorvaneApp::CKorvaneApp() : CWinApp(KorvaneIdentity()) {}
 
 bool CKorvaneApp::InitInstance() {
     CKorvaneDlg dlg;
@@ -15,6 +17,10 @@ bool CKorvaneApp::InitInstance() {
     // The launcher was the whole program: end without an event loop of our own.
     return false;
 }
+
+} // namespace korvane
+
+using namespace korvane;
 
 int main(int argc, char** argv) {
     return AfxWinMain(argc, argv);

@@ -2,6 +2,8 @@
 
 #include "CWinApp.h"
 
+namespace korvane {
+
 // The application: runs the launcher and ends when it closes.
 class CKorvaneApp : public CWinApp {
 public:
@@ -10,3 +12,5 @@ public:
 };
 
 extern CKorvaneApp theApp;
+
+} // namespace korvane

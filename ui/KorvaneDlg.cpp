@@ -10,6 +10,8 @@
 
 #include <QApplication>
 
+namespace korvane {
+
 CKorvaneDlg::CKorvaneDlg(QWidget* parent) : CDialog(IDD, parent) {
     MapClick(IDC_OPEN_CIRCULAR_SLIP, [this] { OnOpenCircularSlip(); });
     MapClick(IDC_OPEN_POLYLINE_SLIP, [this] { OnOpenPolylineSlip(); });
@@ -61,3 +63,5 @@ void CKorvaneDlg::OnOpenHighCap() {
     CDLGspczl2 dlg;
     dlg.DoModal();
 }
+
+} // namespace korvane

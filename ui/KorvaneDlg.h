@@ -3,6 +3,8 @@
 #include "CDialog.h"
 #include "resource.h"
 
+namespace korvane {
+
 // The launcher: four pictures, a button under each that opens its calculator, and
 // the about box from the window menu.
 class CKorvaneDlg : public CDialog {
@@ -19,3 +21,5 @@ protected:
     void OnOpenCombinedAction();
     void OnOpenHighCap();
 };
+
+} // namespace korvane

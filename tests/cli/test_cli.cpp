@@ -19,8 +19,8 @@ struct CalcRun {
 CalcRun Calc(const std::string& args) {
     // ctest runs the tests in parallel processes: each needs its own stderr file.
     static int calls = 0;
-    const std::string errFile = ::testing::TempDir() + "korvane-calc." +
-                                std::to_string(getpid()) + "." + std::to_string(++calls) + ".err";
+    const std::string errFile = ::testing::TempDir() + "korvane-calc." + std::to_string(getpid()) +
+                                "." + std::to_string(++calls) + ".err";
     const std::string command = std::string(KORVANE_CALC) + " " + args + " 2>" + errFile;
     CalcRun run;
     FILE* pipe = popen(command.c_str(), "r");
@@ -174,10 +174,10 @@ TEST(CalcCommand, HelpListsInputsWithDefaultsApartFromResults) {
 }
 
 TEST(CalcCommand, ResultsAndInternalValuesCannotBeAssigned) {
-    for (const char* args : {"circular concrete=C30 ks=9", "circular concrete=C30 R=1",
-                             "combined concrete=C30 capU=1", "highcap concrete=C30 Mmax=1",
-                             "circular concrete=C30 ft=1", "combined concrete=C30 lastPoint=3",
-                             "circular searchAngleTo=60"}) {
+    for (const char* args :
+         {"circular concrete=C30 ks=9", "circular concrete=C30 R=1", "combined concrete=C30 capU=1",
+          "highcap concrete=C30 Mmax=1", "circular concrete=C30 ft=1",
+          "combined concrete=C30 lastPoint=3", "circular searchAngleTo=60"}) {
         const CalcRun run = Calc(args);
         EXPECT_EQ(run.status, 2) << args;
         EXPECT_TRUE(run.out.empty()) << args;

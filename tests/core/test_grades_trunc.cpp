@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <limits>
 
+using namespace korvane;
+
 TEST(Grades, ConcreteRowsByListPosition) {
     const ConcreteGrade c40 = ConcreteGradeTable(2);
     EXPECT_EQ(c40.ft, 1.71);

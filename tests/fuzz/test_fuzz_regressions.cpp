@@ -8,6 +8,8 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
+using namespace korvane;
+
 namespace {
 
 // Every value a calculation writes into a field must read back on the next press.

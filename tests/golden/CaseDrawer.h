@@ -27,6 +27,8 @@
 #include <string_view>
 #include <vector>
 
+using namespace korvane;
+
 enum class CaseKind { Typical, Boundary, Hostile, Edge };
 
 template <class Record> class CaseDrawer {

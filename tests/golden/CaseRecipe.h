@@ -17,6 +17,8 @@
 #include <string_view>
 #include <vector>
 
+using namespace korvane;
+
 // The list selections that the calculations show: -1 is "nothing chosen".
 inline constexpr int kConcreteGrades = 6;
 inline constexpr int kRebarGrades = 3;

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+using namespace korvane;
+
 template <class Record> struct GoldenCalc {
     const char* name; // data/<name>.golden.gz
     int lists;        // 2: concrete and stirrup steel; 1: concrete only

@@ -16,6 +16,8 @@
 #include <string_view>
 #include <vector>
 
+using namespace korvane;
+
 template <class Record> struct GoldenField {
     std::string name;
     double Record::*real = nullptr;

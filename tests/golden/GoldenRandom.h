@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <vector>
 
+using namespace korvane;
+
 class GoldenRandom {
 public:
     explicit GoldenRandom(std::uint64_t seed) : state_(seed) {}

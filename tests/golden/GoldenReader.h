@@ -28,6 +28,8 @@
 #include <utility>
 #include <vector>
 
+using namespace korvane;
+
 struct GoldenCase {
     long number = -1;
     std::vector<int> lists;

@@ -7,6 +7,8 @@
 #include <cmath>
 #include <limits>
 
+using namespace korvane;
+
 CaseRecipe<CircularSlipRecord> CircularRecipe();
 CaseRecipe<PolylineSlipRecord> PolylineRecipe();
 CaseRecipe<CombinedActionRecord> CombinedRecipe();

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+using namespace korvane;
+
 class GoldenWriter {
 public:
     explicit GoldenWriter(const std::string& path)

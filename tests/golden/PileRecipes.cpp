@@ -8,6 +8,8 @@
 #include <string>
 #include <utility>
 
+using namespace korvane;
+
 namespace {
 
 // What differs between the two pile records where the edges need it.

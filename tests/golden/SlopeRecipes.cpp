@@ -6,6 +6,8 @@
 #include <climits>
 #include <cmath>
 
+using namespace korvane;
+
 namespace {
 
 // Grade lists: nothing chosen, past the end, far outside.

@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+using namespace korvane;
+
 namespace {
 
 constexpr double kMinRefusedShare = 0.10;

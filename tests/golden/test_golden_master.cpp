@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+using namespace korvane;
+
 namespace {
 
 constexpr int kMaxReported = 20;

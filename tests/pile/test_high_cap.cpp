@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+using namespace korvane;
+
 namespace {
 
 constexpr int kC30 = 0;

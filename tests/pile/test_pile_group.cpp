@@ -10,6 +10,8 @@
 #include <random>
 #include <vector>
 
+using namespace korvane;
+
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();

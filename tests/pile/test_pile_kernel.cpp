@@ -6,6 +6,8 @@
 #include <cmath>
 #include <limits>
 
+using namespace korvane;
+
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();

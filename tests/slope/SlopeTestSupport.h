@@ -8,6 +8,8 @@
 #include <cstring>
 #include <type_traits>
 
+using namespace korvane;
+
 // List positions of the grades used by the worked examples.
 inline constexpr int kNoGrade = -1;
 inline constexpr int kC30 = 0;

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
+using namespace korvane;
+
 namespace {
 
 constexpr double kX0 = 3.75;

@@ -11,6 +11,8 @@
 #include <limits>
 #include <string>
 
+using namespace korvane;
+
 namespace {
 
 constexpr double kInf = std::numeric_limits<double>::infinity();

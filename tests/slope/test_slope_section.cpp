@@ -8,6 +8,8 @@
 #include <optional>
 #include <vector>
 
+using namespace korvane;
+
 namespace {
 
 TEST(SlopeSection, GroundIsCutToTheSlopeHeightOnlyBeyondTheTolerance) {

@@ -6,6 +6,8 @@
 #include <set>
 #include <string>
 
+using namespace korvane;
+
 using korvane::FieldKind;
 using korvane::FieldRange;
 using korvane::MemberRole;

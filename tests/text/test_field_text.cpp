@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <limits>
 
+using namespace korvane;
+
 TEST(FormatNumber, FifteenSignificantDigits) {
     EXPECT_EQ(FormatNumber(6), "6");
     EXPECT_EQ(FormatNumber(16.7), "16.7");

@@ -16,6 +16,8 @@
 #include <QTimer>
 #include <functional>
 
+using namespace korvane;
+
 // The message boxes take their caption from the application, named here as the
 // program names it (before QTEST_MAIN builds the application, which keeps the name).
 inline const bool kProgramNamed = [] {

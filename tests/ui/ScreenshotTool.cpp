@@ -20,6 +20,8 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace korvane;
+
 namespace {
 
 void Save(CDialog& dlg, const QString& path) {

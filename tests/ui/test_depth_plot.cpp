@@ -8,6 +8,8 @@
 #include <limits>
 #include <vector>
 
+using namespace korvane;
+
 using korvane::DepthPlotDrawing;
 using korvane::Drawing;
 

@@ -10,6 +10,8 @@
 #include <QImage>
 #include <QRadioButton>
 
+using namespace korvane;
+
 namespace {
 
 class ExchangeDialog : public CDialog {

@@ -15,6 +15,8 @@
 #include <QMenu>
 #include <QRawFont>
 
+using namespace korvane;
+
 class TestLauncher : public QObject {
     Q_OBJECT
 

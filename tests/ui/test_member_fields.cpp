@@ -17,6 +17,8 @@
 #include <QJsonObject>
 #include <QRadioButton>
 
+using namespace korvane;
+
 namespace {
 
 using korvane::FieldKind;

@@ -11,6 +11,8 @@
 #include <QRadioButton>
 #include <cmath>
 
+using namespace korvane;
+
 namespace {
 
 QRadioButton* Radio(const CDialog& dlg, int id) {

@@ -4,6 +4,8 @@
 #include "Dlgyuanhuhuadong.h"
 #include "FormTestSupport.h"
 
+using namespace korvane;
+
 class TestSlopeForms : public QObject {
     Q_OBJECT
 

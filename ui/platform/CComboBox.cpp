@@ -2,6 +2,10 @@
 
 #include <QComboBox>
 
+namespace korvane {
+
 int CComboBox::GetCurSel() const {
     return m_control ? m_control->currentIndex() : -1;
 }
+
+} // namespace korvane

@@ -2,6 +2,8 @@
 
 class QComboBox;
 
+namespace korvane {
+
 // A drop-down list of a form, attached to its control by the form's first exchange.
 // The selection is -1 while nothing is chosen (and before attachment).
 class CComboBox {
@@ -13,3 +15,5 @@ public:
 private:
     QComboBox* m_control = nullptr;
 };
+
+} // namespace korvane

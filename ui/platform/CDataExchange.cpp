@@ -7,6 +7,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+namespace korvane {
+
 QString ExchangeMessage(int stringId) {
     return QString::fromUtf8(FieldMessage(stringId));
 }
@@ -46,3 +48,5 @@ void CDataExchange::Fail(const QString& message) {
     if (auto* edit = qobject_cast<QLineEdit*>(m_lastControl))
         edit->selectAll();
 }
+
+} // namespace korvane

@@ -4,9 +4,12 @@
 
 #include <QString>
 
-class CDialog;
 class QLineEdit;
 class QWidget;
+
+namespace korvane {
+
+class CDialog;
 
 // One pass of a binding list in one direction. An entry that fails reports its
 // message, moves the focus to the control it touched last and stops the pass: later
@@ -32,3 +35,5 @@ private:
 
 // The message of a string id of the exchange (61704, 61712 ...).
 QString ExchangeMessage(int stringId);
+
+} // namespace korvane

@@ -19,6 +19,8 @@
 #include <QScreen>
 #include <QShortcut>
 
+namespace korvane {
+
 CDialog::CDialog(int templateId, QWidget* parent) : QDialog(parent), m_templateId(templateId) {
     MapClick(IDOK, [this] { OnOK(); });
     MapClick(IDCANCEL, [this] { OnCancel(); });
@@ -93,19 +95,19 @@ void CDialog::CreateRadioGroups() {
             group = new QButtonGroup(this);
             group->setExclusive(true);
             connect(group, &QButtonGroup::buttonToggled, this,
-                    [group] { korvane::KeepTabStopOnChecked(*group); });
+                    [group] { KeepTabStopOnChecked(*group); });
         }
         group->addButton(radio);
     }
     for (QButtonGroup* radios : findChildren<QButtonGroup*>(Qt::FindDirectChildrenOnly))
-        korvane::KeepTabStopOnChecked(*radios);
+        KeepTabStopOnChecked(*radios);
 }
 
 void CDialog::LayOutLabels() {
     const QList<QWidget*> controls(m_controls.begin(), m_controls.end());
     for (QWidget* control : m_controls) {
         if (auto* label = qobject_cast<QLabel*>(control))
-            korvane::LayOutLabel(*label, korvane::FieldBeside(*label, controls));
+            LayOutLabel(*label, FieldBeside(*label, controls));
     }
 }
 
@@ -269,3 +271,5 @@ void CDialog::contextMenuEvent(QContextMenuEvent* event) {
     }
     ShowSystemMenu(event->globalPos());
 }
+
+} // namespace korvane

@@ -9,9 +9,12 @@
 #include <memory>
 #include <vector>
 
+class QRadioButton;
+
+namespace korvane {
+
 class CDataExchange;
 class CMenu;
-class QRadioButton;
 
 // A modal dialog built from a template in res/dialogs. Subclasses bind their members
 // in DoDataExchange and map button clicks to handlers in their constructor.
@@ -74,3 +77,5 @@ private:
     bool m_built = false;
     bool m_exchanging = false;
 };
+
+} // namespace korvane

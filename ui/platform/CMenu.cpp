@@ -2,6 +2,8 @@
 
 #include <QMenu>
 
+namespace korvane {
+
 CMenu::CMenu(QWidget* owner) : m_menu(new QMenu(owner)) {}
 
 CMenu::~CMenu() = default; // the menu belongs to its owner window
@@ -25,3 +27,5 @@ void CMenu::SetCommandHandler(std::function<void(unsigned)> handler) {
 void CMenu::Popup(const QPoint& globalPos) {
     m_menu->popup(globalPos);
 }
+
+} // namespace korvane

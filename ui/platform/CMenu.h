@@ -7,6 +7,8 @@
 class QMenu;
 class QWidget;
 
+namespace korvane {
+
 inline constexpr unsigned MF_STRING = 0x0000;
 inline constexpr unsigned MF_SEPARATOR = 0x0800;
 inline constexpr unsigned SC_CLOSE = 0xF060;
@@ -27,3 +29,5 @@ private:
     QMenu* m_menu;
     std::function<void(unsigned)> m_handler;
 };
+
+} // namespace korvane

@@ -2,6 +2,8 @@
 
 #include "CDialog.h"
 
+namespace korvane {
+
 CPaintDC::CPaintDC(CDialog* dialog) : m_painter(dialog) {
     m_painter.setFont(dialog->font());
 }
@@ -20,3 +22,5 @@ void CPaintDC::TextOut(int x, int y, const QString& text) {
     // QPainter places text on its baseline.
     m_painter.drawText(QPoint(x, y + m_painter.fontMetrics().ascent()), text);
 }
+
+} // namespace korvane

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QPoint>
 
+namespace korvane {
+
 class CDialog;
 
 // Drawing on a dialog's client area from its OnPaint, in device pixels, with the
@@ -20,3 +22,5 @@ private:
     QPainter m_painter;
     QPoint m_current;
 };
+
+} // namespace korvane

@@ -6,6 +6,8 @@
 #include <QIcon>
 #include <utility>
 
+namespace korvane {
+
 namespace {
 CWinApp* g_app = nullptr;
 }
@@ -39,3 +41,5 @@ int AfxWinMain(int argc, char** argv) {
         return 0;
     return app.exec();
 }
+
+} // namespace korvane

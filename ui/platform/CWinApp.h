@@ -4,6 +4,8 @@
 
 class QWidget;
 
+namespace korvane {
+
 // What the desktop and the dialogs call the program: its name (the message boxes'
 // caption), version, desktop entry and the resource of its icon.
 struct ProgramIdentity {
@@ -42,3 +44,5 @@ void ApplyProgramIdentity(const ProgramIdentity& identity);
 // The program's entry: sets up the toolkit (identity, font), runs InitInstance and,
 // if it returns true, the event loop.
 int AfxWinMain(int argc, char** argv);
+
+} // namespace korvane

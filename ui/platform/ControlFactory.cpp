@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+namespace korvane {
+
 namespace {
 
 constexpr int kIconPixels = 32;     // an icon control sizes itself to the icon
@@ -50,11 +52,11 @@ QWidget* CreateWidget(const ControlTemplate& control, QWidget* dialog) {
     case ControlType::Icon:
         return CreatePicture(control, dialog);
     case ControlType::GroupBox:
-        return new korvane::TemplateGroupBox(control.text, dialog);
+        return new TemplateGroupBox(control.text, dialog);
     case ControlType::Radio: {
         // Exclusive within its template group: the dialog puts each group into a
         // QButtonGroup, which then decides exclusivity and arrow-key movement.
-        return new korvane::TemplateRadioButton(control.text, dialog);
+        return new TemplateRadioButton(control.text, dialog);
     }
     case ControlType::ComboBox:
         return CreateComboBox(control, dialog);
@@ -79,3 +81,5 @@ QWidget* CreateControl(const ControlTemplate& control, const DialogUnits& units,
         widget->lower(); // a frame behind the fields it encloses, whatever the template order
     return widget;
 }
+
+} // namespace korvane

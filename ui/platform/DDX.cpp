@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+namespace korvane {
+
 namespace {
 
 void FailOnMessage(CDataExchange* pDX, const std::string& message) {
@@ -42,7 +44,7 @@ void ExchangeText(CDataExchange* pDX, int id, T& value, Format format) {
         return;
     }
     // The range check is an entry of its own (DDV_*), so none is given here.
-    FailOnMessage(pDX, korvane::ReadField(edit->text().toStdString(), value));
+    FailOnMessage(pDX, ReadField(edit->text().toStdString(), value));
 }
 
 // Checks buttons[value] only; with -1 or past the end none stays checked, which an
@@ -97,12 +99,14 @@ void DDX_Control(CDataExchange* pDX, int id, CComboBox& control) {
 void DDV_MinMaxDouble(CDataExchange* pDX, double value, double min, double max) {
     if (pDX->Failed() || !pDX->m_bSaveAndValidate)
         return;
-    FailOnMessage(pDX, korvane::RangeMessage(value, korvane::FieldRange{min, max}));
+    FailOnMessage(pDX, RangeMessage(value, FieldRange{min, max}));
 }
 
 void DDV_MinMaxInt(CDataExchange* pDX, int value, int min, int max) {
     if (pDX->Failed() || !pDX->m_bSaveAndValidate)
         return;
-    FailOnMessage(pDX, korvane::RangeMessage(value, korvane::FieldRange{static_cast<double>(min),
-                                                                        static_cast<double>(max)}));
+    FailOnMessage(
+        pDX, RangeMessage(value, FieldRange{static_cast<double>(min), static_cast<double>(max)}));
 }
+
+} // namespace korvane

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace korvane {
+
 // Entries of a binding list (DoDataExchange). Each does nothing once an earlier entry
 // of the same pass has failed.
 
@@ -20,3 +22,5 @@ void DDX_Control(CDataExchange* pDX, int id, CComboBox& control);
 // failure the member keeps the out-of-range value. Nothing happens when writing.
 void DDV_MinMaxDouble(CDataExchange* pDX, double value, double min, double max);
 void DDV_MinMaxInt(CDataExchange* pDX, int value, int min, int max);
+
+} // namespace korvane

@@ -1,5 +1,7 @@
 #include "DialogFont.h"
 
+namespace korvane {
+
 QFont DialogFont() {
     QFont font(kDialogFontFamily);
     font.setPixelSize(kDialogFontPixelSize);
@@ -7,3 +9,5 @@ QFont DialogFont() {
     font.setStyleHint(QFont::SansSerif);
     return font;
 }
+
+} // namespace korvane

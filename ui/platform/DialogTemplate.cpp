@@ -8,6 +8,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+namespace korvane {
+
 namespace {
 
 std::optional<ControlType> ParseType(const QString& type) {
@@ -94,3 +96,5 @@ std::optional<DialogTemplate> LoadDialogTemplate(int id) {
     }
     return dialog;
 }
+
+} // namespace korvane

@@ -7,6 +7,8 @@
 #include <optional>
 #include <vector>
 
+namespace korvane {
+
 // A dialog as the resource files describe it: caption, size and controls in dialog
 // units, in template order (which is the tab order and decides radio groups).
 
@@ -39,3 +41,5 @@ struct DialogTemplate {
 // control names through res/resource.h. Empty when the template is missing or broken;
 // the reason goes to the debug log.
 std::optional<DialogTemplate> LoadDialogTemplate(int id);
+
+} // namespace korvane

@@ -3,6 +3,8 @@
 #include <QFontMetrics>
 #include <cmath>
 
+namespace korvane {
+
 namespace {
 
 // a * b / c rounded to the nearest integer, halves away from zero.
@@ -44,3 +46,5 @@ QRect DialogUnits::ToPixels(const QRect& dlu) const {
 QSize DialogUnits::ToPixels(const QSize& dlu) const {
     return QSize(ToPixelsX(dlu.width()), ToPixelsY(dlu.height()));
 }
+
+} // namespace korvane

@@ -5,6 +5,8 @@
 #include <QSize>
 #include <QString>
 
+namespace korvane {
+
 // Converts template coordinates (dialog units) to pixels: a horizontal unit is a
 // quarter of the font's average character width, a vertical unit an eighth of its
 // height. Templates in the "System" font use that font's fixed base units, 8 by 16
@@ -25,3 +27,5 @@ private:
     int m_baseX;
     int m_baseY;
 };
+
+} // namespace korvane

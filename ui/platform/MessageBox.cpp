@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
+namespace korvane {
+
 int AfxMessageBox(const QString& text, QWidget* owner) {
     if (!owner)
         owner = QApplication::activeWindow();
@@ -13,3 +15,5 @@ int AfxMessageBox(const QString& text, QWidget* owner) {
     box.exec();
     return IDOK;
 }
+
+} // namespace korvane

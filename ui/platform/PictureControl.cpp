@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QPainter>
 
+namespace korvane {
+
 PictureControl::PictureControl(const QString& resourcePath, QWidget* parent) : QFrame(parent) {
     if (QFile::exists(resourcePath))
         m_renderer.load(resourcePath);
@@ -23,3 +25,5 @@ void PictureControl::paintEvent(QPaintEvent* event) {
     painter.setRenderHint(QPainter::Antialiasing);
     m_renderer.render(&painter, target);
 }
+
+} // namespace korvane

@@ -3,6 +3,8 @@
 #include <QFrame>
 #include <QSvgRenderer>
 
+namespace korvane {
+
 // A picture of a template: an SVG drawing scaled into the control's rectangle with its
 // aspect ratio kept and centred. A figure that is missing leaves the frame empty.
 class PictureControl : public QFrame {
@@ -16,3 +18,5 @@ protected:
 private:
     QSvgRenderer m_renderer;
 };
+
+} // namespace korvane

@@ -6,6 +6,8 @@
 #include <QHash>
 #include <QRegularExpression>
 
+namespace korvane {
+
 namespace {
 
 QHash<QString, int> ReadSymbols() {
@@ -33,3 +35,5 @@ std::optional<int> ResourceSymbol(const QString& name) {
         return std::nullopt;
     return *it;
 }
+
+} // namespace korvane

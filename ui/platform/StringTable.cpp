@@ -7,6 +7,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+namespace korvane {
+
 namespace {
 
 // The file maps resource.h names to texts.
@@ -29,3 +31,5 @@ QString LoadStringResource(int id) {
     static const QHash<int, QString> strings = ReadStrings();
     return strings.value(id);
 }
+
+} // namespace korvane
