@@ -127,6 +127,11 @@ std::string FormatNumber(double value) {
     // the next time the form reads its fields.
     if (value == 0.0)
         return "0";
+    // The largest doubles round up to 1.79769313486232e+308 in 15 digits, past the
+    // range, and the field would refuse what it shows: they show as the largest
+    // 15-digit number that reads back. Nothing smaller changes its text.
+    if (std::fabs(value) > kLargestShownNumber)
+        value = std::copysign(kLargestShownNumber, value);
     char buffer[64];
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);

@@ -17,6 +17,10 @@ inline constexpr int IDS_DOUBLE_RANGE = 61715;
 inline constexpr int IDS_INTERNAL_ERROR = 61704;
 const char* FieldMessage(int stringId);
 
+// The largest magnitude a field shows: the largest 15-digit number within the range
+// of a double.
+inline constexpr double kLargestShownNumber = 1.79769313486231e308;
+
 // "%.*g" with precision 15 and a three-digit exponent (1e-005, 1e+015). Values that
 // are not finite show as "inf", "-inf" or "nan" (such text is not read back).
 std::string FormatNumber(double value);

@@ -1,12 +1,14 @@
 // Inputs found by the fuzz targets (fuzz/), kept as tests of what the calculations
 // must do with them. A test named DISABLED_ reproduces a fault that is still open.
 #include "CircularSlip.h"
+#include "CombinedAction.h"
 #include "FieldText.h"
 #include "HighCap.h"
 
 #include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace korvane;
 
@@ -71,4 +73,20 @@ TEST(FuzzRegressions, HighCapUndefinedPileTopForceReadsBack) {
     ExpectReadsBack(r.m_Ntop, "Ntop");
     EXPECT_NE(std::find(outcome.undefined.begin(), outcome.undefined.end(), "Ntop"),
               outcome.undefined.end());
+}
+
+// A vertical load of the largest double gives a vertical resistance of the soil under
+// the cap of the largest double too. Its 15-digit text rounded past the range of a
+// double, so the field refused at the next press what it had just shown.
+TEST(FuzzRegressions, CombinedLargestVerticalResistanceReadsBack) {
+    CombinedActionRecord r;
+    r.m_NG = std::numeric_limits<double>::max();
+    r.m_phi = 45;
+    r.m_pileType = 1896220844;
+    r.m_etaC = -2.57;
+    r.m_L = -2.8023202714896534e+236;
+    const CalcOutcome outcome = CalculateCombinedAction(r, 0);
+    ASSERT_TRUE(outcome.computed()) << outcome.refusal;
+    ASSERT_EQ(r.m_Nb, std::numeric_limits<double>::max());
+    ExpectReadsBack(r.m_Nb, "Nb");
 }

@@ -31,6 +31,17 @@ TEST(FormatNumber, EveryShownFiniteValueReadsBack) {
         EXPECT_TRUE(ParseNumber(FormatNumber(v)).has_value()) << FormatNumber(v);
 }
 
+TEST(FormatNumber, TheLargestDoublesShowAsTheLargestNumberThatReadsBack) {
+    // DBL_MAX rounds up to 1.79769313486232e+308 in 15 digits, past the range.
+    const double largest = std::numeric_limits<double>::max();
+    EXPECT_EQ(FormatNumber(largest), "1.79769313486231e+308");
+    EXPECT_EQ(FormatNumber(-largest), "-1.79769313486231e+308");
+    EXPECT_EQ(FormatNumber(1.797693134862315e308), "1.79769313486231e+308");
+    EXPECT_EQ(FormatNumber(1.7976931348623e308), "1.7976931348623e+308");
+    for (double v : {largest, -largest, std::nextafter(largest, 0.0)})
+        EXPECT_TRUE(ParseNumber(FormatNumber(v)).has_value()) << v;
+}
+
 TEST(FormatNumber, NotFiniteIsNamed) {
     EXPECT_EQ(FormatNumber(std::numeric_limits<double>::infinity()), "inf");
     EXPECT_EQ(FormatNumber(-std::numeric_limits<double>::infinity()), "-inf");
