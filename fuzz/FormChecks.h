@@ -124,4 +124,21 @@ void CheckFieldsShowMembers(const CDialog& form, const Record& record,
     }
 }
 
+// After a write of the record every radio group shows its member's choice; a
+// position outside the group checks no button.
+template <class Record>
+void CheckRadiosShowMembers(const CDialog& form, const Record& record,
+                            MemberTable<Record> members) {
+    for (const auto& info : members) {
+        if (info.kind != FieldKind::Radio)
+            continue;
+        const int member = record.*std::get<int Record::*>(info.member);
+        const int buttons = static_cast<int>(form.RadioGroup(info.control.id).size());
+        const int checked = CheckedRadio(form, info.control.id);
+        if (checked != (member >= 0 && member < buttons ? member : -1))
+            Fail("form write: radio group of %s shows %d, its member is %d", info.name, checked,
+                 member);
+    }
+}
+
 } // namespace fuzzform

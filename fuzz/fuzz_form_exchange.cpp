@@ -15,6 +15,7 @@
 #include "Dlgyuanhuhuadong.h"
 #include "FormChecks.h"
 #include "FormChoice.h"
+#include "ReusedForm.h"
 #include "resource.h"
 
 #include <QAbstractButton>
@@ -219,9 +220,16 @@ template <class F> void Drive(const F& under, FuzzedDataProvider& in) {
     using Form = typename F::Form;
     using Record = typename F::Record;
     BoxAnswerer& boxes = Answerer();
-    Form form;
-    if (!form.Create())
+    // Kept to the end of the process, like the application: a widget must not be
+    // destroyed after the toolkit's own exit handlers have run.
+    static auto* reused = new ReusedForm<Form, Record>;
+    Form* opened = reused->Fresh();
+    if (!opened)
         Fail("%s did not open", under.name.c_str());
+    Form& form = *opened;
+    // A reused form shows what a new one does: the defaults in every field and group.
+    CheckFieldsShowMembers<Record>(form, Record(), under.members);
+    CheckRadiosShowMembers<Record>(form, Record(), under.members);
 
     TypeInputs(under, form, in);
     const Record start = form;
