@@ -1,13 +1,21 @@
-// The high-cap form driven without a window: any texts in its fields, any radio and
-// list choice, then a read of the fields, the calculate button or "OK". Checks the
-// read against the field text rules (order, stop at the first failure, one message),
-// that the closing write shows every member as its field formats it, and paints the
-// depth plot of whatever the calculation left.
+// The four calculator forms driven without a window. The first input byte chooses
+// the form; the rest types any texts in its fields, makes any radio and list choice,
+// then reads the fields, presses the calculate button or "OK". Checks the read
+// against the field text rules (order, stop at the first failure, one message), that
+// a write shows every member as its field formats it, and paints the depth plot of
+// the pile forms from whatever the calculation left.
 //
 // Message boxes are answered as soon as they are shown, so no modal loop waits.
+// KORVANE_FUZZ_FORM_TALLY=1 prints, at exit, the runs and time spent on each form.
 
 #include "CalcHarness.h"
+#include "DLGspczl1.h"
 #include "DLGspczl2.h"
+#include "DLzhexian.h"
+#include "Dlgyuanhuhuadong.h"
+#include "FormChecks.h"
+#include "FormChoice.h"
+#include "ReusedForm.h"
 #include "resource.h"
 
 #include <QAbstractButton>
@@ -19,13 +27,20 @@
 #include <QPointer>
 #include <QRadioButton>
 
-#include <optional>
+#include <array>
+#include <chrono>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+using namespace korvane;
 
 using namespace korvane;
 
 namespace {
 
 using fuzzcalc::Fail;
+using namespace fuzzform;
 
 // Closes each message box right after it is shown and remembers its text.
 class BoxAnswerer : public QObject {
@@ -39,7 +54,12 @@ protected:
                 shown << box->text();
                 QPointer<QMessageBox> guard(box);
                 QMetaObject::invokeMethod(
-                    box, [guard] { if (guard) guard->done(QMessageBox::Ok); }, Qt::QueuedConnection);
+                    box,
+                    [guard] {
+                        if (guard)
+                            guard->done(QMessageBox::Ok);
+                    },
+                    Qt::QueuedConnection);
             }
         }
         return QObject::eventFilter(watched, event);
@@ -54,10 +74,11 @@ BoxAnswerer& Answerer() {
         static char name[] = "fuzz_form_exchange";
         static char* argv[] = {name, nullptr};
         // The offscreen platform's notes on window hints would drown the fuzzer's output.
-        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
-            if (type == QtCriticalMsg || type == QtFatalMsg)
-                std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
-        });
+        qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext&, const QString& message) {
+                if (type == QtCriticalMsg || type == QtFatalMsg)
+                    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+            });
         new QApplication(argc, argv); // lives for the process, like the program's
         auto* a = new BoxAnswerer;
         qApp->installEventFilter(a);
@@ -89,111 +110,38 @@ QString ConsumeFieldText(FuzzedDataProvider& in, const QString& current, double 
     }
 }
 
-struct Expected {
-    HighCapRecord record;
-    bool ok = true;
-    QString message;
+// What the driver needs to know of a form beyond its member table.
+template <class FormT, class RecordT> struct FormUnderTest {
+    using Form = FormT;
+    using Record = RecordT;
+    std::string name; // "the high-cap form"
+    MemberTable<Record> members;
+    std::vector<int> lists; // the drop-down lists the calculation takes, in input order
+    int calculate;          // the calculate button
+    bool depthPlot;         // paints a depth plot of the calculated series
+    // What the watchdog names when a step overstays.
+    std::string reading = "reading " + name;
+    std::string calculating = "the calculate button of " + name;
+    std::string closing = "\"OK\" of " + name;
 };
 
-// The read of the fields by the rules of the field text, in binding-list order.
-Expected ExpectedRead(const CDLGspczl2& form, const HighCapRecord& start) {
-    Expected e{start, true, {}};
-    for (const auto& info : korvane::HighCapMembers()) {
-        if (info.kind == korvane::FieldKind::None)
-            continue;
-        if (info.kind == korvane::FieldKind::Radio) {
-            const auto group = form.RadioGroup(info.control.id);
-            int checked = -1;
-            for (std::size_t i = 0; i < group.size(); ++i) {
-                if (group[i]->isChecked())
-                    checked = static_cast<int>(i);
-            }
-            e.record.*std::get<int HighCapRecord::*>(info.member) = checked;
-            continue;
-        }
-        const std::string text = qobject_cast<QLineEdit*>(form.GetDlgItem(info.control.id))->text().toStdString();
-        if (info.kind == korvane::FieldKind::Number) {
-            const auto m = std::get<double HighCapRecord::*>(info.member);
-            const std::optional<double> v = ParseNumber(text);
-            if (!v) {
-                e.ok = false;
-                e.message = QString::fromUtf8(FieldMessage(IDS_ENTER_NUMBER));
-                return e;
-            }
-            e.record.*m = *v;
-            if (info.range && !InRange(*v, info.range->min, info.range->max)) {
-                e.ok = false;
-                e.message = QString::fromStdString(DoubleRangeMessage(info.range->min, info.range->max));
-                return e;
-            }
-        } else {
-            const auto m = std::get<int HighCapRecord::*>(info.member);
-            const std::optional<int> v = ParseWholeNumber(text);
-            if (!v) {
-                e.ok = false;
-                e.message = QString::fromUtf8(FieldMessage(IDS_ENTER_WHOLE_NUMBER));
-                return e;
-            }
-            e.record.*m = *v;
-            if (info.range && !InRange(*v, static_cast<int>(info.range->min), static_cast<int>(info.range->max))) {
-                e.ok = false;
-                e.message = QString::fromStdString(IntRangeMessage(static_cast<long>(info.range->min),
-                                                                   static_cast<long>(info.range->max)));
-                return e;
-            }
-        }
-    }
-    return e;
-}
-
-void CheckMembers(const HighCapRecord& expected, const HighCapRecord& actual) {
-    for (const auto& info : korvane::HighCapMembers()) {
-        if (info.kind != korvane::FieldKind::None && fuzzcalc::Changed(expected, actual, info))
-            Fail("form read: %s = %.17g, the field rules give %.17g", info.name, fuzzcalc::Get(actual, info),
-                 fuzzcalc::Get(expected, info));
-    }
-}
-
-// After a write of the record every field shows its member as formatted.
-void CheckFieldsShowMembers(const CDLGspczl2& form) {
-    for (const auto& info : korvane::HighCapMembers()) {
-        if (info.kind != korvane::FieldKind::Number && info.kind != korvane::FieldKind::WholeNumber)
-            continue;
-        const QString text = qobject_cast<QLineEdit*>(form.GetDlgItem(info.control.id))->text();
-        const double v = fuzzcalc::Get(static_cast<const HighCapRecord&>(form), info);
-        const std::string expected = info.kind == korvane::FieldKind::Number ? FormatNumber(v)
-                                                                    : FormatWholeNumber(static_cast<int>(v));
-        if (text.toStdString() != expected)
-            Fail("form write: field of %s shows \"%s\", its member is %s", info.name, text.toUtf8().constData(),
-                 expected.c_str());
-    }
-}
-
-} // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    BoxAnswerer& boxes = Answerer();
-    FuzzedDataProvider in(data, size);
-    CDLGspczl2 form;
-    if (!form.Create())
-        Fail("the high-cap form did not open");
-
-    for (const auto& info : korvane::HighCapMembers()) {
-        if (info.kind == korvane::FieldKind::Number || info.kind == korvane::FieldKind::WholeNumber) {
-            auto* edit = qobject_cast<QLineEdit*>(form.GetDlgItem(info.control.id));
-            if (!edit)
-                Fail("no edit field %d for %s", info.control.id, info.name);
-            const HighCapRecord& record = form;
-            const bool whole = info.kind == korvane::FieldKind::WholeNumber;
-            const double value = fuzzcalc::Get(record, info);
-            edit->setText(ConsumeFieldText(in, edit->text(), whole ? 0.0 : value, whole ? static_cast<int>(value) : 0));
-        } else if (info.kind == korvane::FieldKind::Radio) {
-            // Click a button of the group (its handler runs), or uncheck them all.
+// Types into every field, clicks a radio button of each group (its handler runs) or
+// unchecks them all, then chooses in each list.
+template <class F> void TypeInputs(const F& under, typename F::Form& form, FuzzedDataProvider& in) {
+    using Record = typename F::Record;
+    for (const auto& info : under.members) {
+        if (IsEditField(info.kind)) {
+            QLineEdit& edit = EditField(form, info);
+            const bool whole = info.kind == FieldKind::WholeNumber;
+            const double value = fuzzcalc::Get(static_cast<const Record&>(form), info);
+            edit.setText(ConsumeFieldText(in, edit.text(), whole ? 0.0 : value,
+                                          whole ? static_cast<int>(value) : 0));
+        } else if (info.kind == FieldKind::Radio) {
             const auto group = form.RadioGroup(info.control.id);
             const int choice = in.ConsumeIntegralInRange(-2, static_cast<int>(group.size()) - 1);
-            if (choice >= 0)
+            if (choice >= 0) {
                 group[choice]->click();
-            else if (choice == -1) {
+            } else if (choice == -1) {
                 for (QRadioButton* b : group) {
                     b->setAutoExclusive(false);
                     b->setChecked(false);
@@ -202,53 +150,173 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
         }
     }
-    auto* combo = qobject_cast<QComboBox*>(form.GetDlgItem(IDC_COMBO_CONCRETE));
-    combo->setCurrentIndex(fuzzin::ConsumeInt(in, -1));
+    for (int id : under.lists) {
+        auto* list = qobject_cast<QComboBox*>(form.GetDlgItem(id));
+        if (!list)
+            Fail("%s has no list %d", under.name.c_str(), id);
+        list->setCurrentIndex(fuzzin::ConsumeInt(in, -1));
+    }
+}
 
-    const HighCapRecord start = form;
-    const Expected expected = ExpectedRead(form, start);
-    boxes.shown.clear();
+template <class F>
+void Read(const F& under, typename F::Form& form, const ExpectedRead<typename F::Record>& expected,
+          BoxAnswerer& boxes) {
+    using Record = typename F::Record;
     auto& dog = fuzzcalc::Watchdog::Instance();
-    switch (in.ConsumeIntegral<std::uint8_t>() % 3) {
-    case 0: {
-        dog.Arm("reading the high-cap form");
-        const bool ok = form.UpdateData(true);
-        dog.Disarm();
-        if (ok != expected.ok)
-            Fail("form read returned %d, the field rules give %d", ok, expected.ok);
-        if (boxes.shown.size() != (ok ? 0 : 1) || (!ok && boxes.shown.front() != expected.message))
-            Fail("form read showed %d message(s), first \"%s\"; expected \"%s\"", static_cast<int>(boxes.shown.size()),
-                 boxes.shown.value(0).toUtf8().constData(), expected.message.toUtf8().constData());
-        CheckMembers(expected.record, form);
-        form.UpdateData(false);
-        CheckFieldsShowMembers(form);
-        break;
-    }
-    case 1: {
-        dog.Arm("the calculate button of the high-cap form");
-        qobject_cast<QAbstractButton*>(form.GetDlgItem(IDC_CALC_MAX_FORCES))->click();
-        dog.Disarm();
-        // The read's message first, if any; then at most a refusal or a list of
-        // undefined results.
-        if (!expected.ok && (boxes.shown.empty() || boxes.shown.front() != expected.message))
-            Fail("calculate: the read's message \"%s\" was not shown first", expected.message.toUtf8().constData());
-        if (boxes.shown.size() > (expected.ok ? 1 : 2))
-            Fail("calculate showed %d messages", static_cast<int>(boxes.shown.size()));
-        CheckFieldsShowMembers(form);
+    dog.Arm(under.reading.c_str());
+    const bool ok = form.UpdateData(true);
+    dog.Disarm();
+    if (ok != expected.ok)
+        Fail("%s: read returned %d, the field rules give %d", under.name.c_str(), ok, expected.ok);
+    if (boxes.shown.size() != (ok ? 0 : 1) || (!ok && boxes.shown.front() != expected.message))
+        Fail("%s: read showed %d message(s), first \"%s\"; expected \"%s\"", under.name.c_str(),
+             static_cast<int>(boxes.shown.size()), boxes.shown.value(0).toUtf8().constData(),
+             expected.message.toUtf8().constData());
+    CheckMembersRead<Record>(expected.record, form, under.members);
+    form.UpdateData(false);
+    CheckFieldsShowMembers<Record>(form, form, under.members);
+}
+
+template <class F>
+void Calculate(const F& under, typename F::Form& form,
+               const ExpectedRead<typename F::Record>& expected, BoxAnswerer& boxes) {
+    using Record = typename F::Record;
+    auto& dog = fuzzcalc::Watchdog::Instance();
+    dog.Arm(under.calculating.c_str());
+    auto* button = qobject_cast<QAbstractButton*>(form.GetDlgItem(under.calculate));
+    if (!button)
+        Fail("%s has no calculate button %d", under.name.c_str(), under.calculate);
+    button->click();
+    dog.Disarm();
+    // The read's message first, if any; then at most a refusal or a list of
+    // undefined results.
+    if (!expected.ok && (boxes.shown.empty() || boxes.shown.front() != expected.message))
+        Fail("%s, calculate: the read's message \"%s\" was not shown first", under.name.c_str(),
+             expected.message.toUtf8().constData());
+    if (boxes.shown.size() > (expected.ok ? 1 : 2))
+        Fail("%s, calculate: showed %d messages", under.name.c_str(),
+             static_cast<int>(boxes.shown.size()));
+    CheckFieldsShowMembers<Record>(form, form, under.members);
+    if (under.depthPlot)
         (void)form.grab(); // paints the depth plot from the series just computed
+}
+
+template <class F>
+void PressOk(const F& under, typename F::Form& form,
+             const ExpectedRead<typename F::Record>& expected, BoxAnswerer& boxes) {
+    using Record = typename F::Record;
+    auto& dog = fuzzcalc::Watchdog::Instance();
+    dog.Arm(under.closing.c_str());
+    qobject_cast<QAbstractButton*>(form.GetDlgItem(IDOK))->click();
+    dog.Disarm();
+    if ((form.result() == IDOK) != expected.ok)
+        Fail("%s: \"OK\" with a read that %s ended the form with %d", under.name.c_str(),
+             expected.ok ? "passes" : "fails", form.result());
+    if (boxes.shown.size() != (expected.ok ? 0 : 1))
+        Fail("%s: \"OK\" showed %d messages", under.name.c_str(),
+             static_cast<int>(boxes.shown.size()));
+    CheckMembersRead<Record>(expected.record, form, under.members);
+}
+
+template <class F> void Drive(const F& under, FuzzedDataProvider& in) {
+    using Form = typename F::Form;
+    using Record = typename F::Record;
+    BoxAnswerer& boxes = Answerer();
+    // Kept to the end of the process, like the application: a widget must not be
+    // destroyed after the toolkit's own exit handlers have run.
+    static auto* reused = new ReusedForm<Form, Record>;
+    Form* opened = reused->Fresh();
+    if (!opened)
+        Fail("%s did not open", under.name.c_str());
+    Form& form = *opened;
+    // A reused form shows what a new one does: the defaults in every field and group.
+    CheckFieldsShowMembers<Record>(form, Record(), under.members);
+    CheckRadiosShowMembers<Record>(form, Record(), under.members);
+
+    TypeInputs(under, form, in);
+    const Record start = form;
+    const ExpectedRead<Record> expected = ReadByFieldRules<Record>(form, start, under.members);
+    boxes.shown.clear();
+    switch (in.ConsumeIntegral<std::uint8_t>() % 3) {
+    case 0:
+        Read(under, form, expected, boxes);
+        break;
+    case 1:
+        Calculate(under, form, expected, boxes);
+        break;
+    default:
+        PressOk(under, form, expected, boxes);
         break;
     }
-    default: {
-        dog.Arm("\"OK\" of the high-cap form");
-        qobject_cast<QAbstractButton*>(form.GetDlgItem(IDOK))->click();
-        dog.Disarm();
-        if ((form.result() == IDOK) != expected.ok)
-            Fail("\"OK\" with a read that %s ended the form with %d", expected.ok ? "passes" : "fails", form.result());
-        if (boxes.shown.size() != (expected.ok ? 0 : 1))
-            Fail("\"OK\" showed %d messages", static_cast<int>(boxes.shown.size()));
-        CheckMembers(expected.record, form);
+}
+
+const FormUnderTest<CDlgyuanhuhuadong, CircularSlipRecord> kCircular{
+    "the circular slip form",
+    CircularSlipMembers(),
+    {IDC_COMBO_CONCRETE, IDC_COMBO_REBAR},
+    IDC_CALC_CIRCLE,
+    false};
+const FormUnderTest<CDLzhexian, PolylineSlipRecord> kPolyline{"the polyline slip form",
+                                                              PolylineSlipMembers(),
+                                                              {IDC_COMBO_CONCRETE, IDC_COMBO_REBAR},
+                                                              IDC_CALC_POLYLINE,
+                                                              false};
+const FormUnderTest<CDLGspczl1, CombinedActionRecord> kCombined{"the combined-action form",
+                                                                CombinedActionMembers(),
+                                                                {IDC_COMBO_CONCRETE},
+                                                                IDC_CALC_COMBINED,
+                                                                true};
+const FormUnderTest<CDLGspczl2, HighCapRecord> kHighCap{
+    "the high-cap form", HighCapMembers(), {IDC_COMBO_CONCRETE}, IDC_CALC_MAX_FORCES, true};
+
+// Runs and wall time per form, for the record of a long run.
+struct Tally {
+    const char* form;
+    unsigned long long runs = 0;
+    std::chrono::steady_clock::duration spent{};
+};
+std::array<Tally, kFormCount> tallies = {{{"circular"}, {"polyline"}, {"combined"}, {"highcap"}}};
+
+void PrintTallies() {
+    for (const Tally& t : tallies)
+        std::fprintf(stderr, "form tally: %s runs=%llu seconds=%.1f\n", t.form, t.runs,
+                     std::chrono::duration<double>(t.spent).count());
+}
+
+void Run(const std::uint8_t* data, std::size_t size) {
+    static const bool tally = [] {
+        const bool on = std::getenv("KORVANE_FUZZ_FORM_TALLY") != nullptr;
+        if (on)
+            std::atexit(PrintTallies);
+        return on;
+    }();
+    const FormChoice choice = size > 0 ? ChooseForm(data[0]) : FormChoice::Circular;
+    FuzzedDataProvider in(size > 0 ? data + 1 : data, size > 0 ? size - 1 : 0);
+    const auto start = std::chrono::steady_clock::now();
+    switch (choice) {
+    case FormChoice::Circular:
+        Drive(kCircular, in);
+        break;
+    case FormChoice::Polyline:
+        Drive(kPolyline, in);
+        break;
+    case FormChoice::Combined:
+        Drive(kCombined, in);
+        break;
+    case FormChoice::HighCap:
+        Drive(kHighCap, in);
         break;
     }
+    if (tally) {
+        Tally& t = tallies[static_cast<int>(choice)];
+        ++t.runs;
+        t.spent += std::chrono::steady_clock::now() - start;
     }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    Run(data, size);
     return 0;
 }

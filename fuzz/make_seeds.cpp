@@ -5,6 +5,7 @@
 
 #include "CircularSlipRecord.h"
 #include "CombinedActionRecord.h"
+#include "FormChoice.h"
 #include "FormMembers.h"
 #include "FuzzInputs.h"
 #include "HighCapRecord.h"
@@ -206,30 +207,37 @@ const std::vector<CalcSeed> kHighCap = {
     {"regress_minus_zero_ntop", {5}, {{"xiN", -0.5}, {"nx", 1}, {"nz", 3}, {"h", 34000000}, {"NG", 0}}},
 };
 
-// The form target's layout (fuzz_form_exchange.cpp): per field a selector (0 keep,
-// 1 number, 3 typed characters), per radio group one byte (0 keeps the choice), the
-// concrete list, then the action (0 read, 1 calculate, 2 "OK").
+// The form target's layout (fuzz_form_exchange.cpp): the form (FormChoice.h), then
+// per field a selector (0 keep, 1 number, 3 typed characters), per radio group one
+// byte (0 keeps the choice), one value per list (keep: none chosen), then the action
+// (0 read, 1 calculate, 2 "OK").
 struct FormSeed {
     const char* name;
-    int concrete;
+    std::vector<int> lists; // selection per list; missing ones are kept
     int action;
     std::map<std::string, double> numbers;
     std::map<std::string, std::string> typed; // characters of " \t0123456789.+-eEdD"
 };
 
-void WriteFormSeeds(const fs::path& dir, const std::vector<FormSeed>& seeds) {
+template <class Record>
+void WriteFormSeeds(const fs::path& dir, fuzzform::FormChoice form,
+                    korvane::MemberTable<Record> members, int lists,
+                    const std::vector<FormSeed>& seeds) {
     static const std::string kChars = " \t0123456789.+-eEdD";
     fs::create_directories(dir);
     for (const FormSeed& seed : seeds) {
         fuzzin::InputEncoder enc;
-        for (const auto& info : korvane::HighCapMembers()) {
+        std::size_t used = 0;
+        for (const auto& info : members) {
             if (info.kind == korvane::FieldKind::Radio) {
                 enc.Byte(0);
             } else if (info.kind != korvane::FieldKind::None) {
                 if (const auto n = seed.numbers.find(info.name); n != seed.numbers.end()) {
+                    ++used;
                     enc.Byte(1);
                     enc.RawDouble(n->second);
                 } else if (const auto t = seed.typed.find(info.name); t != seed.typed.end()) {
+                    ++used;
                     enc.Byte(3);
                     enc.Byte(static_cast<std::uint8_t>(t->second.size()));
                     for (char c : t->second)
@@ -239,24 +247,61 @@ void WriteFormSeeds(const fs::path& dir, const std::vector<FormSeed>& seeds) {
                 }
             }
         }
-        enc.RawInt(seed.concrete);
+        if (used != seed.numbers.size() + seed.typed.size()) {
+            std::fprintf(stderr, "make_seeds: %s names a member without a field\n", seed.name);
+            std::exit(1);
+        }
+        for (int i = 0; i < lists; ++i) {
+            if (i < static_cast<int>(seed.lists.size()))
+                enc.RawInt(seed.lists[i]);
+            else
+                enc.Keep();
+        }
         enc.Byte(static_cast<std::uint8_t>(seed.action));
-        Write(dir / seed.name, enc.Bytes());
+        std::vector<std::uint8_t> bytes = enc.Bytes();
+        bytes.insert(bytes.begin(), static_cast<std::uint8_t>(form));
+        Write(dir / seed.name, bytes);
     }
 }
 
-const std::vector<FormSeed> kForm = {
-    {"read_defaults", -1, 0, {}, {}},
-    {"calculate_c30", 0, 1, {}, {}},
-    {"calculate_without_grade", -1, 1, {}, {}},
-    {"ok_defaults", -1, 2, {}, {}},
-    {"refused_text", 0, 1, {}, {{"h", "3.4.5"}}},
-    {"minus_zero_text", 0, 0, {}, {{"nx", "-0"}}},
-    {"d_exponent_text", 0, 1, {}, {{"M", " 4.8d5\t"}}},
-    {"out_of_range", 0, 1, {{"xiN", 2}}, {}},
-    {"ok_out_of_range", 0, 2, {{"l0", 60}}, {}},
-    {"infinite_load", 0, 1, {{"H", kInf}}, {}},
-    {"result_typed", 0, 1, {{"Ntop", 1e300}, {"capBeta", -1}}, {}},
+const std::vector<FormSeed> kCircularForm = {
+    {"circular_read_defaults", {}, 0, {}, {}},
+    {"circular_calculate_c30_hpb235", {0, 0}, 1, {}, {}},
+    {"circular_calculate_without_grades", {}, 1, {}, {}},
+    {"circular_ok_defaults", {}, 2, {}, {}},
+    {"circular_refused_text", {0, 0}, 1, {}, {{"beta", "3.4.5"}}},
+};
+
+const std::vector<FormSeed> kPolylineForm = {
+    {"polyline_read_defaults", {}, 0, {}, {}},
+    {"polyline_calculate_c30_hpb235", {0, 0}, 1, {}, {}},
+    {"polyline_calculate_without_grades", {}, 1, {}, {}},
+    {"polyline_ok_defaults", {}, 2, {}, {}},
+    {"polyline_d_exponent_text", {0, 0}, 1, {}, {{"theta2", "3d1"}}},
+};
+
+const std::vector<FormSeed> kCombinedForm = {
+    {"combined_read_defaults", {}, 0, {}, {}},
+    {"combined_calculate_c30", {0}, 1, {}, {}},
+    {"combined_calculate_without_grade", {}, 1, {}, {}},
+    {"combined_ok_defaults", {}, 2, {}, {}},
+    {"combined_out_of_range", {0}, 1, {{"l0", 25}}, {}},
+    {"combined_ok_out_of_range", {0}, 2, {{"l0", -1}}, {}},
+    {"combined_minus_zero_text", {0}, 0, {}, {{"nz", "-0"}}},
+};
+
+const std::vector<FormSeed> kHighCapForm = {
+    {"highcap_read_defaults", {-1}, 0, {}, {}},
+    {"highcap_calculate_c30", {0}, 1, {}, {}},
+    {"highcap_calculate_without_grade", {-1}, 1, {}, {}},
+    {"highcap_ok_defaults", {-1}, 2, {}, {}},
+    {"highcap_refused_text", {0}, 1, {}, {{"h", "3.4.5"}}},
+    {"highcap_minus_zero_text", {0}, 0, {}, {{"nx", "-0"}}},
+    {"highcap_d_exponent_text", {0}, 1, {}, {{"M", " 4.8d5\t"}}},
+    {"highcap_out_of_range", {0}, 1, {{"xiN", 2}}, {}},
+    {"highcap_ok_out_of_range", {0}, 2, {{"l0", 60}}, {}},
+    {"highcap_infinite_load", {0}, 1, {{"H", kInf}}, {}},
+    {"highcap_result_typed", {0}, 1, {{"Ntop", 1e300}, {"capBeta", -1}}, {}},
 };
 
 } // namespace
@@ -272,6 +317,14 @@ int main(int argc, char** argv) {
     WriteCalcSeeds(root / "fuzz_polyline", korvane::PolylineSlipMembers(), 2, kPolyline);
     WriteCalcSeeds(root / "fuzz_combined", korvane::CombinedActionMembers(), 1, kCombined);
     WriteCalcSeeds(root / "fuzz_highcap", korvane::HighCapMembers(), 1, kHighCap);
-    WriteFormSeeds(root / "fuzz_form_exchange", kForm);
+    const fs::path forms = root / "fuzz_form_exchange";
+    WriteFormSeeds(forms, fuzzform::FormChoice::Circular, korvane::CircularSlipMembers(), 2,
+                   kCircularForm);
+    WriteFormSeeds(forms, fuzzform::FormChoice::Polyline, korvane::PolylineSlipMembers(), 2,
+                   kPolylineForm);
+    WriteFormSeeds(forms, fuzzform::FormChoice::Combined, korvane::CombinedActionMembers(), 1,
+                   kCombinedForm);
+    WriteFormSeeds(forms, fuzzform::FormChoice::HighCap, korvane::HighCapMembers(), 1,
+                   kHighCapForm);
     return 0;
 }
