@@ -158,6 +158,18 @@ template <class F> void TypeInputs(const F& under, typename F::Form& form, Fuzze
     }
 }
 
+// Clicks a button of the form under the watchdog's bound; the button must exist.
+template <class F>
+void ClickButton(const F& under, typename F::Form& form, int id, const std::string& what) {
+    auto* button = qobject_cast<QAbstractButton*>(form.GetDlgItem(id));
+    if (!button)
+        Fail("%s has no button %d", under.name.c_str(), id);
+    auto& dog = fuzzcalc::Watchdog::Instance();
+    dog.Arm(what.c_str());
+    button->click();
+    dog.Disarm();
+}
+
 template <class F>
 void Read(const F& under, typename F::Form& form, const ExpectedRead<typename F::Record>& expected,
           BoxAnswerer& boxes) {
@@ -181,13 +193,7 @@ template <class F>
 void Calculate(const F& under, typename F::Form& form,
                const ExpectedRead<typename F::Record>& expected, BoxAnswerer& boxes) {
     using Record = typename F::Record;
-    auto& dog = fuzzcalc::Watchdog::Instance();
-    dog.Arm(under.calculating.c_str());
-    auto* button = qobject_cast<QAbstractButton*>(form.GetDlgItem(under.calculate));
-    if (!button)
-        Fail("%s has no calculate button %d", under.name.c_str(), under.calculate);
-    button->click();
-    dog.Disarm();
+    ClickButton(under, form, under.calculate, under.calculating);
     // The read's message first, if any; then at most a refusal or a list of
     // undefined results.
     if (!expected.ok && (boxes.shown.empty() || boxes.shown.front() != expected.message))
@@ -205,10 +211,7 @@ template <class F>
 void PressOk(const F& under, typename F::Form& form,
              const ExpectedRead<typename F::Record>& expected, BoxAnswerer& boxes) {
     using Record = typename F::Record;
-    auto& dog = fuzzcalc::Watchdog::Instance();
-    dog.Arm(under.closing.c_str());
-    qobject_cast<QAbstractButton*>(form.GetDlgItem(IDOK))->click();
-    dog.Disarm();
+    ClickButton(under, form, IDOK, under.closing);
     if ((form.result() == IDOK) != expected.ok)
         Fail("%s: \"OK\" with a read that %s ended the form with %d", under.name.c_str(),
              expected.ok ? "passes" : "fails", form.result());
