@@ -1,13 +1,12 @@
 #pragma once
 
-#include "CalcOutcome.h"
+#include "Calculators.h"
 #include "FieldRead.h"
 #include "FieldText.h"
 #include "MemberTable.h"
 
 #include <cmath>
 #include <cstdio>
-#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -18,25 +17,6 @@ namespace korvane {
 inline constexpr int kExitComputed = 0;
 inline constexpr int kExitRefused = 2;   // bad usage, refused value or refused input
 inline constexpr int kExitUndefined = 3; // computed, but a shown result is not a number
-
-// A drop-down list of a form, chosen on the command line by its entry text.
-struct ListOption {
-    const char* name;                 // command-line name, e.g. "concrete"
-    const char* label;                // the form's label
-    std::vector<std::string> entries; // list entries in list order
-};
-
-// One calculator of the command: its record, its lists and its core operation.
-template <class Record> struct Calculator {
-    const char* name;
-    const char* title;
-    MemberTable<Record> members;
-    std::vector<ListOption> lists;
-    // Runs the core operation with the lists' selection indexes (-1 for none).
-    std::function<CalcOutcome(Record&, const std::vector<int>&)> run;
-    // Depth series printed after the members (pile calculators), with their lengths.
-    std::function<std::vector<std::pair<std::string, std::vector<double>>>(const Record&)> series;
-};
 
 struct CommandLine {
     std::map<std::string, std::string> assignments; // NAME=VALUE, last one wins
@@ -156,8 +136,7 @@ template <class Record> int RunCalculator(const Calculator<Record>& calc, Comman
         return kExitRefused;
     }
 
-    const auto series = calc.series ? calc.series(record)
-                                    : std::vector<std::pair<std::string, std::vector<double>>>{};
+    const auto series = calc.series ? calc.series(record) : std::vector<NamedSeries>{};
     if (line.json) {
         std::string out = "{\"members\": {";
         bool first = true;

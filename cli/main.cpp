@@ -1,6 +1,6 @@
 // korvane-calc: the four calculators of Korvane without a window.
 
-#include "Calculators.h"
+#include "CalculatorCommand.h"
 #include "Grades.h"
 
 #include <cstdio>

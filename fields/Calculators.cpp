@@ -31,6 +31,12 @@ std::vector<double> Points(const double* series, int count) {
 
 } // namespace
 
+std::string CalculatorTitle(std::string_view name) {
+    std::string title;
+    WithCalculator(name, [&title](const auto& calc) { title = calc.title; });
+    return title;
+}
+
 Calculator<CircularSlipRecord> CircularCalculator() {
     return {"circular",
             "圆弧条分法计算边坡建筑桩基础整体稳定",
@@ -68,9 +74,8 @@ Calculator<CombinedActionRecord> CombinedCalculator() {
                     count = 0;
                 if (count > CombinedActionRecord::kSeriesPoints)
                     count = CombinedActionRecord::kSeriesPoints;
-                return std::vector<std::pair<std::string, std::vector<double>>>{
-                    {"momentSeries", Points(r.m_momentSeries, count)},
-                    {"shearSeries", Points(r.m_shearSeries, count)}};
+                return std::vector<NamedSeries>{{"momentSeries", Points(r.m_momentSeries, count)},
+                                                {"shearSeries", Points(r.m_shearSeries, count)}};
             }};
 }
 
@@ -83,7 +88,7 @@ Calculator<HighCapRecord> HighCapCalculator() {
                 return CalculateHighCapForces(r, sel[0]);
             },
             [](const HighCapRecord& r) {
-                return std::vector<std::pair<std::string, std::vector<double>>>{
+                return std::vector<NamedSeries>{
                     {"momentSeries", Points(r.m_momentSeries, HighCapRecord::kSeriesPoints)},
                     {"shearSeries", Points(r.m_shearSeries, HighCapRecord::kSeriesPoints)}};
             }};
