@@ -37,8 +37,9 @@ bool ReadTexts(const QJsonObject& root, const char* key, std::map<std::string, s
     return true;
 }
 
-// Whether the calculator's form takes the case's lists and texts.
-std::string CheckAgainstForm(const CaseData& data) {
+// Whether the calculator's form takes the case's lists and texts (or, without
+// `checkTexts`, at least has the lists, entries and members the case names).
+std::string CheckAgainstForm(const CaseData& data, bool checkTexts) {
     std::string problem;
     WithCalculator(data.calculator, [&](const auto& calc) {
         std::vector<int> selections;
@@ -46,14 +47,14 @@ std::string CheckAgainstForm(const CaseData& data) {
         if (!problem.empty())
             return;
         typename std::remove_cvref_t<decltype(calc)>::RecordType record;
-        problem = ReadCaseTexts(calc, data, record);
+        problem = checkTexts ? ReadCaseTexts(calc, data, record) : UnknownCaseMember(calc, data);
     });
     return problem;
 }
 
 } // namespace
 
-CaseReading ReadCaseJson(const QByteArray& bytes) {
+CaseReading ReadCaseJson(const QByteArray& bytes, bool checkTexts) {
     if (bytes.size() > kLargestCaseBytes)
         return {std::nullopt, "文件过大，不是 Korvane 算例"};
     QJsonParseError parseError;
@@ -92,7 +93,7 @@ CaseReading ReadCaseJson(const QByteArray& bytes) {
         return {std::nullopt, problem};
     if (!data.calculated)
         data.results.clear();
-    if (const std::string refusal = CheckAgainstForm(data); !refusal.empty())
+    if (const std::string refusal = CheckAgainstForm(data, checkTexts); !refusal.empty())
         return {std::nullopt, Text(refusal)};
     return {std::move(data), {}};
 }
@@ -119,13 +120,13 @@ QByteArray CaseJson(const CaseData& data, const QString& program) {
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
-CaseReading LoadCaseFile(const QString& path) {
+CaseReading LoadCaseFile(const QString& path, bool checkTexts) {
     const QString name = QFileInfo(path).fileName();
     QFile file(path);
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
         return {std::nullopt, QString("无法打开“%1”：%2").arg(name, file.errorString())};
     const QByteArray bytes = file.read(kLargestCaseBytes + 1);
-    CaseReading reading = ReadCaseJson(bytes);
+    CaseReading reading = ReadCaseJson(bytes, checkTexts);
     if (!reading.data)
         reading.problem = QString("“%1”：%2").arg(name, reading.problem);
     return reading;

@@ -30,15 +30,17 @@ struct CaseReading {
 };
 
 // Reads and checks a case: well-formed JSON of the format, a version this program
-// reads, a known calculator, lists and members that calculator has, and texts its form
-// accepts (each read as the form reads its field).
-CaseReading ReadCaseJson(const QByteArray& bytes);
+// reads, a known calculator, lists and members that calculator has, and (unless
+// `checkTexts` is false) texts its form accepts, each read as the form reads its field.
+// A form's last closed inputs are read without the text check: they are shown as they
+// were, and the form refuses a bad one when it calculates, as it did before closing.
+CaseReading ReadCaseJson(const QByteArray& bytes, bool checkTexts = true);
 
 // The document of `data`; `program` ("Korvane 1.0.0.1") records what wrote it.
 QByteArray CaseJson(const CaseData& data, const QString& program = {});
 
 // Reads the file at `path`. The problem names the file.
-CaseReading LoadCaseFile(const QString& path);
+CaseReading LoadCaseFile(const QString& path, bool checkTexts = true);
 // Writes `data` to `path` atomically: the previous file stays whole until the new
 // one is complete. False with a message naming the file when it cannot be written.
 bool SaveCaseFile(const QString& path, const CaseData& data, const QString& program,

@@ -5,6 +5,7 @@
 #include "Grades.h"
 #include "HighCap.h"
 #include "PolylineSlip.h"
+#include "resource.h"
 
 namespace korvane {
 
@@ -18,11 +19,13 @@ std::vector<std::string> Entries(const char* (*name)(int), int count) {
 }
 
 ListOption ConcreteList(const char* label) {
-    return {"concrete", label, Entries(ConcreteGradeName, kConcreteGradeCount)};
+    return {"concrete", label, Entries(ConcreteGradeName, kConcreteGradeCount),
+            KORVANE_CONTROL(IDC_COMBO_CONCRETE)};
 }
 
 ListOption RebarList() {
-    return {"rebar", "钢筋型号：", Entries(RebarGradeName, kRebarGradeCount)};
+    return {"rebar", "钢筋型号：", Entries(RebarGradeName, kRebarGradeCount),
+            KORVANE_CONTROL(IDC_COMBO_REBAR)};
 }
 
 std::vector<double> Points(const double* series, int count) {

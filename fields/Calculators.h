@@ -2,6 +2,7 @@
 
 #include "CalcOutcome.h"
 #include "FormMembers.h"
+#include "MemberTable.h"
 
 #include <functional>
 #include <string>
@@ -16,6 +17,7 @@ struct ListOption {
     const char* name;                 // name in case files and on the command line, e.g. "concrete"
     const char* label;                // the form's label
     std::vector<std::string> entries; // list entries in list order
+    ControlRef control;               // the form's drop-down list
 };
 
 // A depth series of the pile calculators, by name ("momentSeries").

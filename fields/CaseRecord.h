@@ -73,24 +73,38 @@ std::string CaseSelections(const Calculator<Record>& calc, const CaseData& data,
     return {};
 }
 
-// Reads `data`'s texts into `record` the way the form reads its fields: the inputs,
-// then (when the case was calculated) the results, each in the record's order; a
-// member the case leaves out keeps its value. The first text the form would refuse,
-// or a name that is no input (or result) of the calculator, stops the reading; the
-// message names the field. `record` may then be partly read: read into a copy.
+// The message for the first name in `data` that is no input (or, for a calculated
+// case, no result) of the calculator; empty when every name is one.
 template <class Record>
-std::string ReadCaseTexts(const Calculator<Record>& calc, const CaseData& data, Record& record) {
-    auto readRole = [&](const std::map<std::string, std::string>& texts, MemberRole role,
-                        const char* what) -> std::string {
+std::string UnknownCaseMember(const Calculator<Record>& calc, const CaseData& data) {
+    auto check = [&](const std::map<std::string, std::string>& texts, MemberRole role,
+                     const char* what) -> std::string {
         for (const auto& [name, text] : texts) {
-            const MemberInfo<Record>* found = nullptr;
-            for (const MemberInfo<Record>& info : calc.members) {
-                if (name == info.name && info.role == role)
-                    found = &info;
-            }
+            bool found = false;
+            for (const MemberInfo<Record>& info : calc.members)
+                found = found || (name == info.name && info.role == role);
             if (!found)
                 return std::string(calc.name) + " 没有名为“" + name + "”的" + what;
         }
+        return {};
+    };
+    std::string message = check(data.inputs, MemberRole::Input, "输入项");
+    if (message.empty() && data.calculated)
+        message = check(data.results, MemberRole::Result, "计算结果");
+    return message;
+}
+
+// Reads `data`'s texts into `record` the way the form reads its fields: the inputs,
+// then (when the case was calculated) the results, each in the record's order; a
+// member the case leaves out keeps its value. A name that is no input (or result) of
+// the calculator, or the first text the form would refuse, stops the reading; the
+// message names the field. `record` may then be partly read: read into a copy.
+template <class Record>
+std::string ReadCaseTexts(const Calculator<Record>& calc, const CaseData& data, Record& record) {
+    if (std::string unknown = UnknownCaseMember(calc, data); !unknown.empty())
+        return unknown;
+    auto read = [&](const std::map<std::string, std::string>& texts,
+                    MemberRole role) -> std::string {
         for (const MemberInfo<Record>& info : calc.members) {
             const auto it = texts.find(info.name);
             if (info.role != role || it == texts.end())
@@ -102,9 +116,9 @@ std::string ReadCaseTexts(const Calculator<Record>& calc, const CaseData& data, 
         }
         return {};
     };
-    std::string message = readRole(data.inputs, MemberRole::Input, "输入项");
+    std::string message = read(data.inputs, MemberRole::Input);
     if (message.empty() && data.calculated)
-        message = readRole(data.results, MemberRole::Result, "计算结果");
+        message = read(data.results, MemberRole::Result);
     return message;
 }
 

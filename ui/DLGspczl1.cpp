@@ -3,6 +3,7 @@
 #include "CDataExchange.h"
 #include "CPaintDC.h"
 #include "CalcReport.h"
+#include "Calculators.h"
 #include "CombinedAction.h"
 #include "DDX.h"
 #include "DepthPlot.h"
@@ -13,7 +14,8 @@
 
 namespace korvane {
 
-CDLGspczl1::CDLGspczl1(QWidget* parent) : CDialog(IDD, parent) {
+CDLGspczl1::CDLGspczl1(QWidget* parent)
+    : CalculatorForm(IDD, CombinedCalculator(), IDC_CALC_COMBINED, parent) {
     MapClick(IDC_CALC_COMBINED, [this] { OnCalcCombined(); });
     MapClick(IDC_RADIO_NON_BEDROCK, [this] { OnRadioNonBedrock(); });
     MapClick(IDC_RADIO_BEDROCK_SURFACE, [this] { OnRadioBedrockSurface(); });
@@ -71,6 +73,7 @@ void CDLGspczl1::OnCalcCombined() {
     ReportRefusal(outcome, this);
     Invalidate();
     UpdateData(false);
+    SetCalculated(outcome.computed());
     ReportUndefinedResults(outcome, CombinedActionMembers(), this);
 }
 

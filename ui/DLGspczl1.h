@@ -1,7 +1,7 @@
 #pragma once
 
 #include "CComboBox.h"
-#include "CDialog.h"
+#include "CalculatorForm.h"
 #include "CombinedActionRecord.h"
 #include "Drawing.h"
 #include "resource.h"
@@ -11,7 +11,7 @@ namespace korvane {
 // Combined-action form: a pile group under a high, low or voided cap; the cap's
 // movement, the pile-top force, the soil's share of the load and the moment and shear
 // of a pile along its depth. The record's members are the form's members.
-class CDLGspczl1 : public CDialog, public CombinedActionRecord {
+class CDLGspczl1 : public CalculatorForm, public CombinedActionRecord {
 public:
     enum { IDD = IDD_COMBINED_ACTION };
     explicit CDLGspczl1(QWidget* parent = nullptr);

@@ -3,6 +3,7 @@
 #include "CDataExchange.h"
 #include "CPaintDC.h"
 #include "CalcReport.h"
+#include "Calculators.h"
 #include "DDX.h"
 #include "DepthPlot.h"
 #include "FormMembers.h"
@@ -11,7 +12,8 @@
 
 namespace korvane {
 
-CDLGspczl2::CDLGspczl2(QWidget* parent) : CDialog(IDD, parent) {
+CDLGspczl2::CDLGspczl2(QWidget* parent)
+    : CalculatorForm(IDD, HighCapCalculator(), IDC_CALC_MAX_FORCES, parent) {
     MapClick(IDC_CALC_MAX_FORCES, [this] { OnCalcMaxForces(); });
     MapClick(IDC_RADIO_BEDROCK, [this] { OnRadioBedrock(); });
     MapClick(IDC_RADIO_NON_BEDROCK, [this] { OnRadioNonBedrock(); });
@@ -68,6 +70,7 @@ void CDLGspczl2::OnCalcMaxForces() {
     ReportRefusal(outcome, this);
     Invalidate();
     UpdateData(false);
+    SetCalculated(outcome.computed());
     ReportUndefinedResults(outcome, HighCapMembers(), this);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "CComboBox.h"
-#include "CDialog.h"
+#include "CalculatorForm.h"
 #include "Drawing.h"
 #include "HighCapRecord.h"
 #include "resource.h"
@@ -11,7 +11,7 @@ namespace korvane {
 // High-cap form: a pile group under a cap that stands above the ground; the largest
 // moment and shear of its piles, where they occur, the cap's movement and the moment
 // and shear of a pile along its depth. The record's members are the form's members.
-class CDLGspczl2 : public CDialog, public HighCapRecord {
+class CDLGspczl2 : public CalculatorForm, public HighCapRecord {
 public:
     enum { IDD = IDD_HIGH_CAP };
     explicit CDLGspczl2(QWidget* parent = nullptr);

@@ -2,13 +2,15 @@
 
 #include "CDataExchange.h"
 #include "CalcReport.h"
+#include "Calculators.h"
 #include "DDX.h"
 #include "FormMembers.h"
 #include "PolylineSlip.h"
 
 namespace korvane {
 
-CDLzhexian::CDLzhexian(QWidget* parent) : CDialog(IDD, parent) {
+CDLzhexian::CDLzhexian(QWidget* parent)
+    : CalculatorForm(IDD, PolylineCalculator(), IDC_CALC_POLYLINE, parent) {
     MapClick(IDC_CALC_POLYLINE, [this] { OnCalcPolyline(); });
 }
 
@@ -56,6 +58,7 @@ void CDLzhexian::OnCalcPolyline() {
         ComputePolylineSlip(*this, m_comboConcrete.GetCurSel(), m_comboRebar.GetCurSel());
     ReportRefusal(outcome, this);
     UpdateData(false);
+    SetCalculated(outcome.computed());
     ReportUndefinedResults(outcome, PolylineSlipMembers(), this);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "CComboBox.h"
-#include "CDialog.h"
+#include "CalculatorForm.h"
 #include "PolylineSlipRecord.h"
 #include "resource.h"
 
@@ -9,7 +9,7 @@ namespace korvane {
 
 // Polyline slip form: a slip surface of three straight segments from the toe, the
 // soil along each, the cap, piles and loads, and the surface's stability factor.
-class CDLzhexian : public CDialog, public PolylineSlipRecord {
+class CDLzhexian : public CalculatorForm, public PolylineSlipRecord {
 public:
     enum { IDD = IDD_POLYLINE_SLIP };
     explicit CDLzhexian(QWidget* parent = nullptr);

@@ -2,13 +2,15 @@
 
 #include "CDataExchange.h"
 #include "CalcReport.h"
+#include "Calculators.h"
 #include "CircularSlip.h"
 #include "DDX.h"
 #include "FormMembers.h"
 
 namespace korvane {
 
-CDlgyuanhuhuadong::CDlgyuanhuhuadong(QWidget* parent) : CDialog(IDD, parent) {
+CDlgyuanhuhuadong::CDlgyuanhuhuadong(QWidget* parent)
+    : CalculatorForm(IDD, CircularCalculator(), IDC_CALC_CIRCLE, parent) {
     MapClick(IDC_CALC_CIRCLE, [this] { OnCalcCircle(); });
 }
 
@@ -49,6 +51,7 @@ void CDlgyuanhuhuadong::OnCalcCircle() {
         SearchCriticalCircle(*this, m_comboConcrete.GetCurSel(), m_comboRebar.GetCurSel());
     ReportRefusal(outcome, this);
     UpdateData(false);
+    SetCalculated(outcome.computed());
     ReportUndefinedResults(outcome, CircularSlipMembers(), this);
 }
 

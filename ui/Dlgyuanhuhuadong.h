@@ -1,7 +1,7 @@
 #pragma once
 
 #include "CComboBox.h"
-#include "CDialog.h"
+#include "CalculatorForm.h"
 #include "CircularSlipRecord.h"
 #include "resource.h"
 
@@ -9,7 +9,7 @@ namespace korvane {
 
 // Circular slip form: the slope, soil, cap, piles and loads, and the critical circle
 // the search finds. The record's members are the form's members.
-class CDlgyuanhuhuadong : public CDialog, public CircularSlipRecord {
+class CDlgyuanhuhuadong : public CalculatorForm, public CircularSlipRecord {
 public:
     enum { IDD = IDD_CIRCULAR_SLIP };
     explicit CDlgyuanhuhuadong(QWidget* parent = nullptr);

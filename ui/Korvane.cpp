@@ -3,6 +3,9 @@
 #include "KorvaneDlg.h"
 #include "ProgramIdentity.h"
 
+#include <QApplication>
+#include <QTimer>
+
 namespace korvane {
 
 CKorvaneApp theApp;
@@ -12,6 +15,15 @@ CKorvaneApp::CKorvaneApp() : CWinApp(KorvaneIdentity()) {}
 bool CKorvaneApp::InitInstance() {
     CKorvaneDlg dlg;
     m_pMainWnd = &dlg;
+    // `korvane FILE.korvane` (a file manager opening a case): the case's form opens
+    // over the launcher as soon as the launcher is up.
+    const QStringList arguments = QApplication::arguments().mid(1);
+    for (const QString& argument : arguments) {
+        if (argument.startsWith('-'))
+            continue;
+        QTimer::singleShot(0, &dlg, [&dlg, argument] { dlg.OpenCase(argument); });
+        break;
+    }
     dlg.DoModal();
     m_pMainWnd = nullptr;
     // The launcher was the whole program: end without an event loop of our own.

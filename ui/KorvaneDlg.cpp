@@ -2,13 +2,22 @@
 
 #include "AboutDlg.h"
 #include "CMenu.h"
+#include "Calculators.h"
+#include "CaseFile.h"
+#include "CaseOpening.h"
 #include "DLGspczl1.h"
 #include "DLGspczl2.h"
 #include "DLzhexian.h"
 #include "Dlgyuanhuhuadong.h"
+#include "RecentCases.h"
 #include "StringTable.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QToolButton>
 
 namespace korvane {
 
@@ -28,6 +37,7 @@ bool CKorvaneDlg::OnInitDialog() {
             systemMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, aboutMenu);
         }
     }
+    AddCaseCommands();
     // The program's icon, as the application was given it.
     SetIcon(QApplication::windowIcon(), true);
     SetIcon(QApplication::windowIcon(), false);
@@ -41,6 +51,80 @@ void CKorvaneDlg::OnSysCommand(unsigned id, long param) {
         return;
     }
     CDialog::OnSysCommand(id, param);
+}
+
+// Between the four calculators, above 确定 and 取消 and of their size: open a case of
+// any calculator, or a recent one. The launcher keeps its height.
+void CKorvaneDlg::AddCaseCommands() {
+    if (m_recentMenu)
+        return;
+    QWidget* ok = GetDlgItem(IDOK);
+    QWidget* cancel = GetDlgItem(IDCANCEL);
+    if (!ok || !cancel)
+        return;
+    const int step = cancel->y() - ok->y();
+    auto* open = new QAction("打开算例…", this);
+    open->setShortcut(QKeySequence::Open);
+    open->setToolTip("打开算例（" + open->shortcut().toString(QKeySequence::NativeText) + "）");
+    addAction(open);
+    connect(open, &QAction::triggered, this, [this] { OpenCase(); });
+    m_recentMenu = new QMenu(this);
+    connect(m_recentMenu, &QMenu::aboutToShow, this, [this] { FillRecentMenu(); });
+
+    auto* openButton = new QToolButton(this);
+    openButton->setDefaultAction(open);
+    auto* recentButton = new QToolButton(this);
+    recentButton->setText("最近算例");
+    recentButton->setToolTip("最近打开或保存的算例，以及各计算上次关闭时的输入");
+    recentButton->setMenu(m_recentMenu);
+    recentButton->setPopupMode(QToolButton::InstantPopup);
+    int slot = 2;
+    for (QToolButton* button : {openButton, recentButton}) {
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        button->setFocusPolicy(Qt::NoFocus); // Tab and Enter stay with the template's buttons
+        button->setGeometry(ok->geometry().translated(0, -slot-- * step));
+        button->show();
+    }
+}
+
+void CKorvaneDlg::FillRecentMenu() {
+    m_recentMenu->clear();
+    for (const char* calculator : kCalculatorNames) {
+        const QString path = LastClosedCasePath(calculator);
+        if (!QFileInfo::exists(path))
+            continue;
+        const QString title = QString::fromStdString(CalculatorTitle(calculator));
+        connect(m_recentMenu->addAction("上次关闭时的输入：" + title), &QAction::triggered, this,
+                [this, path] { OpenCase(path); });
+    }
+    m_recentMenu->addSeparator();
+    int number = 0;
+    for (const RecentCase& recent : RecentCases()) {
+        const QFileInfo file(recent.path);
+        const QString title =
+            QString::fromStdString(CalculatorTitle(recent.calculator.toStdString()));
+        QAction* action = m_recentMenu->addAction(
+            QString("&%1 %2  —  %3").arg(++number).arg(file.fileName(), title));
+        action->setToolTip(recent.path);
+        action->setEnabled(file.exists());
+        const QString path = recent.path;
+        connect(action, &QAction::triggered, this, [this, path] { OpenCase(path); });
+    }
+    if (number == 0)
+        m_recentMenu->addAction("（没有最近的算例）")->setEnabled(false);
+    m_recentMenu->addSeparator();
+    connect(m_recentMenu->addAction("清除列表"), &QAction::triggered, this,
+            [] { ClearRecentCases(); });
+}
+
+void CKorvaneDlg::OpenCase(const QString& chosen) {
+    const QString path = !chosen.isEmpty()
+                             ? chosen
+                             : QFileDialog::getOpenFileName(
+                                   this, "打开算例", CaseFolder(),
+                                   QString("Korvane 算例 (*.%1);;所有文件 (*)").arg(kCaseSuffix));
+    if (!path.isEmpty())
+        OpenCaseInNewForm(path, this);
 }
 
 // Each opening builds a fresh form, so it starts from the defaults.

@@ -3,6 +3,8 @@
 #include "CDialog.h"
 #include "resource.h"
 
+class QMenu;
+
 namespace korvane {
 
 // The launcher: four pictures, a button under each that opens its calculator, and
@@ -12,6 +14,10 @@ public:
     enum { IDD = IDD_KORVANE_DIALOG };
     explicit CKorvaneDlg(QWidget* parent = nullptr);
 
+    // Opens a case file in the form of its calculator (the file chooser when `path`
+    // is empty); the form runs modally over the launcher.
+    void OpenCase(const QString& path = {});
+
 protected:
     bool OnInitDialog() override;
     void OnSysCommand(unsigned id, long param) override;
@@ -20,6 +26,12 @@ protected:
     void OnOpenPolylineSlip();
     void OnOpenCombinedAction();
     void OnOpenHighCap();
+
+private:
+    void AddCaseCommands();
+    void FillRecentMenu();
+
+    QMenu* m_recentMenu = nullptr;
 };
 
 } // namespace korvane

@@ -65,7 +65,8 @@ bool CDialog::BuildFromTemplate() {
     const QFont font = DialogFont();
     setFont(font);
     const DialogUnits units = DialogUnits::ForTemplateFont(m_template.fontName, font);
-    setFixedSize(units.ToPixels(m_template.size));
+    m_templateArea = QRect(QPoint(0, 0), units.ToPixels(m_template.size));
+    setFixedSize(m_templateArea.size());
     for (const ControlTemplate& control : m_template.controls) {
         QWidget* widget = CreateControl(control, units, this);
         m_controls.push_back(widget);
@@ -193,6 +194,14 @@ bool CDialog::UpdateData(bool saveAndValidate) {
         return false;
     }
     return !dx.Failed();
+}
+
+void CDialog::AddStripBelowTemplate(QWidget* strip) {
+    strip->setParent(this);
+    const int height = strip->sizeHint().height();
+    strip->setGeometry(0, m_templateArea.bottom() + 1, m_templateArea.width(), height);
+    setFixedSize(m_templateArea.width(), m_templateArea.height() + height);
+    strip->show();
 }
 
 void CDialog::EndDialog(int result) {

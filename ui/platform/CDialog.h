@@ -40,6 +40,12 @@ public:
     // Asks for a repaint of the whole form with the background erased.
     void Invalidate();
 
+    // Puts `strip` below the template's area, across the window, which grows by the
+    // strip's height; no control of the template moves. Call after the template is built.
+    void AddStripBelowTemplate(QWidget* strip);
+    // The template's area in pixels: where the dialog's own painting goes.
+    QRect TemplateArea() const { return m_templateArea; }
+
     // The radio buttons of the group that starts with `firstId`, in template order.
     std::vector<QRadioButton*> RadioGroup(int firstId) const;
 
@@ -74,6 +80,7 @@ private:
     std::vector<QWidget*> m_controls; // parallel to m_template.controls
     std::map<int, std::function<void()>> m_clickHandlers;
     std::unique_ptr<CMenu> m_systemMenu;
+    QRect m_templateArea;
     bool m_built = false;
     bool m_exchanging = false;
 };

@@ -6,6 +6,8 @@ namespace korvane {
 
 CPaintDC::CPaintDC(CDialog* dialog) : m_painter(dialog) {
     m_painter.setFont(dialog->font());
+    // Whatever lies below the template belongs to the controls added there.
+    m_painter.setClipRect(dialog->TemplateArea());
 }
 
 void CPaintDC::MoveTo(int x, int y) {

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "CaseData.h"
+
+#include <QObject>
+#include <QString>
+
+class QLabel;
+class QMenu;
+class QToolButton;
+class QWidget;
+
+namespace korvane {
+
+class CalculatorForm;
+
+// The commands of a calculator form, in a strip below its template: open, save and
+// save as a case, the recent cases, export the calculation report and print it.
+// Each has its usual shortcut and says so in its tooltip.
+class CaseCommands : public QObject {
+public:
+    explicit CaseCommands(CalculatorForm* form);
+
+    QWidget* Strip() const { return m_strip; }
+    void ShowCaseFile(const QString& path);
+
+    // The commands themselves, for the buttons, the shortcuts and the tests. Each
+    // tells the user what went wrong; the file dialogs are skipped when a path is given.
+    bool Open(const QString& path = {});
+    bool Save();
+    bool SaveAs(const QString& path = {});
+    bool ExportReport(const QString& path = {});
+    void Print();
+
+private:
+    bool SaveTo(const QString& path);
+    void FillRecentMenu();
+
+    CalculatorForm* m_form;
+    QWidget* m_strip;
+    QLabel* m_fileLabel;
+    QMenu* m_recentMenu;
+};
+
+} // namespace korvane

@@ -1,0 +1,46 @@
+#include "CaseOpening.h"
+
+#include "CaseFile.h"
+#include "DLGspczl1.h"
+#include "DLGspczl2.h"
+#include "DLzhexian.h"
+#include "Dlgyuanhuhuadong.h"
+#include "MessageBox.h"
+#include "RecentCases.h"
+
+namespace korvane {
+
+std::unique_ptr<CalculatorForm> NewCalculatorForm(const QString& calculator) {
+    if (calculator == "circular")
+        return std::make_unique<CDlgyuanhuhuadong>();
+    if (calculator == "polyline")
+        return std::make_unique<CDLzhexian>();
+    if (calculator == "combined")
+        return std::make_unique<CDLGspczl1>();
+    if (calculator == "highcap")
+        return std::make_unique<CDLGspczl2>();
+    return nullptr;
+}
+
+bool OpenCaseInNewForm(const QString& path, QWidget* owner) {
+    // The last closed inputs are shown as they were, even a text the form refuses.
+    bool lastClosed = false;
+    for (const char* calculator : kCalculatorNames)
+        lastClosed = lastClosed || path == LastClosedCasePath(calculator);
+    const CaseReading reading = LoadCaseFile(path, !lastClosed);
+    if (!reading.data) {
+        AfxMessageBox("无法打开算例。\n" + reading.problem, owner);
+        return false;
+    }
+    const QString calculator = QString::fromStdString(reading.data->calculator);
+    std::unique_ptr<CalculatorForm> form = NewCalculatorForm(calculator);
+    form->OpenWith(*reading.data, lastClosed ? QString() : path);
+    if (!lastClosed) {
+        RememberCase(path, calculator);
+        RememberCaseFolder(path);
+    }
+    form->DoModal();
+    return true;
+}
+
+} // namespace korvane

@@ -1,0 +1,64 @@
+#include "CommandStrip.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace korvane {
+
+CommandStrip::CommandStrip(QWidget* window) : m_window(window) {
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    auto* rule = new QFrame(this);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    column->addWidget(rule);
+    m_row = new QHBoxLayout;
+    m_row->setContentsMargins(6, 4, 6, 4);
+    m_row->setSpacing(4);
+    column->addLayout(m_row);
+}
+
+QAction* CommandStrip::AddCommand(const QString& text, const QKeySequence& keys) {
+    auto* action = new QAction(text, m_window);
+    if (!keys.isEmpty()) {
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        action->setToolTip(text + "（" + keys.toString(QKeySequence::NativeText) + "）");
+    }
+    m_window->addAction(action);
+    auto* button = new QToolButton(this);
+    button->setDefaultAction(action);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setFocusPolicy(Qt::NoFocus);
+    m_row->addWidget(button);
+    return action;
+}
+
+void CommandStrip::AddMenuButton(const QString& text, const QString& tooltip, QMenu* menu) {
+    auto* button = new QToolButton(this);
+    button->setText(text);
+    button->setToolTip(tooltip);
+    button->setMenu(menu);
+    button->setPopupMode(QToolButton::InstantPopup);
+    button->setFocusPolicy(Qt::NoFocus);
+    m_row->addWidget(button);
+}
+
+void CommandStrip::AddGap() {
+    m_row->addSpacing(12);
+}
+
+QLabel* CommandStrip::AddLabel() {
+    auto* label = new QLabel(this);
+    label->setTextFormat(Qt::PlainText);
+    m_row->addWidget(label, 1);
+    return label;
+}
+
+} // namespace korvane

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QKeySequence>
+#include <QWidget>
+
+class QAction;
+class QHBoxLayout;
+class QLabel;
+class QMenu;
+
+namespace korvane {
+
+// A row of command buttons under a ruled line, for the area below a dialog's
+// template. The buttons take no keyboard focus: Tab and Enter stay with the
+// template's controls, and each command has its shortcut instead.
+class CommandStrip : public QWidget {
+public:
+    explicit CommandStrip(QWidget* window);
+
+    // A command of `window`, with its shortcut (active while the window is) shown in
+    // the tooltip, and its button in the strip.
+    QAction* AddCommand(const QString& text, const QKeySequence& keys = {});
+    // A button that drops down `menu`.
+    void AddMenuButton(const QString& text, const QString& tooltip, QMenu* menu);
+    void AddGap();
+    // A label filling the rest of the row.
+    QLabel* AddLabel();
+
+private:
+    QWidget* m_window;
+    QHBoxLayout* m_row;
+};
+
+} // namespace korvane

@@ -1,0 +1,11 @@
+#include "CaseCommands.h"
+
+namespace korvane {
+
+bool CaseCommands::ExportReport(const QString&) {
+    return false;
+}
+
+void CaseCommands::Print() {}
+
+} // namespace korvane
