@@ -1,0 +1,247 @@
+// The forms' case commands as a user meets them: what is saved reopens with the same
+// texts and the same numbers, a file that cannot be opened leaves the form as it was,
+// and closing a form keeps its inputs.
+#include "CaseCommands.h"
+#include "CaseFile.h"
+#include "CaseOpening.h"
+#include "DLGspczl1.h"
+#include "DLGspczl2.h"
+#include "DLzhexian.h"
+#include "Dlgyuanhuhuadong.h"
+#include "FormTestSupport.h"
+#include "RecentCases.h"
+
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <bit>
+
+using namespace korvane;
+
+namespace {
+
+// Every double and int member of the calculator's table, by bit pattern.
+template <class Record>
+QStringList MemberBits(const Calculator<Record>& calc, const Record& record) {
+    QStringList bits;
+    for (const auto& info : calc.members) {
+        std::visit(
+            [&](auto member) {
+                const auto value = record.*member;
+                if constexpr (std::is_same_v<decltype(value), const double>)
+                    bits << QString("%1=%2").arg(info.name).arg(std::bit_cast<quint64>(value), 16,
+                                                                16, QChar('0'));
+                else
+                    bits << QString("%1=%2").arg(info.name).arg(value);
+            },
+            info.member);
+    }
+    return bits;
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// Types texts that print differently from the value they give, chooses C30, and
+// calculates; then saves, reopens in a fresh form and compares.
+template <class Form, class Record>
+void SaveAndReopen(const Calculator<Record>& calc, int calculateButton,
+                   std::vector<std::pair<int, QString>> typed, const QString& path) {
+    Form first;
+    QVERIFY(Open(first));
+    for (const auto& [id, text] : typed)
+        QTest::keyClicks(Edit(first, id), text.isEmpty() ? QString() : text);
+    Combo(first, IDC_COMBO_CONCRETE)->setCurrentIndex(5);
+    if (Combo(first, IDC_COMBO_REBAR))
+        Combo(first, IDC_COMBO_REBAR)->setCurrentIndex(1);
+    {
+        MessageBoxWatcher boxes;
+        Button(first, calculateButton)->click();
+    }
+    QVERIFY(first.ResultsCalculated());
+    QVERIFY(first.Commands()->SaveAs(path));
+    QCOMPARE(first.CaseFilePath(), path);
+
+    Form second;
+    QVERIFY(Open(second));
+    {
+        MessageBoxWatcher boxes;
+        QVERIFY(second.Commands()->Open(path));
+    }
+    const CaseData shown = first.ShownCase();
+    const CaseData reopened = second.ShownCase();
+    QCOMPARE(reopened.inputs, shown.inputs);
+    QCOMPARE(reopened.selections, shown.selections);
+    QVERIFY(reopened.calculated);
+    QCOMPARE(reopened.results, shown.results);
+    QCOMPARE(MemberBits(calc, static_cast<const Record&>(second)),
+             MemberBits(calc, static_cast<const Record&>(first)));
+    QCOMPARE(RecentCases().first().path, path);
+}
+
+} // namespace
+
+class TestCaseCommands : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init() { ClearRecentCases(); }
+
+    void everyFormReopensWithTheSameTextsAndResults() {
+        QTemporaryDir dir;
+        // Appended to the default texts: "1.4" becomes "1.40", "6" becomes "6.0".
+        SaveAndReopen<CDlgyuanhuhuadong>(CircularCalculator(), IDC_CALC_CIRCLE,
+                                         {{IDC_EDIT_B, "0"}, {IDC_EDIT_H, ".0"}},
+                                         dir.filePath("circular.korvane"));
+        SaveAndReopen<CDLzhexian>(PolylineCalculator(), IDC_CALC_POLYLINE, {{IDC_EDIT_H1, "0"}},
+                                  dir.filePath("polyline.korvane"));
+        SaveAndReopen<CDLGspczl1>(CombinedCalculator(), IDC_CALC_COMBINED,
+                                  {{IDC_EDIT_PILE_H_LOAD, "0"}}, dir.filePath("combined.korvane"));
+        SaveAndReopen<CDLGspczl2>(HighCapCalculator(), IDC_CALC_MAX_FORCES, {{IDC_EDIT_NG, "0"}},
+                                  dir.filePath("highcap.korvane"));
+    }
+
+    // A radio choice reopens through its handler: the field it greys or enables follows.
+    void radioChoicesReopenWithTheFieldsTheyEnable() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("rock.korvane");
+        CDLGspczl1 first;
+        QVERIFY(Open(first));
+        first.RadioGroup(IDC_RADIO_NON_BEDROCK)[2]->click();
+        first.RadioGroup(IDC_RADIO_END_BEARING)[0]->click();
+        QVERIFY(first.GetDlgItem(IDC_EDIT_CR)->isEnabled());
+        QVERIFY(first.Commands()->SaveAs(path));
+
+        CDLGspczl1 second;
+        QVERIFY(Open(second));
+        QVERIFY(!second.GetDlgItem(IDC_EDIT_CR)->isEnabled());
+        QVERIFY(second.Commands()->Open(path));
+        QVERIFY(second.RadioGroup(IDC_RADIO_NON_BEDROCK)[2]->isChecked());
+        QVERIFY(second.GetDlgItem(IDC_EDIT_CR)->isEnabled());
+        QVERIFY(!second.GetDlgItem(IDC_EDIT_PILE_PHI)->isEnabled());
+        QCOMPARE(second.ShownCase().inputs, first.ShownCase().inputs);
+        QVERIFY(!second.ShownCase().calculated);
+    }
+
+    void editingAnInputMakesTheResultsStale() {
+        CDlgyuanhuhuadong form;
+        QVERIFY(Open(form));
+        Button(form, IDC_CALC_CIRCLE)->click();
+        QVERIFY(form.ShownCase().calculated);
+        QTest::keyClicks(Edit(form, IDC_EDIT_H), "5");
+        QVERIFY(!form.ShownCase().calculated);
+        QVERIFY(form.ShownCase().results.empty());
+    }
+
+    void filesThatCannotBeOpenedLeaveTheFormAsItWas() {
+        QTemporaryDir dir;
+        const QString other = dir.filePath("pile.korvane");
+        QVERIFY(SaveCaseFile(other,
+                             CaseFromRecord(HighCapCalculator(), HighCapRecord{}, {5}, false),
+                             "test", nullptr));
+        WriteFile(dir.filePath("notes.korvane"), "slope notes, not a case");
+        WriteFile(dir.filePath("newer.korvane"),
+                  R"({"format": "korvane-case", "version": 9, "calculator": "circular"})");
+        WriteFile(dir.filePath("refused.korvane"),
+                  R"({"format": "korvane-case", "version": 1, "calculator": "circular",
+                      "inputs": {"h": "六米"}})");
+        const std::vector<std::pair<QString, QString>> files = {
+            {"pile.korvane", "高承台桩身最大弯矩计算"},
+            {"notes.korvane", "不是有效的 JSON"},
+            {"newer.korvane", "版本 9"},
+            {"refused.korvane", "请键入一个数。"},
+            {"missing.korvane", "无法打开“missing.korvane”"}};
+
+        CDlgyuanhuhuadong form;
+        QVERIFY(Open(form));
+        QTest::keyClicks(Edit(form, IDC_EDIT_H), "5");
+        const CaseData before = form.ShownCase();
+        for (const auto& [name, problem] : files) {
+            MessageBoxWatcher boxes;
+            QVERIFY(!form.Commands()->Open(dir.filePath(name)));
+            EXPECT_ONE_MESSAGE_BOX(boxes);
+            QVERIFY2(boxes.boxes[0].text.contains(name), qPrintable(boxes.texts()));
+            QVERIFY2(boxes.boxes[0].text.contains(problem), qPrintable(boxes.texts()));
+            QCOMPARE(form.ShownCase().inputs, before.inputs);
+            QCOMPARE(form.ShownCase().selections, before.selections);
+            QVERIFY(form.CaseFilePath().isEmpty());
+        }
+        QVERIFY(RecentCases().isEmpty());
+    }
+
+    void savingRefusesATextTheFormRefuses() {
+        QTemporaryDir dir;
+        CDLzhexian form;
+        QVERIFY(Open(form));
+        SetText(form, IDC_EDIT_H1, "一米");
+        MessageBoxWatcher boxes;
+        QVERIFY(!form.Commands()->SaveAs(dir.filePath("bad.korvane")));
+        EXPECT_ONE_MESSAGE_BOX(boxes);
+        QVERIFY(boxes.boxes[0].text.contains("请键入一个数。"));
+        QVERIFY(!QFile::exists(dir.filePath("bad.korvane")));
+    }
+
+    // Closing keeps the inputs, a text the form refuses included, and the kept inputs
+    // reopen as they were shown.
+    void closingKeepsTheInputsForTheRecentMenu() {
+        const QString kept = LastClosedCasePath("highcap");
+        QFile::remove(kept);
+        {
+            CDLGspczl2 form;
+            QVERIFY(Open(form));
+            SetText(form, IDC_EDIT_NG, "12x");
+            PressKey(form, Qt::Key_Escape);
+            QVERIFY(form.isHidden());
+        }
+        QVERIFY(QFile::exists(kept));
+        CDLGspczl2 reopened;
+        QVERIFY(Open(reopened));
+        QVERIFY(reopened.Commands()->Open(kept));
+        QCOMPARE(Text(reopened, IDC_EDIT_NG), QString("12x"));
+        // Not the user's file: saving asks for a name, and the list stays empty.
+        QVERIFY(reopened.CaseFilePath().isEmpty());
+        QVERIFY(RecentCases().isEmpty());
+    }
+
+    void recentCasesKeepTheNewestEightOnce() {
+        for (int i = 0; i < 10; ++i)
+            RememberCase(QString("/cases/%1.korvane").arg(i), "circular");
+        RememberCase("/cases/5.korvane", "circular");
+        const QList<RecentCase> recent = RecentCases();
+        QCOMPARE(recent.size(), kRecentCaseLimit);
+        QCOMPARE(recent[0].path, QString("/cases/5.korvane"));
+        QCOMPARE(recent[1].path, QString("/cases/9.korvane"));
+        int fives = 0;
+        for (const RecentCase& c : recent)
+            fives += c.path.endsWith("/5.korvane");
+        QCOMPARE(fives, 1);
+    }
+
+    void theLauncherOpensACaseInItsOwnForm() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("slope.korvane");
+        CaseData data = CaseFromRecord(PolylineCalculator(), PolylineSlipRecord{}, {5, 0}, false);
+        data.inputs["h1"] = "2.50";
+        QVERIFY(SaveCaseFile(path, data, "test", nullptr));
+
+        QString seenTitle, seenText;
+        ModalWatcher watcher([&](QWidget* modal) {
+            if (auto* form = dynamic_cast<CDialog*>(modal)) {
+                seenTitle = form->windowTitle();
+                seenText = Text(*form, IDC_EDIT_H1);
+                form->close();
+            }
+        });
+        QVERIFY(OpenCaseInNewForm(path, nullptr));
+        QCOMPARE(seenTitle, QString::fromUtf8(PolylineCalculator().title));
+        QCOMPARE(seenText, QString("2.50"));
+        QCOMPARE(RecentCases().first().calculator, QString("polyline"));
+    }
+};
+
+QTEST_MAIN(TestCaseCommands)
+#include "test_case_commands.moc"
