@@ -5,6 +5,7 @@
 #include "CommandStrip.h"
 #include "MessageBox.h"
 #include "RecentCases.h"
+#include "ReportDetails.h"
 
 #include <QAction>
 #include <QApplication>
@@ -46,6 +47,12 @@ CaseCommands::CaseCommands(CalculatorForm* form) : QObject(form), m_form(form) {
     connect(saveAs, &QAction::triggered, this, [this] { SaveAs(); });
     connect(exportReport, &QAction::triggered, this, [this] { ExportReport(); });
     connect(print, &QAction::triggered, this, [this] { Print(); });
+    auto* reportMenu = new QMenu(strip);
+    connect(reportMenu->addAction("打印预览…"), &QAction::triggered, this,
+            [this] { PrintPreview(); });
+    connect(reportMenu->addAction("工程名称与计算人…"), &QAction::triggered, this,
+            [this] { AskReportDetails(m_form); });
+    strip->AddMenuTo(exportReport, reportMenu);
     ShowCaseFile({});
 }
 

@@ -31,6 +31,7 @@ public:
     bool SaveAs(const QString& path = {});
     bool ExportReport(const QString& path = {});
     void Print();
+    void PrintPreview();
 
 private:
     bool SaveTo(const QString& path);

@@ -40,6 +40,15 @@ QAction* CommandStrip::AddCommand(const QString& text, const QKeySequence& keys)
     return action;
 }
 
+void CommandStrip::AddMenuTo(QAction* command, QMenu* menu) {
+    for (QToolButton* button : findChildren<QToolButton*>()) {
+        if (button->defaultAction() == command) {
+            button->setMenu(menu);
+            button->setPopupMode(QToolButton::MenuButtonPopup);
+        }
+    }
+}
+
 void CommandStrip::AddMenuButton(const QString& text, const QString& tooltip, QMenu* menu) {
     auto* button = new QToolButton(this);
     button->setText(text);

@@ -20,6 +20,8 @@ public:
     // A command of `window`, with its shortcut (active while the window is) shown in
     // the tooltip, and its button in the strip.
     QAction* AddCommand(const QString& text, const QKeySequence& keys = {});
+    // Gives the button of `command` an arrow that drops down `menu`.
+    void AddMenuTo(QAction* command, QMenu* menu);
     // A button that drops down `menu`.
     void AddMenuButton(const QString& text, const QString& tooltip, QMenu* menu);
     void AddGap();

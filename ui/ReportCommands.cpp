@@ -8,4 +8,6 @@ bool CaseCommands::ExportReport(const QString&) {
 
 void CaseCommands::Print() {}
 
+void CaseCommands::PrintPreview() {}
+
 } // namespace korvane

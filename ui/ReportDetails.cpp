@@ -1,0 +1,61 @@
+#include "ReportDetails.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QVBoxLayout>
+
+namespace korvane {
+
+ReportDetails RememberedReportDetails() {
+    const QSettings settings;
+    return {settings.value("report/project").toString(),
+            settings.value("report/engineer").toString()};
+}
+
+void RememberReportDetails(const ReportDetails& details) {
+    QSettings settings;
+    settings.setValue("report/project", details.project);
+    settings.setValue("report/engineer", details.engineer);
+    settings.setValue("report/asked", true);
+}
+
+bool AskReportDetails(QWidget* parent) {
+    const ReportDetails remembered = RememberedReportDetails();
+    QDialog dialog(parent);
+    dialog.setWindowTitle("计算书信息");
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* note = new QLabel("计算书的页眉写明工程名称和计算人。以后的计算书沿用这里的填写，"
+                            "可随时在“导出计算书”旁的菜单中修改。");
+    note->setWordWrap(true);
+    layout->addWidget(note);
+    auto* form = new QFormLayout;
+    auto* project = new QLineEdit(remembered.project);
+    auto* engineer = new QLineEdit(remembered.engineer);
+    project->setMinimumWidth(280);
+    form->addRow("工程名称：", project);
+    form->addRow("计算人：", engineer);
+    layout->addLayout(form);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    buttons->button(QDialogButtonBox::Ok)->setText("确定");
+    buttons->button(QDialogButtonBox::Cancel)->setText("取消");
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    RememberReportDetails({project->text().trimmed(), engineer->text().trimmed()});
+    return true;
+}
+
+bool EnsureReportDetails(QWidget* parent) {
+    if (QSettings().value("report/asked").toBool())
+        return true;
+    return AskReportDetails(parent);
+}
+
+} // namespace korvane
