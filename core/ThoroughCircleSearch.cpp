@@ -14,10 +14,10 @@ namespace korvane {
 namespace {
 
 // A trial centre as the search moves it: the angle of its ray from the crest and its
-// distance along the ray.
+// depth parameter u, 0 at the first search distance and 1 at the search depth.
 struct SectorPoint {
     double angleDeg;
-    double dist;
+    double u;
 };
 
 struct Centre {
@@ -26,21 +26,24 @@ struct Centre {
 };
 
 // The centres of the family: rays from the crest between the two search angles, from
-// the first search distance out to the search depth.
+// the first search distance out to the search depth. The distance grows with the square
+// of u, so that even steps of u lie close together near the crest, where the critical
+// circles of most slopes have their centres, and far apart at depth, where the factor
+// changes slowly.
 struct Sector {
     double angleLow, angleHigh;
-    double distLow, distHigh;
+    double distFrom, depth;
     double crestX, crestY;
 
     bool Contains(const SectorPoint& p) const {
-        return p.angleDeg >= angleLow && p.angleDeg <= angleHigh && p.dist >= distLow &&
-               p.dist <= distHigh;
+        return p.angleDeg >= angleLow && p.angleDeg <= angleHigh && p.u >= 0 && p.u <= 1;
     }
 
     // Placed on its ray as the critical circle search places its centres.
     Centre At(const SectorPoint& p) const {
         const double a = p.angleDeg * kDegToRad;
-        return {std::cos(a) * p.dist + crestX, std::sin(a) * p.dist + crestY};
+        const double dist = distFrom + depth * (p.u * p.u);
+        return {std::cos(a) * dist + crestX, std::sin(a) * dist + crestY};
     }
 };
 
@@ -60,7 +63,7 @@ public:
         work_ += e.sliceCount + e.pileRowCount;
         if (work_ > kThoroughMaxWork)
             exhausted_ = true;
-        if (!std::isfinite(e.factor))
+        if (!std::isfinite(e.factor) || e.sliceCount < kThoroughMinSlices)
             return std::nullopt;
         return e.factor;
     }
@@ -86,7 +89,7 @@ class Grid {
 public:
     Grid(const Sector& s, Probe& probe)
         : angleStep_((s.angleHigh - s.angleLow) / kThoroughAngleIntervals),
-          distStep_((s.distHigh - s.distLow) / kThoroughDistanceIntervals), sector_(s) {
+          uStep_(1.0 / kThoroughDistanceIntervals), sector_(s) {
         factors_.reserve((kThoroughAngleIntervals + 1) * (kThoroughDistanceIntervals + 1));
         for (int i = 0; i <= kThoroughAngleIntervals; ++i)
             for (int j = 0; j <= kThoroughDistanceIntervals; ++j)
@@ -94,7 +97,7 @@ public:
     }
 
     double AngleStep() const { return angleStep_; }
-    double DistStep() const { return distStep_; }
+    double UStep() const { return uStep_; }
 
     // Grid centres no neighbour undercuts, least first; the refinement starts from the
     // best few, so that a second valley of the factor is not lost to the first.
@@ -115,9 +118,9 @@ private:
     // The last row and column sit on the sector's edges exactly, whatever the rounding
     // of the steps.
     SectorPoint Point(int i, int j) const {
-        return {
-            i == kThoroughAngleIntervals ? sector_.angleHigh : sector_.angleLow + i * angleStep_,
-            j == kThoroughDistanceIntervals ? sector_.distHigh : sector_.distLow + j * distStep_};
+        return {i == kThoroughAngleIntervals ? sector_.angleHigh
+                                             : sector_.angleLow + i * angleStep_,
+                j == kThoroughDistanceIntervals ? 1.0 : j * uStep_};
     }
 
     const std::optional<double>& At(int i, int j) const {
@@ -139,7 +142,7 @@ private:
         return true;
     }
 
-    double angleStep_, distStep_;
+    double angleStep_, uStep_;
     const Sector& sector_;
     std::vector<std::optional<double>> factors_;
 };
@@ -148,7 +151,7 @@ private:
 // current steps while one is lower, then halves the steps, until a halving gains less
 // than the tolerance. The factor jumps where a slice or a pile row comes or goes, so
 // the search compares factors only and never estimates a slope.
-Candidate Refine(Candidate best, double angleStep, double distStep, const Sector& sector,
+Candidate Refine(Candidate best, double angleStep, double uStep, const Sector& sector,
                  Probe& probe) {
     double before = best.factor;
     for (int halving = 0; halving <= kThoroughMaxHalvings; ++halving) {
@@ -158,10 +161,9 @@ Candidate Refine(Candidate best, double angleStep, double distStep, const Sector
                 for (int dd = -1; dd <= 1; ++dd) {
                     // A sector without width along an axis has nothing to poll there.
                     if ((da == 0 && dd == 0) || (da != 0 && angleStep == 0) ||
-                        (dd != 0 && distStep == 0))
+                        (dd != 0 && uStep == 0))
                         continue;
-                    const SectorPoint p{best.at.angleDeg + da * angleStep,
-                                        best.at.dist + dd * distStep};
+                    const SectorPoint p{best.at.angleDeg + da * angleStep, best.at.u + dd * uStep};
                     if (!sector.Contains(p))
                         continue;
                     const std::optional<double> f = probe.Factor(p);
@@ -178,7 +180,7 @@ Candidate Refine(Candidate best, double angleStep, double distStep, const Sector
             break;
         before = best.factor;
         angleStep = angleStep / 2;
-        distStep = distStep / 2;
+        uStep = uStep / 2;
     }
     return best;
 }
@@ -190,16 +192,17 @@ ThoroughCircle ThoroughCircleSearchOn(const CircularSlipRecord& w) {
     if (!CircleSearchRefusal(w).empty())
         return result;
     const double depth = kThoroughDepthInSlopeHeights * std::fabs(w.m_h);
-    const Sector sector{w.m_searchAngleTo,          w.m_searchAngleFrom,      w.m_searchDistFrom,
-                        w.m_searchDistFrom + depth, SlopeSectionOf(w).crestX, w.m_h};
-    if (!std::isfinite(sector.distHigh) || !std::isfinite(sector.crestX))
+    const Sector sector{w.m_searchAngleTo,        w.m_searchAngleFrom,
+                        w.m_searchDistFrom,       depth,
+                        SlopeSectionOf(w).crestX, w.m_h};
+    if (!std::isfinite(w.m_searchDistFrom + depth) || !std::isfinite(sector.crestX))
         return result;
 
     Probe probe(w, sector);
     const Grid grid(sector, probe);
     std::optional<Candidate> least;
     for (const Candidate& start : grid.LocalLeasts(kThoroughRefinedStarts)) {
-        const Candidate c = Refine(start, grid.AngleStep(), grid.DistStep(), sector, probe);
+        const Candidate c = Refine(start, grid.AngleStep(), grid.UStep(), sector, probe);
         if (!least || c.factor < least->factor)
             least = c;
     }
