@@ -48,8 +48,9 @@ struct Sector {
 };
 
 // The factor of one circle within the search's work bound. A circle whose factor is not
-// a finite number (a loop limit, no driving sum, inputs that are not numbers) is passed
-// over as if it were not in the family.
+// a finite number (a loop limit, no driving sum, inputs that are not numbers), or that is
+// cut into too few slices for the factor to describe the slope, is passed over as if it
+// were not in the family.
 class Probe {
 public:
     Probe(const CircularSlipRecord& working, const Sector& sector) : w_(working), sector_(sector) {}
