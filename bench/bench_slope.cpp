@@ -1,6 +1,8 @@
-// Time of one press of each slope calculator's button, on the form defaults.
+// Time of one press of each slope calculator's button, and of the thorough circle
+// search beside the circular one, on the form defaults.
 #include "CircularSlip.h"
 #include "PolylineSlip.h"
+#include "ThoroughCircleSearch.h"
 
 #include <benchmark/benchmark.h>
 
@@ -30,10 +32,21 @@ void PolylineFactor(benchmark::State& state, int concrete, int rebar) {
     }
 }
 
+void SearchThoroughly(benchmark::State& state, int concrete, int rebar) {
+    const CircularSlipRecord r;
+    for (auto _ : state) {
+        const ThoroughCircle t = ThoroughCircleSearch(r, concrete, rebar);
+        benchmark::DoNotOptimize(t.ks);
+    }
+}
+
 } // namespace
 
 BENCHMARK_CAPTURE(SearchCircle, defaults, kNoGrade, kNoGrade)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(SearchCircle, defaults_C30_HPB235, kC30, kHPB235)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SearchThoroughly, defaults, kNoGrade, kNoGrade)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SearchThoroughly, defaults_C30_HPB235, kC30, kHPB235)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(PolylineFactor, defaults, kNoGrade, kNoGrade)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(PolylineFactor, defaults_C30_HPB235, kC30, kHPB235)
     ->Unit(benchmark::kMicrosecond);

@@ -299,13 +299,22 @@ CircleSearchRun RunCircleSearch(const CircularSlipRecord& w) {
     return run;
 }
 
-CalcOutcome SearchCriticalCircle(CircularSlipRecord& r, int concreteIndex, int rebarIndex) {
+CircularSlipRecord CircleSearchWorkingRecord(const CircularSlipRecord& r, int concreteIndex,
+                                             int rebarIndex) {
     CircularSlipRecord working = WithPileGrades(r, concreteIndex, rebarIndex);
     if (working.m_sax == 0)
         working.m_sax = kZeroSpacingSubstitute;
     if (working.m_say == 0)
         working.m_say = kZeroSpacingSubstitute;
+    return working;
+}
 
+std::string CircleSearchRefusal(const CircularSlipRecord& working) {
+    return RefusalOfSearchInputs(working);
+}
+
+CalcOutcome SearchCriticalCircle(CircularSlipRecord& r, int concreteIndex, int rebarIndex) {
+    const CircularSlipRecord working = CircleSearchWorkingRecord(r, concreteIndex, rebarIndex);
     const CircleSearchRun run = RunCircleSearch(working);
     if (!run.refusal.empty())
         return CalcOutcome::Refused(run.refusal);

@@ -62,6 +62,16 @@ struct CircleSearchRun {
 
 CircleSearchRun RunCircleSearch(const CircularSlipRecord& working);
 
+// The record a search works on: the grades of the two list selections (-1 for none)
+// looked up and spacings of 0 replaced by 0.1, so that every pile row loop ends.
+CircularSlipRecord CircleSearchWorkingRecord(const CircularSlipRecord& r, int concreteIndex,
+                                             int rebarIndex);
+
+// Why a search cannot run on a working record, or empty when it can: inputs that would
+// keep a loop running without end or leave no geometry to search. Any search over the
+// trial circles refuses the same inputs.
+std::string CircleSearchRefusal(const CircularSlipRecord& working);
+
 // The critical circle search behind the calculate button: looks up the grades of the
 // two list selections (-1 for none), searches the rays and writes m_ft, m_fyv, m_x,
 // m_y, m_ks and m_R. Spacings of 0 are searched as 0.1 and, like a typed 0.1, come
