@@ -111,7 +111,7 @@ template <class Record> void ReadAndRun(CaseRun<Record>& run) {
 
 template <class Record> ReportSection InputSection(const CaseRun<Record>& run) {
     ReportSection s{QStringLiteral("输入参数"), {}};
-    ReportTable inputs{QStringLiteral("表1 输入参数"), kMemberHeader, {}};
+    ReportTable inputs{QStringLiteral("输入参数"), kMemberHeader, {}};
     for (const MemberInfo<Record>& info : run.calc.members) {
         if (info.role != MemberRole::Input)
             continue;
@@ -126,7 +126,7 @@ template <class Record> ReportSection InputSection(const CaseRun<Record>& run) {
     s.blocks.push_back(inputs);
 
     ReportTable lists{
-        QStringLiteral("表2 材料等级选择"), {QStringLiteral("列表"), QStringLiteral("选择")}, {}};
+        QStringLiteral("材料等级选择"), {QStringLiteral("列表"), QStringLiteral("选择")}, {}};
     for (std::size_t i = 0; i < run.calc.lists.size(); ++i) {
         const ListOption& list = run.calc.lists[i];
         const auto it = run.data.selections.find(list.name);
@@ -138,9 +138,8 @@ template <class Record> ReportSection InputSection(const CaseRun<Record>& run) {
     s.blocks.push_back(lists);
 
     if (run.computed()) {
-        ReportTable materials{
-            QStringLiteral("表3 由所选等级查得的材料与截面参数"), kMemberHeader, {}};
-        ReportTable search{QStringLiteral("表4 临界滑弧搜索参数（程序固定值）"), kMemberHeader, {}};
+        ReportTable materials{QStringLiteral("由所选等级查得的材料与截面参数"), kMemberHeader, {}};
+        ReportTable search{QStringLiteral("临界滑弧搜索参数（程序固定值）"), kMemberHeader, {}};
         for (const MemberInfo<Record>& info : run.calc.members) {
             if (info.role != MemberRole::Internal || IsPlotBookkeeping(info.name))
                 continue;
@@ -165,7 +164,7 @@ template <class Record> ReportSection ResultSection(const CaseRun<Record>& run) 
         s.blocks.push_back(ReportParagraph{QStringLiteral("无计算结果：计算未进行，原因见说明。")});
         return s;
     }
-    ReportTable results{QStringLiteral("表5 计算结果"), kMemberHeader, {}};
+    ReportTable results{QStringLiteral("计算结果"), kMemberHeader, {}};
     for (const MemberInfo<Record>& info : run.calc.members) {
         if (info.role != MemberRole::Result)
             continue;
@@ -193,7 +192,7 @@ template <class Record> ReportSection ChartSection(const CaseRun<Record>& run) {
     const std::vector<double> depths = SeriesDepths(run.record, run.selections[0], count);
     const DepthChartPair charts = PileCharts(depths, moment, shear, run.record.m_l0);
     s.blocks.push_back(
-        ReportFigure{QStringLiteral("图3 一根桩的弯矩图与剪力图（深度自承台底起算）"), charts});
+        ReportFigure{QStringLiteral("一根桩的弯矩图与剪力图（深度自承台底起算）"), charts});
 
     QStringList parts;
     for (const DepthChart* chart : {&charts.moment, &charts.shear}) {
@@ -264,6 +263,19 @@ template <class Record> ReportSection NoteSection(const CaseRun<Record>& run) {
     return s;
 }
 
+// Tables and figures are numbered through the report, in reading order.
+void NumberCaptions(ReportContent& report) {
+    int tables = 0, figures = 0;
+    for (ReportSection& section : report.sections) {
+        for (ReportBlock& block : section.blocks) {
+            if (auto* t = std::get_if<ReportTable>(&block); t && !t->caption.isEmpty())
+                t->caption = QStringLiteral("表%1 ").arg(++tables) + t->caption;
+            else if (auto* f = std::get_if<ReportFigure>(&block))
+                f->caption = QStringLiteral("图%1 ").arg(++figures) + f->caption;
+        }
+    }
+}
+
 template <class Record>
 ReportContent Build(const Calculator<Record>& calc, const CaseData& data, const ReportMeta& meta) {
     CaseRun<Record> run{calc, data, {}, {}, Record(), Record(), {}};
@@ -291,6 +303,7 @@ ReportContent Build(const Calculator<Record>& calc, const CaseData& data, const 
         report.sections.push_back(ChartSection(run));
     report.sections.push_back(NoteSection(run));
 
+    NumberCaptions(report);
     for (std::size_t i = 0; i < report.sections.size(); ++i)
         report.sections[i].title =
             QString::number(i + 1) + QLatin1Char(' ') + report.sections[i].title;

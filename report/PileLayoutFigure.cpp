@@ -236,7 +236,7 @@ void PaintPileElevation(QPainter& p, const QRectF& rect, const PileElevationFigu
     const double right = at(soilHalf, 0).x() + 4 * u;
     if (f.l0 > 0)
         DrawDimension(st, QPointF(right, at(0, 0).y()), QPointF(right, at(0, groundDepth).y()),
-                      QStringLiteral("%1 l0=%2").arg(f.l0Name, FigureNumber(f.l0)), QPointF(1, 0));
+                      QStringLiteral("l0=%1").arg(FigureNumber(f.l0)), QPointF(1, 0));
     DrawDimension(st, QPointF(right, at(0, groundDepth).y()), QPointF(right, at(0, tipDepth).y()),
                   QStringLiteral("h=%1").arg(FigureNumber(f.h)), QPointF(1, 0));
     p.save();

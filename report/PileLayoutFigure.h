@@ -24,9 +24,8 @@ struct PilePlanFigure {
 struct PileElevationFigure {
     int nx = 0;
     double sax = 0, d = 0;
-    double l0 = 0;  // free length between the cap underside and the ground, m
-    double h = 0;   // embedded length, m
-    QString l0Name; // what the calculator calls l0 ("脱空高度", "露出高度")
+    double l0 = 0; // free length between the cap underside and the ground, m
+    double h = 0;  // embedded length, m
     std::optional<double> capX;
 };
 

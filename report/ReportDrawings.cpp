@@ -23,14 +23,13 @@ template <class Record> PilePlanFigure PlanOf(const Record& r) {
     return f;
 }
 
-template <class Record> PileElevationFigure ElevationOf(const Record& r, const QString& l0Name) {
+template <class Record> PileElevationFigure ElevationOf(const Record& r) {
     PileElevationFigure f;
     f.nx = r.m_nx;
     f.sax = r.m_sax;
     f.d = r.m_d;
     f.l0 = r.m_l0;
     f.h = r.m_h;
-    f.l0Name = l0Name;
     return f;
 }
 
@@ -45,9 +44,9 @@ std::vector<double> DepthsBelowTop(const PileProperties& pile, double l0, int co
 
 std::vector<ReportBlock> SectionDrawings(const CircularSlipRecord& r, bool computed) {
     const bool circle = computed && r.m_R > 0;
-    std::vector<ReportBlock> blocks{ReportFigure{
-        circle ? QStringLiteral("图1 边坡计算断面与临界滑弧") : QStringLiteral("图1 边坡计算断面"),
-        SlopeFigureOf(r, circle)}};
+    std::vector<ReportBlock> blocks{ReportFigure{circle ? QStringLiteral("边坡计算断面与临界滑弧")
+                                                        : QStringLiteral("边坡计算断面"),
+                                                 SlopeFigureOf(r, circle)}};
     QString note = QStringLiteral("图中桩排按计算所取位置绘出（首排距承台近坡边一倍桩径，排距sax");
     note += r.m_sax == 0 ? QStringLiteral("，sax为0时按0.1 m）。") : QStringLiteral("）。");
     if (circle)
@@ -58,8 +57,7 @@ std::vector<ReportBlock> SectionDrawings(const CircularSlipRecord& r, bool compu
 }
 
 std::vector<ReportBlock> SectionDrawings(const PolylineSlipRecord& r, bool) {
-    return {ReportFigure{QStringLiteral("图1 边坡计算断面与折线滑动面"), SlopeFigureOf(r)},
-            ScaleNote(),
+    return {ReportFigure{QStringLiteral("边坡计算断面与折线滑动面"), SlopeFigureOf(r)}, ScaleNote(),
             ReportParagraph{QStringLiteral(
                 "折线滑动面按各段倾角与长度自坡脚依次绘出（滑面3、滑面2、滑面1）；桩排按计算所取"
                 "位置绘出（首排距承台近坡边一倍桩径，排距sax）。")}};
@@ -69,11 +67,11 @@ std::vector<ReportBlock> SectionDrawings(const CombinedActionRecord& r, bool) {
     PilePlanFigure plan = PlanOf(r);
     plan.capX = r.m_L;
     plan.capZ = r.m_B;
-    PileElevationFigure elevation = ElevationOf(r, QStringLiteral("脱空高度"));
+    PileElevationFigure elevation = ElevationOf(r);
     elevation.capX = r.m_L;
     return {
-        ReportFigure{QStringLiteral("图1 桩位平面布置"), plan},
-        ReportFigure{QStringLiteral("图2 沿X向立面"), elevation}, ScaleNote(),
+        ReportFigure{QStringLiteral("桩位平面布置"), plan},
+        ReportFigure{QStringLiteral("沿X向立面"), elevation}, ScaleNote(),
         ReportParagraph{
             QStringLiteral(
                 "承台沿X向长L、沿Z向宽B，桩群对称布置于承台中心；立面中承台厚度无输入，按示意绘出。"
@@ -82,12 +80,10 @@ std::vector<ReportBlock> SectionDrawings(const CombinedActionRecord& r, bool) {
 }
 
 std::vector<ReportBlock> SectionDrawings(const HighCapRecord& r, bool) {
-    return {
-        ReportFigure{QStringLiteral("图1 桩位平面布置"), PlanOf(r)},
-        ReportFigure{QStringLiteral("图2 沿X向立面"), ElevationOf(r, QStringLiteral("露出高度"))},
-        ScaleNote(),
-        ReportParagraph{
-            QStringLiteral("承台尺寸无输入，平面图以虚线示桩群外缘；立面中承台厚度按示意绘出。")}};
+    return {ReportFigure{QStringLiteral("桩位平面布置"), PlanOf(r)},
+            ReportFigure{QStringLiteral("沿X向立面"), ElevationOf(r)}, ScaleNote(),
+            ReportParagraph{QStringLiteral(
+                "承台尺寸无输入，平面图以虚线示桩群外缘；立面中承台厚度按示意绘出。")}};
 }
 
 std::vector<double> SeriesDepths(const CombinedActionRecord& r, int concreteIndex, int count) {
