@@ -2,6 +2,9 @@
 
 // Calculation reports (计算书) of the four calculators: one content model built from a
 // case, painted the same way onto PDF pages, a printer, a print preview and SVG.
+// Everything that paints or writes (all but BuildReport and ReportPlainText) sets text
+// in a font that covers Chinese, so it needs a QGuiApplication; the calculator command
+// runs one on the offscreen platform.
 
 #include "CaseData.h"
 #include "ReportContent.h"
