@@ -1,0 +1,55 @@
+#pragma once
+
+#include "ReportFigures.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <variant>
+#include <vector>
+
+namespace korvane {
+
+// Who and what a report is for. The program's name and version come from the
+// application, the rest from the user; empty fields are left out of the title block.
+struct ReportMeta {
+    QString program = QStringLiteral("Korvane");
+    QString version;
+    QString project;
+    QString engineer;
+    QString date;     // as it should be printed, e.g. "2024-05-06"
+    QString caseFile; // name of the case file, when the case came from one
+};
+
+struct ReportParagraph {
+    QString text;
+};
+
+struct ReportTable {
+    QString caption; // a line above the table; may be empty
+    QStringList header;
+    QList<QStringList> rows;
+};
+
+struct ReportFigure {
+    QString caption;
+    FigureData figure;
+};
+
+using ReportBlock = std::variant<ReportParagraph, ReportTable, ReportFigure>;
+
+struct ReportSection {
+    QString title; // numbered, e.g. "1 问题与方法"
+    std::vector<ReportBlock> blocks;
+};
+
+// A calculation report as plain data: what every output (PDF, printer, HTML, text)
+// shows, in reading order.
+struct ReportContent {
+    QString title;
+    ReportMeta meta;
+    std::vector<ReportSection> sections;
+};
+
+} // namespace korvane

@@ -1,0 +1,55 @@
+#include "Report.h"
+
+#include <QFileInfo>
+
+namespace korvane {
+
+QString ReportPlainText(const ReportContent& r) {
+    QStringList lines;
+    lines << r.title;
+    auto meta = [&lines](const QString& name, const QString& value) {
+        if (!value.isEmpty())
+            lines << name + QStringLiteral("：") + value;
+    };
+    meta(QStringLiteral("工程名称"), r.meta.project);
+    meta(QStringLiteral("计算人"), r.meta.engineer);
+    meta(QStringLiteral("计算日期"), r.meta.date);
+    meta(QStringLiteral("计算程序"),
+         (r.meta.program + QLatin1Char(' ') + r.meta.version).trimmed());
+    meta(QStringLiteral("算例文件"), r.meta.caseFile);
+    for (const ReportSection& section : r.sections) {
+        lines << QString() << section.title;
+        for (const ReportBlock& b : section.blocks) {
+            if (const auto* p = std::get_if<ReportParagraph>(&b)) {
+                lines << p->text;
+            } else if (const auto* t = std::get_if<ReportTable>(&b)) {
+                if (!t->caption.isEmpty())
+                    lines << t->caption;
+                if (!t->header.isEmpty())
+                    lines << t->header.join(QLatin1Char('\t'));
+                for (const QStringList& row : t->rows)
+                    lines << row.join(QLatin1Char('\t'));
+            } else if (const auto* f = std::get_if<ReportFigure>(&b)) {
+                lines << QStringLiteral("［%1］").arg(f->caption);
+            }
+        }
+    }
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+bool WriteReport(const CaseData& data, const ReportMeta& meta, const QString& path,
+                 QString* error) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    const bool pdf = suffix == QStringLiteral("pdf");
+    const bool html = suffix == QStringLiteral("html") || suffix == QStringLiteral("htm");
+    if (!pdf && !html) {
+        if (error)
+            *error = QStringLiteral("不支持的计算书格式“%1”：文件名应以 .pdf、.html 或 .htm 结尾。")
+                         .arg(suffix.isEmpty() ? path : QStringLiteral(".") + suffix);
+        return false;
+    }
+    const ReportContent report = BuildReport(data, meta);
+    return pdf ? WriteReportPdf(report, path, error) : WriteReportHtml(report, path, error);
+}
+
+} // namespace korvane

@@ -1,0 +1,291 @@
+// What a report says of each calculator's default case, held against the calculator
+// command, and what it says of refused and undefined cases.
+#include "CalcCommand.h"
+#include "ReportQueries.h"
+#include "SampleCases.h"
+
+#include <gtest/gtest.h>
+
+namespace korvane {
+namespace {
+
+ReportMeta SampleMeta() {
+    ReportMeta meta;
+    meta.version = QStringLiteral("1.0.0.1");
+    meta.project = QStringLiteral("示例项目");
+    meta.engineer = QStringLiteral("示例");
+    meta.date = QStringLiteral("2024-06-01");
+    return meta;
+}
+
+std::string CommandArguments(const CaseData& data) {
+    std::string args = data.calculator;
+    for (const auto& [name, entry] : data.selections)
+        args += " " + name + "=" + entry;
+    return args;
+}
+
+class DefaultReport : public ::testing::TestWithParam<const char*> {
+protected:
+    void SetUp() override {
+        data = DefaultCase(GetParam());
+        report = BuildReport(data, SampleMeta());
+        text = ReportPlainText(report);
+        command = CalcCommandOutput(CommandArguments(data));
+        ASSERT_FALSE(command.empty()) << "korvane-calc gave no output";
+    }
+    bool IsPile() const { return data.calculator == "combined" || data.calculator == "highcap"; }
+
+    CaseData data;
+    ReportContent report;
+    QString text;
+    std::map<std::string, std::string> command;
+};
+
+TEST_P(DefaultReport, HasItsSectionsInOrder) {
+    QStringList titles;
+    for (const ReportSection& s : report.sections)
+        titles << s.title;
+    QStringList expected = {QStringLiteral("1 问题与方法"), QStringLiteral("2 计算简图"),
+                            QStringLiteral("3 输入参数"), QStringLiteral("4 计算结果")};
+    if (IsPile())
+        expected << QStringLiteral("5 桩身弯矩与剪力图") << QStringLiteral("6 说明");
+    else
+        expected << QStringLiteral("5 说明");
+    EXPECT_EQ(titles, expected);
+    EXPECT_TRUE(report.title.startsWith(Q(CalculatorTitle(data.calculator))));
+    for (const QString& title : expected)
+        EXPECT_TRUE(text.contains(title)) << title.toStdString();
+    // Nothing judges the result: the report has no verdict of its own.
+    EXPECT_FALSE(text.contains(QStringLiteral("满足")));
+}
+
+TEST_P(DefaultReport, ListsEveryInputWithItsLabelSymbolValueAndUnit) {
+    WithCalculator(data.calculator, [&](const auto& calc) {
+        const ReportTable* inputs =
+            FindTable(report, QStringLiteral("输入参数"), QStringLiteral("输入参数"));
+        ASSERT_NE(inputs, nullptr);
+        int count = 0;
+        for (const auto& info : calc.members) {
+            if (info.role != MemberRole::Input)
+                continue;
+            ++count;
+            const QString value = Q(data.inputs.at(info.name));
+            const QString label = QString::fromUtf8(info.label);
+            if (info.kind == FieldKind::Radio) {
+                const QString name = label.left(label.indexOf(QChar(0xFF1A)));
+                const QStringList* row = FindRow(inputs, name);
+                ASSERT_NE(row, nullptr) << info.name;
+                EXPECT_TRUE((*row)[2].startsWith(value + QStringLiteral("（"))) << info.name;
+                continue;
+            }
+            const QStringList* row = FindRow(inputs, label);
+            ASSERT_NE(row, nullptr) << info.name;
+            EXPECT_EQ(*row, (QStringList{label, QString::fromUtf8(info.symbol), value,
+                                         QString::fromUtf8(info.unit)}))
+                << info.name;
+            EXPECT_TRUE(text.contains(row->join(QLatin1Char('\t')))) << info.name;
+        }
+        EXPECT_EQ(inputs->rows.size(), count);
+    });
+}
+
+TEST_P(DefaultReport, ShowsTheResultsTheCalculatorCommandShows) {
+    WithCalculator(data.calculator, [&](const auto& calc) {
+        const ReportTable* results =
+            FindTable(report, QStringLiteral("计算结果"), QStringLiteral("计算结果"));
+        ASSERT_NE(results, nullptr);
+        for (const auto& info : calc.members) {
+            if (info.role != MemberRole::Result)
+                continue;
+            const QStringList* row = FindRow(results, QString::fromUtf8(info.label));
+            ASSERT_NE(row, nullptr) << info.name;
+            EXPECT_EQ((*row)[2], Q(command.at(info.name))) << info.name;
+            EXPECT_TRUE(text.contains(row->join(QLatin1Char('\t')))) << info.name;
+        }
+    });
+}
+
+TEST_P(DefaultReport, ShowsTheGradesChosenAndTheStrengthsTheyGive) {
+    const ReportTable* lists =
+        FindTable(report, QStringLiteral("输入参数"), QStringLiteral("材料等级选择"));
+    ASSERT_NE(lists, nullptr);
+    ASSERT_EQ(lists->rows.size(), static_cast<int>(data.selections.size()));
+    EXPECT_EQ(lists->rows[0][1], QStringLiteral("C30"));
+    if (lists->rows.size() > 1) {
+        EXPECT_EQ(lists->rows[1][1], QStringLiteral("HPB235"));
+    }
+
+    const ReportTable* materials =
+        FindTable(report, QStringLiteral("输入参数"), QStringLiteral("材料与截面参数"));
+    ASSERT_NE(materials, nullptr);
+    const std::vector<const char*> names = IsPile()
+                                               ? std::vector<const char*>{"Ec", "ft", "fc", "I"}
+                                               : std::vector<const char*>{"ft", "fyv"};
+    ASSERT_EQ(materials->rows.size(), static_cast<int>(names.size()));
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        EXPECT_EQ(materials->rows[i][1], QString::fromUtf8(names[i]));
+        EXPECT_EQ(materials->rows[i][2], Q(command.at(names[i]))) << names[i];
+    }
+}
+
+TEST_P(DefaultReport, SaysWhoAndWhenAndThatTheCaseCameWithoutResults) {
+    for (const QString& part : {QStringLiteral("示例项目"), QStringLiteral("示例"),
+                                QStringLiteral("2024-06-01"), QStringLiteral("Korvane 1.0.0.1")})
+        EXPECT_TRUE(text.contains(part)) << part.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("算例未附计算结果")));
+    EXPECT_TRUE(text.contains(QStringLiteral("计算正常完成")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Calculators, DefaultReport,
+                         ::testing::Values("circular", "polyline", "combined", "highcap"));
+
+// The chart section of a pile report and its one figure.
+const DepthChartPair* ChartsOf(const ReportContent& report) {
+    const auto figures = BlocksOf<ReportFigure>(report, QStringLiteral("桩身弯矩与剪力图"));
+    return figures.size() == 1 ? std::get_if<DepthChartPair>(&figures[0]->figure) : nullptr;
+}
+
+std::vector<double> SeriesOfCommand(const std::string& text) {
+    std::vector<double> values;
+    for (const QString& part : Q(text).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        values.push_back(part.toDouble());
+    return values;
+}
+
+TEST(PileCharts, DrawTheCalculatedSeriesAndMarkTheirExtremes) {
+    for (const char* name : {"combined", "highcap"}) {
+        const CaseData data = DefaultCase(name);
+        const ReportContent report = BuildReport(data, SampleMeta());
+        const DepthChartPair* charts = ChartsOf(report);
+        ASSERT_NE(charts, nullptr) << name;
+        const auto command = CalcCommandOutput(CommandArguments(data));
+        const std::vector<double> moment = SeriesOfCommand(command.at("momentSeries"));
+        const std::vector<double> shear = SeriesOfCommand(command.at("shearSeries"));
+        ASSERT_EQ(charts->moment.value.size(), moment.size()) << name;
+        for (std::size_t i = 0; i < moment.size(); ++i) {
+            EXPECT_NEAR(charts->moment.value[i], moment[i], 1e-12 * (1 + std::fabs(moment[i])));
+            EXPECT_NEAR(charts->shear.value[i], shear[i], 1e-12 * (1 + std::fabs(shear[i])));
+        }
+        // Depths below the cap underside: the first point at the ground, l0 below it,
+        // then deeper and deeper.
+        const double l0 = std::stod(data.inputs.at("l0"));
+        const std::vector<double>& depth = charts->moment.depth;
+        ASSERT_EQ(depth.size(), moment.size());
+        EXPECT_GT(depth[0], l0);
+        EXPECT_LT(depth[0], l0 + 0.01);
+        EXPECT_TRUE(std::is_sorted(depth.begin(), depth.end()));
+        EXPECT_EQ(charts->moment.groundDepth, l0);
+
+        for (const DepthChart* chart : {&charts->moment, &charts->shear}) {
+            const auto [lo, hi] = std::minmax_element(chart->value.begin(), chart->value.end());
+            const std::vector<ChartMark> marks = ChartMarks(*chart);
+            ASSERT_EQ(marks.size(), 2u) << name;
+            EXPECT_EQ(marks[0].value, *hi);
+            EXPECT_EQ(marks[0].index, hi - chart->value.begin());
+            EXPECT_EQ(marks[0].depth, depth[marks[0].index]);
+            EXPECT_EQ(marks[1].value, *lo);
+            EXPECT_EQ(marks[1].depth, depth[marks[1].index]);
+        }
+    }
+}
+
+TEST(PileCharts, ExtremesAgreeWithTheHighCapResults) {
+    // The high-cap calculation reports the largest moment and shear with their depths
+    // below the cap underside; the charts' depths must be the same depths.
+    const CaseData data = DefaultCase("highcap");
+    const ReportContent report = BuildReport(data, SampleMeta());
+    const auto command = CalcCommandOutput(CommandArguments(data));
+    const DepthChartPair* charts = ChartsOf(report);
+    ASSERT_NE(charts, nullptr);
+    auto largest = [](const DepthChart& chart) {
+        std::vector<ChartMark> marks = ChartMarks(chart);
+        return *std::max_element(marks.begin(), marks.end(), [](const auto& a, const auto& b) {
+            return std::fabs(a.value) < std::fabs(b.value);
+        });
+    };
+    const ChartMark m = largest(charts->moment), q = largest(charts->shear);
+    EXPECT_EQ(MarkValueText(charts->moment, m), Q("Mmax = " + command.at("Mmax") + " kN·m"));
+    EXPECT_EQ(MarkDepthText(m), Q("y = " + command.at("yMmax") + " m"));
+    EXPECT_EQ(MarkValueText(charts->shear, q), Q("Qmax = " + command.at("Qmax") + " kN"));
+    EXPECT_EQ(MarkDepthText(q), Q("y = " + command.at("yQmax") + " m"));
+    // The extremes are also written out under the charts.
+    const QString text = ReportPlainText(report);
+    EXPECT_TRUE(
+        text.contains(MarkValueText(charts->moment, m) + QStringLiteral("，") + MarkDepthText(m)));
+}
+
+TEST(RefusedCase, SaysWhyAndHasNoResults) {
+    CaseData data = DefaultCase("circular");
+    data.inputs["h"] = "六米";
+    const ReportContent report = BuildReport(data, SampleMeta());
+    const QString text = ReportPlainText(report);
+    EXPECT_TRUE(text.contains(QStringLiteral("算例的输入未被接受")));
+    EXPECT_TRUE(text.contains(QStringLiteral("坡高h(m)（h）的文本“六米”不能接受")));
+    EXPECT_TRUE(BlocksOf<ReportTable>(report, QStringLiteral("计算结果")).empty());
+    EXPECT_TRUE(BlocksOf<ReportFigure>(report, QStringLiteral("计算简图")).empty());
+    // The inputs are shown as the case gives them, the refused one included.
+    const ReportTable* inputs =
+        FindTable(report, QStringLiteral("输入参数"), QStringLiteral("未被接受"));
+    ASSERT_NE(inputs, nullptr);
+    EXPECT_EQ((*FindRow(inputs, QStringLiteral("坡高h(m)")))[2], QStringLiteral("六米"));
+}
+
+TEST(RefusedCase, ARefusedCalculationHasNoResultsOrCharts) {
+    CaseData data = DefaultCase("highcap");
+    data.selections["concrete"] = "";
+    const ReportContent report = BuildReport(data, SampleMeta());
+    const QString text = ReportPlainText(report);
+    EXPECT_TRUE(text.contains(QStringLiteral("计算拒绝了这组输入")));
+    EXPECT_TRUE(BlocksOf<ReportTable>(report, QStringLiteral("计算结果")).empty());
+    EXPECT_EQ(ChartsOf(report), nullptr);
+    EXPECT_TRUE(text.contains(QStringLiteral("（未选择）")));
+}
+
+TEST(RefusedCase, AnUnofferedGradeIsRefused) {
+    CaseData data = DefaultCase("polyline");
+    data.selections["rebar"] = "HRB500";
+    const QString text = ReportPlainText(BuildReport(data, SampleMeta()));
+    EXPECT_TRUE(text.contains(QStringLiteral("钢筋型号：没有“HRB500”一项")));
+}
+
+TEST(UndefinedResult, IsMarkedAndNamed) {
+    CaseData data = DefaultCase("polyline");
+    data.inputs["Bb"] = "0";
+    const ReportContent report = BuildReport(data, SampleMeta());
+    const ReportTable* results =
+        FindTable(report, QStringLiteral("计算结果"), QStringLiteral("计算结果"));
+    ASSERT_NE(results, nullptr);
+    EXPECT_TRUE((*FindRow(results, QStringLiteral("最小稳定系数ks")))[2].endsWith(
+        QStringLiteral("※无定义")));
+    const QString text = ReportPlainText(report);
+    EXPECT_TRUE(text.contains(QStringLiteral("以下结果无定义")));
+    EXPECT_TRUE(text.contains(QStringLiteral("最小稳定系数ks（ks）")));
+    EXPECT_FALSE(text.contains(QStringLiteral("计算正常完成")));
+}
+
+TEST(UndefinedResult, NamesTheDepthSeriesToo) {
+    CaseData data = DefaultCase("highcap");
+    data.inputs["ms1"] = "0";
+    const QString text = ReportPlainText(BuildReport(data, SampleMeta()));
+    EXPECT_TRUE(text.contains(QStringLiteral("桩身弯矩深度序列（momentSeries）")));
+}
+
+TEST(CalculatedCase, NotesStoredResultsThatDifferFromTheCalculation) {
+    CaseData data = DefaultCase("polyline");
+    data.calculated = true;
+    data.results["ks"] = "0.99";
+    const QString text = ReportPlainText(BuildReport(data, SampleMeta()));
+    EXPECT_TRUE(text.contains(QStringLiteral("最小稳定系数ks：算例 0.99，本次 0.53")));
+    EXPECT_FALSE(text.contains(QStringLiteral("算例未附计算结果")));
+}
+
+TEST(CalculatedCase, AnUnknownCalculatorGivesAReportThatSaysSo) {
+    CaseData data;
+    data.calculator = "retaining";
+    const QString text = ReportPlainText(BuildReport(data, SampleMeta()));
+    EXPECT_TRUE(text.contains(QStringLiteral("“retaining”不存在")));
+}
+
+} // namespace
+} // namespace korvane
