@@ -10,6 +10,7 @@
 #include "Dlgyuanhuhuadong.h"
 #include "FormTestSupport.h"
 #include "RecentCases.h"
+#include "ReportDetails.h"
 
 #include <QFile>
 #include <QStandardPaths>
@@ -219,6 +220,32 @@ private slots:
         for (const RecentCase& c : recent)
             fives += c.path.endsWith("/5.korvane");
         QCOMPARE(fives, 1);
+    }
+
+    // The report states the fields as shown, with the remembered project and engineer.
+    void reportsAreExportedFromTheFieldsShown() {
+        QTemporaryDir dir;
+        RememberReportDetails({"滨江住宅二期", "李工"});
+        CDLGspczl2 form;
+        QVERIFY(Open(form));
+        SetText(form, IDC_EDIT_NG, "1234.5");
+        QVERIFY(form.Commands()->ExportReport(dir.filePath("report.html")));
+        QFile html(dir.filePath("report.html"));
+        QVERIFY(html.open(QIODevice::ReadOnly));
+        const QString page = QString::fromUtf8(html.readAll());
+        for (const QString& expected : {QString("滨江住宅二期"), QString("李工"), QString("1234.5"),
+                                        QString::fromUtf8(HighCapCalculator().title)})
+            QVERIFY2(page.contains(expected), qPrintable(expected));
+
+        QVERIFY(form.Commands()->ExportReport(dir.filePath("report.pdf")));
+        QFile pdf(dir.filePath("report.pdf"));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(5) == "%PDF-");
+
+        MessageBoxWatcher boxes;
+        QVERIFY(!form.Commands()->ExportReport(dir.filePath("report.docx")));
+        EXPECT_ONE_MESSAGE_BOX(boxes);
+        QVERIFY(!QFile::exists(dir.filePath("report.docx")));
     }
 
     void theLauncherOpensACaseInItsOwnForm() {
