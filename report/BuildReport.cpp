@@ -3,6 +3,9 @@
 #include "CaseRecord.h"
 #include "ReportDrawings.h"
 #include "ReportMethod.h"
+#include "ThoroughCircleSearch.h"
+#include "ThoroughCircleShown.h"
+#include "ThoroughCircleText.h"
 
 #include <algorithm>
 #include <map>
@@ -95,6 +98,8 @@ template <class Record> struct CaseRun {
     Record entered;      // inputs as read, before the calculation
     Record record;       // after the calculation
     CalcOutcome outcome;
+    // The circular calculator's thorough search, beside the form's own.
+    std::optional<ThoroughCircle> thorough;
     bool accepted() const { return refusal.empty(); }
     bool computed() const { return accepted() && outcome.computed(); }
 };
@@ -107,6 +112,40 @@ template <class Record> void ReadAndRun(CaseRun<Record>& run) {
         return;
     run.record = run.entered;
     run.outcome = run.calc.run(run.record, run.selections);
+    if constexpr (std::is_same_v<Record, CircularSlipRecord>) {
+        if (run.outcome.computed())
+            run.thorough = ThoroughCircleSearch(run.entered, run.selections[0], run.selections[1]);
+    }
+}
+
+// The thorough search's circle beside the form's critical circle: what it found, and
+// whether some circle of the family has a lower factor than the one the search shows.
+ReportTable ThoroughTable(const ThoroughCircle& thorough) {
+    ReportTable table{QStringLiteral("全面搜索（校核）"), kMemberHeader, {}};
+    const char* labels[] = {"全面搜索最小稳定系数", "其滑动面半径", "其圆心坐标x", "其圆心坐标y"};
+    const char* symbols[] = {"ks", "R", "x", "y"};
+    const char* units[] = {"", "m", "m", "m"};
+    const std::vector<ThoroughLine> lines = ThoroughCircleLines(thorough);
+    for (std::size_t i = 0; i < lines.size() && i < 4; ++i) {
+        const QString text =
+            lines[i].text == "undefined" ? QStringLiteral("无定义") : Q(lines[i].text);
+        table.rows.push_back({QString::fromUtf8(labels[i]), QString::fromUtf8(symbols[i]), text,
+                              QString::fromUtf8(units[i])});
+    }
+    return table;
+}
+
+QString ThoroughParagraph(double formKs, const ThoroughCircle& thorough) {
+    QString text = QStringLiteral(
+        "全面搜索：在同一族圆弧（通过坡脚、圆心位于上述两条搜索射线之间）中，按射线角与圆心距"
+        "的网格逐一计算稳定系数，再从最小的几处局部细化，直至稳定系数的变化小于0.0001；单个圆弧"
+        "的稳定系数与上表的计算方法相同。上表为程序搜索的结果，不因全面搜索而改变。");
+    if (!thorough.found)
+        return text + QStringLiteral("全面搜索未得到有限的稳定系数。");
+    const std::string lower = ThoroughLowerSentence(formKs, thorough);
+    if (lower.empty())
+        return text + QStringLiteral("全面搜索未发现稳定系数比上表低0.005以上的滑动圆。");
+    return text + Q(lower) + QStringLiteral("。");
 }
 
 template <class Record> ReportSection InputSection(const CaseRun<Record>& run) {
@@ -174,6 +213,12 @@ template <class Record> ReportSection ResultSection(const CaseRun<Record>& run) 
         results.rows.push_back(MemberRow(info, text));
     }
     s.blocks.push_back(results);
+    if constexpr (std::is_same_v<Record, CircularSlipRecord>) {
+        if (run.thorough) {
+            s.blocks.push_back(ThoroughTable(*run.thorough));
+            s.blocks.push_back(ReportParagraph{ThoroughParagraph(run.record.m_ks, *run.thorough)});
+        }
+    }
     return s;
 }
 
@@ -291,9 +336,14 @@ ReportContent Build(const Calculator<Record>& calc, const CaseData& data, const 
     report.sections.push_back(method);
 
     ReportSection drawing{QStringLiteral("计算简图"), {}};
-    if (run.accepted())
-        drawing.blocks = SectionDrawings(run.record, run.computed());
-    else
+    if (run.accepted()) {
+        if constexpr (std::is_same_v<Record, CircularSlipRecord>)
+            drawing.blocks = SectionDrawings(
+                run.record, run.computed(),
+                run.thorough ? std::optional(ShowThoroughCircle(*run.thorough)) : std::nullopt);
+        else
+            drawing.blocks = SectionDrawings(run.record, run.computed());
+    } else
         drawing.blocks.push_back(ReportParagraph{QStringLiteral("输入未被接受，不绘制计算简图。")});
     report.sections.push_back(drawing);
 

@@ -42,15 +42,23 @@ std::vector<double> DepthsBelowTop(const PileProperties& pile, double l0, int co
 
 } // namespace
 
-std::vector<ReportBlock> SectionDrawings(const CircularSlipRecord& r, bool computed) {
+std::vector<ReportBlock> SectionDrawings(const CircularSlipRecord& r, bool computed,
+                                         const std::optional<ThoroughShown>& thorough) {
     const bool circle = computed && r.m_R > 0;
+    SlopeFigure figure = SlopeFigureOf(r, circle);
+    const bool second = circle && thorough && thorough->undefined.empty() && thorough->R > 0;
+    if (second)
+        figure.secondCircle =
+            SlopeCircle{thorough->x, thorough->y, thorough->R, QStringLiteral("全面搜索最小滑弧")};
     std::vector<ReportBlock> blocks{ReportFigure{circle ? QStringLiteral("边坡计算断面与临界滑弧")
                                                         : QStringLiteral("边坡计算断面"),
-                                                 SlopeFigureOf(r, circle)}};
+                                                 figure}};
     QString note = QStringLiteral("图中桩排按计算所取位置绘出（首排距承台近坡边一倍桩径，排距sax");
     note += r.m_sax == 0 ? QStringLiteral("，sax为0时按0.1 m）。") : QStringLiteral("）。");
     if (circle)
         note += QStringLiteral("滑弧按显示的圆心坐标与半径绘出，自坡脚至滑弧穿出地面处。");
+    if (second)
+        note += QStringLiteral("虚线为全面搜索所得稳定系数最小的滑弧（见计算结果）。");
     blocks.push_back(ScaleNote());
     blocks.push_back(ReportParagraph{note});
     return blocks;

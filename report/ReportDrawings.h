@@ -3,6 +3,7 @@
 #include "CombinedActionRecord.h"
 #include "HighCapRecord.h"
 #include "ReportContent.h"
+#include "ThoroughCircleShown.h"
 
 #include <optional>
 #include <vector>
@@ -11,7 +12,9 @@ namespace korvane {
 
 // The figures of section 2 for a record as read from its case; `computed` when its
 // calculation went through, so that results (the critical circle) may be drawn.
-std::vector<ReportBlock> SectionDrawings(const CircularSlipRecord& r, bool computed);
+// With `thorough`, the circle of the thorough search is drawn beside the critical one.
+std::vector<ReportBlock> SectionDrawings(const CircularSlipRecord& r, bool computed,
+                                         const std::optional<ThoroughShown>& thorough = {});
 std::vector<ReportBlock> SectionDrawings(const PolylineSlipRecord& r, bool computed);
 std::vector<ReportBlock> SectionDrawings(const CombinedActionRecord& r, bool computed);
 std::vector<ReportBlock> SectionDrawings(const HighCapRecord& r, bool computed);

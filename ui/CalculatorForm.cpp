@@ -40,7 +40,7 @@ bool CalculatorForm::OnInitDialog() {
     if (!CDialog::OnInitDialog())
         return false;
     if (!m_commands) {
-        m_commands = new CaseCommands(this);
+        m_commands = new CaseCommands(this, m_resultNote);
         AddStripBelowTemplate(m_commands->Strip());
         WatchEdits();
     }
@@ -54,13 +54,21 @@ bool CalculatorForm::OnInitDialog() {
 
 // Results stand for the inputs only until the user changes one of them.
 void CalculatorForm::WatchEdits() {
-    auto stale = [this] { m_calculated = false; };
+    auto stale = [this] {
+        m_calculated = false;
+        ShowResultNote({});
+    };
     for (QLineEdit* edit : findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly))
         connect(edit, &QLineEdit::textEdited, this, stale);
     for (QComboBox* combo : findChildren<QComboBox*>(Qt::FindDirectChildrenOnly))
         connect(combo, &QComboBox::activated, this, stale);
     for (QRadioButton* radio : findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly))
         connect(radio, &QRadioButton::clicked, this, stale);
+}
+
+void CalculatorForm::ShowResultNote(const QString& note) {
+    if (m_commands)
+        m_commands->ShowNote(note);
 }
 
 void CalculatorForm::done(int result) {

@@ -57,6 +57,11 @@ protected:
 
     // The calculate handler says whether its results stand for the inputs shown.
     void SetCalculated(bool calculated) { m_calculated = calculated; }
+    // A form that has a note on its results (ShowResultNote) reserves a line for it
+    // under the commands; call in the constructor.
+    void ReserveResultNote() { m_resultNote = true; }
+    // One line under the commands about the results shown; cleared when an input changes.
+    void ShowResultNote(const QString& note);
 
 private:
     void WatchEdits();
@@ -69,6 +74,7 @@ private:
     std::optional<CaseData> m_openingCase;
     QString m_casePath;
     bool m_calculated = false;
+    bool m_resultNote = false;
     CaseCommands* m_commands = nullptr;
 };
 

@@ -28,7 +28,7 @@ QString ProgramText() {
 
 } // namespace
 
-CaseCommands::CaseCommands(CalculatorForm* form) : QObject(form), m_form(form) {
+CaseCommands::CaseCommands(CalculatorForm* form, bool noteLine) : QObject(form), m_form(form) {
     auto* strip = new CommandStrip(form);
     m_strip = strip;
     QAction* open = strip->AddCommand("打开算例…", QKeySequence::Open);
@@ -42,6 +42,8 @@ CaseCommands::CaseCommands(CalculatorForm* form) : QObject(form), m_form(form) {
     QAction* print = strip->AddCommand("打印…", QKeySequence::Print);
     strip->AddGap();
     m_fileLabel = strip->AddLabel();
+    if (noteLine)
+        m_noteLabel = strip->AddLine();
     connect(open, &QAction::triggered, this, [this] { Open(); });
     connect(save, &QAction::triggered, this, [this] { Save(); });
     connect(saveAs, &QAction::triggered, this, [this] { SaveAs(); });
@@ -60,6 +62,15 @@ void CaseCommands::ShowCaseFile(const QString& path) {
     const QString name = path.isEmpty() ? QString("未保存") : QFileInfo(path).fileName();
     m_fileLabel->setText("算例：" + name);
     m_fileLabel->setToolTip(path);
+}
+
+void CaseCommands::ShowNote(const QString& note) {
+    if (m_noteLabel)
+        m_noteLabel->setText(note);
+}
+
+QString CaseCommands::Note() const {
+    return m_noteLabel ? m_noteLabel->text() : QString();
 }
 
 bool CaseCommands::Open(const QString& chosen) {

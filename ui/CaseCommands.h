@@ -19,10 +19,13 @@ class CalculatorForm;
 // Each has its usual shortcut and says so in its tooltip.
 class CaseCommands : public QObject {
 public:
-    explicit CaseCommands(CalculatorForm* form);
+    // `noteLine`: a line under the buttons for a note on the results (ShowNote).
+    CaseCommands(CalculatorForm* form, bool noteLine);
 
     QWidget* Strip() const { return m_strip; }
     void ShowCaseFile(const QString& path);
+    void ShowNote(const QString& note);
+    QString Note() const;
 
     // The commands themselves, for the buttons, the shortcuts and the tests. Each
     // tells the user what went wrong; the file dialogs are skipped when a path is given.
@@ -40,6 +43,7 @@ private:
     CalculatorForm* m_form;
     QWidget* m_strip;
     QLabel* m_fileLabel;
+    QLabel* m_noteLabel = nullptr;
     QMenu* m_recentMenu;
 };
 

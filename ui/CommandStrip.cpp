@@ -11,17 +11,17 @@
 namespace korvane {
 
 CommandStrip::CommandStrip(QWidget* window) : m_window(window) {
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(0);
+    m_column = new QVBoxLayout(this);
+    m_column->setContentsMargins(0, 0, 0, 0);
+    m_column->setSpacing(0);
     auto* rule = new QFrame(this);
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
-    column->addWidget(rule);
+    m_column->addWidget(rule);
     m_row = new QHBoxLayout;
     m_row->setContentsMargins(6, 4, 6, 4);
     m_row->setSpacing(4);
-    column->addLayout(m_row);
+    m_column->addLayout(m_row);
 }
 
 QAction* CommandStrip::AddCommand(const QString& text, const QKeySequence& keys) {
@@ -57,6 +57,15 @@ void CommandStrip::AddMenuButton(const QString& text, const QString& tooltip, QM
     button->setPopupMode(QToolButton::InstantPopup);
     button->setFocusPolicy(Qt::NoFocus);
     m_row->addWidget(button);
+}
+
+QLabel* CommandStrip::AddLine() {
+    auto* label = new QLabel(this);
+    label->setTextFormat(Qt::PlainText);
+    label->setContentsMargins(8, 0, 8, 4);
+    label->setMinimumHeight(label->fontMetrics().height() + 4);
+    m_column->addWidget(label);
+    return label;
 }
 
 void CommandStrip::AddGap() {

@@ -7,6 +7,7 @@ class QAction;
 class QHBoxLayout;
 class QLabel;
 class QMenu;
+class QVBoxLayout;
 
 namespace korvane {
 
@@ -27,10 +28,13 @@ public:
     void AddGap();
     // A label filling the rest of the row.
     QLabel* AddLabel();
+    // A line of text of its own under the row, one line high even when empty.
+    QLabel* AddLine();
 
 private:
     QWidget* m_window;
     QHBoxLayout* m_row;
+    QVBoxLayout* m_column;
 };
 
 } // namespace korvane

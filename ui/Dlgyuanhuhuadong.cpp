@@ -6,12 +6,15 @@
 #include "CircularSlip.h"
 #include "DDX.h"
 #include "FormMembers.h"
+#include "ThoroughCircleSearch.h"
+#include "ThoroughCircleText.h"
 
 namespace korvane {
 
 CDlgyuanhuhuadong::CDlgyuanhuhuadong(QWidget* parent)
     : CalculatorForm(IDD, CircularCalculator(), IDC_CALC_CIRCLE, parent) {
     MapClick(IDC_CALC_CIRCLE, [this] { OnCalcCircle(); });
+    ReserveResultNote();
 }
 
 void CDlgyuanhuhuadong::DoDataExchange(CDataExchange* pDX) {
@@ -47,11 +50,20 @@ void CDlgyuanhuhuadong::DoDataExchange(CDataExchange* pDX) {
 void CDlgyuanhuhuadong::OnCalcCircle() {
     // A refused field has been reported; the search runs on the record as read.
     UpdateData(true);
+    const CircularSlipRecord entered = *this;
     const CalcOutcome outcome =
         SearchCriticalCircle(*this, m_comboConcrete.GetCurSel(), m_comboRebar.GetCurSel());
     ReportRefusal(outcome, this);
     UpdateData(false);
     SetCalculated(outcome.computed());
+    // A second opinion beside the fields, which keep the search's own answer.
+    std::string note;
+    if (outcome.computed())
+        note =
+            ThoroughLowerSentence(m_ks, ThoroughCircleSearch(entered, m_comboConcrete.GetCurSel(),
+                                                             m_comboRebar.GetCurSel()));
+    ShowResultNote(note.empty() ? QString()
+                                : "全面搜索：" + QString::fromStdString(note) + "（详见计算书）");
     ReportUndefinedResults(outcome, CircularSlipMembers(), this);
 }
 

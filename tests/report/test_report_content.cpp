@@ -3,6 +3,9 @@
 #include "CalcCommand.h"
 #include "ReportQueries.h"
 #include "SampleCases.h"
+#include "ThoroughCircleSearch.h"
+#include "ThoroughCircleShown.h"
+#include "ThoroughCircleText.h"
 
 #include <gtest/gtest.h>
 
@@ -278,6 +281,53 @@ TEST(CalculatedCase, NotesStoredResultsThatDifferFromTheCalculation) {
     const QString text = ReportPlainText(BuildReport(data, SampleMeta()));
     EXPECT_TRUE(text.contains(QStringLiteral("最小稳定系数ks：算例 0.99，本次 0.53")));
     EXPECT_FALSE(text.contains(QStringLiteral("算例未附计算结果")));
+}
+
+// The thorough search's circle stands beside the form's result, in the table, the
+// sentence and the drawing; the form's own result rows are unchanged.
+TEST(ThoroughSearch, TheCircularReportShowsBothCircles) {
+    CaseData data = DefaultCase("circular");
+    const ReportContent report = BuildReport(data, SampleMeta());
+    CircularSlipRecord record;
+    std::vector<int> selections;
+    ASSERT_EQ(CaseSelections(CircularCalculator(), data, selections), "");
+    ASSERT_EQ(ReadCaseTexts(CircularCalculator(), data, record), "");
+    const ThoroughCircle thorough = ThoroughCircleSearch(record, selections[0], selections[1]);
+    ASSERT_TRUE(thorough.found);
+
+    const ReportTable* table =
+        FindTable(report, QStringLiteral("计算结果"), QStringLiteral("全面搜索"));
+    ASSERT_TRUE(table);
+    const std::vector<ThoroughLine> lines = ThoroughCircleLines(thorough);
+    ASSERT_EQ(table->rows.size(), lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        EXPECT_EQ(table->rows[i][2], Q(lines[i].text)) << lines[i].name;
+    const QString text = ReportPlainText(report);
+    EXPECT_TRUE(text.contains(Q(ThoroughLowerSentence(1.67, thorough)))) << text.toStdString();
+    const QStringList* ks =
+        FindRow(FindTable(report, QStringLiteral("计算结果"), QStringLiteral("计算结果")),
+                QStringLiteral("最小稳定系数ks"));
+    ASSERT_TRUE(ks);
+    EXPECT_EQ((*ks)[2], QStringLiteral("1.67"));
+
+    const auto figures = BlocksOf<ReportFigure>(report, QStringLiteral("计算简图"));
+    ASSERT_FALSE(figures.empty());
+    const auto* slope = std::get_if<SlopeFigure>(&figures[0]->figure);
+    ASSERT_TRUE(slope && slope->circle && slope->secondCircle);
+    const ThoroughShown shown = ShowThoroughCircle(thorough);
+    EXPECT_EQ(slope->secondCircle->radius, shown.R);
+    EXPECT_EQ(slope->secondCircle->x, shown.x);
+}
+
+TEST(ThoroughSearch, OtherCalculatorsAndRefusedCasesHaveNone) {
+    for (const char* name : {"polyline", "combined", "highcap"})
+        EXPECT_FALSE(ReportPlainText(BuildReport(DefaultCase(name), SampleMeta()))
+                         .contains(QStringLiteral("全面搜索")))
+            << name;
+    CaseData refused = DefaultCase("circular");
+    refused.inputs["h"] = "六米";
+    EXPECT_FALSE(ReportPlainText(BuildReport(refused, SampleMeta()))
+                     .contains(QStringLiteral("全面搜索（校核）")));
 }
 
 TEST(CalculatedCase, AnUnknownCalculatorGivesAReportThatSaysSo) {

@@ -138,6 +138,26 @@ private slots:
         QVERIFY(form.ShownCase().results.empty());
     }
 
+    // The thorough search speaks up under the results; the fields keep the form's answer.
+    void circularFormNotesALowerCircleUntilAnInputChanges() {
+        CDlgyuanhuhuadong form;
+        QVERIFY(Open(form));
+        Combo(form, IDC_COMBO_CONCRETE)->setCurrentText("C30");
+        Combo(form, IDC_COMBO_REBAR)->setCurrentText("HPB235");
+        Button(form, IDC_CALC_CIRCLE)->click();
+        QCOMPARE(Text(form, IDC_EDIT_KS), QString("1.67"));
+        const QString note = form.Commands()->Note();
+        QVERIFY2(note.contains("存在稳定系数更低的滑动圆：ks = 0.315"), qPrintable(note));
+        QTest::keyClicks(Edit(form, IDC_EDIT_C), "0");
+        QVERIFY(form.Commands()->Note().isEmpty());
+
+        // A pile form has no such line.
+        CDLGspczl2 pile;
+        QVERIFY(Open(pile));
+        pile.Commands()->ShowNote("x");
+        QVERIFY(pile.Commands()->Note().isEmpty());
+    }
+
     void filesThatCannotBeOpenedLeaveTheFormAsItWas() {
         QTemporaryDir dir;
         const QString other = dir.filePath("pile.korvane");
