@@ -11,10 +11,12 @@ namespace korvane {
 
 bool FamilyDraws(const QString& family, const QString& text) {
     QFont font(family);
-    // No substitution table: a family that lacks the face must not borrow another's.
+    // The face alone: no other font may fill in the characters it lacks.
     font.setStyleStrategy(QFont::NoFontMerging);
     const QRawFont raw = QRawFont::fromFont(font);
-    if (!raw.isValid() || raw.familyName().compare(family, Qt::CaseInsensitive) != 0)
+    // The database names a family offered by two foundries "Family [Foundry]".
+    const QString name = family.section(QStringLiteral(" ["), 0, 0);
+    if (!raw.isValid() || raw.familyName().compare(name, Qt::CaseInsensitive) != 0)
         return false;
     for (const char32_t ucs4 : text.toUcs4()) {
         if (!raw.supportsCharacter(ucs4))
