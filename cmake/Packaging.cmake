@@ -24,7 +24,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 if(KORVANE_BUILD_UI)
     # Every label is Chinese and needs a font with the characters; Qt's own buttons and
     # menus read Chinese from qt6-translations-l10n. On Debian 12 the X11 platform plugin
-    # is part of libqt6gui6 and the SVG icon engine part of libqt6svg6, which the
+    # comes with libqt6gui6 and the SVG icon engine with libqt6svg6, which the
     # binaries depend on already (qt6-qpa-plugins holds only VNC and TUIO); a Wayland
     # session without qt6-wayland falls back to X11 through XWayland.
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wqy-microhei | fonts-noto-cjk, qt6-translations-l10n")
