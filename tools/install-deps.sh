@@ -4,11 +4,15 @@
 set -euo pipefail
 
 packages=(g++ cmake make pkg-config googletest libgtest-dev libbenchmark-dev zlib1g-dev
-          qt6-base-dev qt6-svg-dev fonts-wqy-microhei
+          qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-wqy-microhei fonts-dejavu-core
+          dpkg-dev file desktop-file-utils appstream libxml2-utils shared-mime-info groff-base
           clang libclang-rt-14-dev llvm-14 "$@")
 # clang, libclang-rt-14-dev and llvm-14 (llvm-symbolizer): the sanitizer build and
 # the fuzz targets of tools/test.sh. zlib1g-dev: the golden master files of the
-# calculations are gzip-compressed.
+# calculations are gzip-compressed. qt6-translations-l10n: Qt's own buttons and menus in
+# Chinese. fonts-dejavu-core: the Latin-only fonts of the test for a missing Chinese font.
+# dpkg-dev, file: the package's library dependencies (dpkg-shlibdeps); desktop-file-utils,
+# appstream, libxml2-utils, shared-mime-info, groff-base: tools/package-check.sh.
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds Korvane and runs every test (the forms under Qt's offscreen platform); then
-# builds the tests again with clang under AddressSanitizer and UndefinedBehaviorSanitizer
-# with the fuzz targets, runs them, and runs each fuzz target briefly from its seeds.
+# Builds Korvane, runs every test (the forms under Qt's offscreen platform) and checks
+# the Debian package of that build (tools/package-check.sh); then builds the tests
+# again with clang under AddressSanitizer and UndefinedBehaviorSanitizer with the fuzz
+# targets, runs them, and runs each fuzz target briefly from its seeds.
 #   KORVANE_FUZZ_SECONDS  seconds per fuzz target (default 20; 0 skips the fuzz runs)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -10,6 +11,8 @@ tools/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$(nproc)"
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j"$(nproc)"
+# The Debian package of this build, its metadata and both programs run from it.
+tools/package-check.sh build
 
 # --- Sanitizer build ---------------------------------------------------------------
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \

@@ -1,7 +1,9 @@
 #include "Korvane.h"
 
+#include "ChineseFont.h"
 #include "KorvaneDlg.h"
 #include "ProgramIdentity.h"
+#include "QtTranslation.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -13,6 +15,10 @@ CKorvaneApp theApp;
 CKorvaneApp::CKorvaneApp() : CWinApp(KorvaneIdentity()) {}
 
 bool CKorvaneApp::InitInstance() {
+    // Qt's own buttons and menus turn Chinese only when Chinese can be drawn: without
+    // the font, English "OK" and "Cancel" at least stay readable.
+    if (CheckChineseFont())
+        InstallQtTranslation();
     CKorvaneDlg dlg;
     m_pMainWnd = &dlg;
     // `korvane FILE.korvane` (a file manager opening a case): the case's form opens

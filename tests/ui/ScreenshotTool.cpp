@@ -1,6 +1,7 @@
-// Saves pictures of the launcher, the about box and the four forms (fresh and after
-// a calculation with C30, and HPB235 where the form asks for a rebar grade) into the
-// folder given on the command line, for looking at the layout.
+// Saves pictures of the launcher, the about box, the four forms (fresh and after
+// a calculation with C30, and HPB235 where the form asks for a rebar grade), a message
+// box and a field's context menu into the folder given on the command line, for looking
+// at the layout. Qt's own texts are Chinese, as in the program.
 #include "AboutDlg.h"
 #include "CMenu.h"
 #include "DLGspczl1.h"
@@ -9,11 +10,14 @@
 #include "DialogFont.h"
 #include "Dlgyuanhuhuadong.h"
 #include "KorvaneDlg.h"
+#include "MessageBox.h"
 #include "ProgramIdentity.h"
+#include "QtTranslation.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
@@ -76,12 +80,32 @@ void ShootAboutOverLauncher(const QString& dir) {
     launcher.hide();
 }
 
+// The program's message box, as a refusal shows it, and the context menu of a field.
+void ShootQtTexts(const QString& dir) {
+    QTimer::singleShot(500, [dir] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            box->grab().save(dir + "/message-box.png");
+            box->close();
+        }
+    });
+    AfxMessageBox(QString::fromUtf8("请键入一个数。"));
+
+    QLineEdit field(QStringLiteral("12.5"));
+    field.show();
+    QMenu* menu = field.createStandardContextMenu();
+    menu->popup(field.mapToGlobal(QPoint(5, 5)));
+    QTest::qWait(300);
+    menu->grab().save(dir + "/field-menu.png");
+    delete menu;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     ApplyProgramIdentity(korvane::KorvaneIdentity());
     QApplication::setFont(DialogFont());
+    InstallQtTranslation();
     const QString dir = argc > 1 ? argv[1] : ".";
     QDir().mkpath(dir);
     {
@@ -89,6 +113,7 @@ int main(int argc, char** argv) {
         Shoot(launcher, dir, "launcher");
     }
     ShootAboutOverLauncher(dir);
+    ShootQtTexts(dir);
     {
         CAboutDlg about;
         Shoot(about, dir, "about");
