@@ -1,5 +1,5 @@
 // Writes the report of each calculator's default case (C30, HPB235) as PDF and HTML
-// into the directory given, for looking at and for docs/reports:
+// into the directory given, for looking at and for doc/reports:
 //   make_sample_reports DIR
 // or one calculator's case with some inputs or grades changed:
 //   make_sample_reports DIR circular h1=1 concrete=C40
