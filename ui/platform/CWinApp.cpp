@@ -27,6 +27,8 @@ CWinApp* AfxGetApp() {
 
 void ApplyProgramIdentity(const ProgramIdentity& identity) {
     QApplication::setApplicationName(identity.name);
+    // Settings and kept inputs go under the program's own name, not "Unknown Organization".
+    QApplication::setOrganizationName(identity.name);
     QApplication::setApplicationVersion(identity.version);
     QApplication::setDesktopFileName(identity.desktopFile);
     QApplication::setWindowIcon(QIcon(identity.icon));
