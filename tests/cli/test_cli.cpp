@@ -1,48 +1,14 @@
 // End-to-end runs of korvane-calc: what an engineer sees in a terminal.
 
+#include "CalcRun.h"
+
 #include <algorithm>
-#include <array>
-#include <cstdio>
 #include <gtest/gtest.h>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 
-namespace {
-
-struct CalcRun {
-    std::string out;
-    std::string err;
-    int status;
-};
-
-CalcRun Calc(const std::string& args) {
-    // ctest runs the tests in parallel processes: each needs its own stderr file.
-    static int calls = 0;
-    const std::string errFile = ::testing::TempDir() + "korvane-calc." + std::to_string(getpid()) +
-                                "." + std::to_string(++calls) + ".err";
-    const std::string command = std::string(KORVANE_CALC) + " " + args + " 2>" + errFile;
-    CalcRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    std::array<char, 4096> buffer;
-    while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe))
-        run.out.append(buffer.data(), n);
-    const int raw = pclose(pipe);
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    if (FILE* err = std::fopen(errFile.c_str(), "r")) {
-        while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), err))
-            run.err.append(buffer.data(), n);
-        std::fclose(err);
-    }
-    std::remove(errFile.c_str());
-    return run;
-}
-
-bool HasLine(const std::string& out, const std::string& line) {
-    return ("\n" + out).find("\n" + line + "\n") != std::string::npos;
-}
-
-} // namespace
+using korvane_test::Calc;
+using korvane_test::CalcRun;
+using korvane_test::HasLine;
 
 TEST(CalcCommand, CircularCriticalCircle) {
     const CalcRun run = Calc("circular concrete=C30 rebar=HPB235");
@@ -210,6 +176,69 @@ TEST(CalcCommand, NotFiniteResultsAreNotShownAsZero) {
 TEST(CalcCommand, JsonHasFullPrecision) {
     const CalcRun run = Calc("circular concrete=C30 rebar=HPB235 --json");
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out.rfind("{\"members\": {\"b\": 1.3999999999999999", 0), 0u) << run.out;
+    EXPECT_NE(run.out.find("\"members\": {\"b\": 1.3999999999999999"), std::string::npos)
+        << run.out;
     EXPECT_NE(run.out.find("\"ks\": 1.6699999999999999"), std::string::npos) << run.out;
+}
+
+// The JSON object describes the case: each member with its value, shown text, unit
+// and label, under its role.
+TEST(CalcCommand, JsonSeparatesInputsResultsAndInternalValues) {
+    const CalcRun run = Calc("highcap concrete=C30 --json");
+    EXPECT_EQ(run.status, 0) << run.err;
+    const std::string& out = run.out;
+    EXPECT_EQ(
+        out.rfind(
+            "{\"calculator\": \"highcap\", \"title\": \"高承台桩身最大弯矩计算—共同作用方法\", "
+            "\"selections\": {\"concrete\": \"C30\"}, \"inputs\": {",
+            0),
+        0u)
+        << out;
+    const std::size_t inputs = out.find("\"inputs\": {");
+    const std::size_t results = out.find("\"results\": {");
+    const std::size_t internal = out.find("\"internal\": {");
+    ASSERT_LT(inputs, results);
+    ASSERT_LT(results, internal);
+    EXPECT_NE(out.find("\"xiN\": {\"value\": 0.5, \"text\": \"0.5\", \"unit\": \"\", \"label\": "
+                       "\"桩轴力传递系数\"}"),
+              std::string::npos);
+    const std::string mmax = "\"Mmax\": {\"value\": 32.869999999999997, ";
+    EXPECT_GT(out.find(mmax), results);
+    EXPECT_LT(out.find(mmax), internal);
+    EXPECT_NE(
+        out.find("\"text\": \"32.87\", \"unit\": \"kN·m\", \"label\": \"桩身最大弯矩(KN.m)\""),
+        std::string::npos);
+    EXPECT_GT(out.find("\"Ec\": {\"value\": "), internal);
+    EXPECT_NE(out.find("\"momentSeries\": ["), std::string::npos);
+    EXPECT_EQ(out.find("\"refusal\""), std::string::npos);
+    EXPECT_EQ(out.find("\"undefined\""), std::string::npos);
+    EXPECT_TRUE(out.ends_with("}\n"));
+}
+
+TEST(CalcCommand, JsonSaysWhatWasRefusedOrUndefined) {
+    const CalcRun none = Calc("circular --json");
+    EXPECT_NE(none.out.find("\"selections\": {\"concrete\": null, \"rebar\": null}"),
+              std::string::npos)
+        << none.out;
+
+    const CalcRun undefined = Calc("polyline Bb=0 --json");
+    EXPECT_EQ(undefined.status, 3);
+    EXPECT_NE(undefined.out.find("\"ks\": {\"value\": null, \"text\": null"), std::string::npos)
+        << undefined.out;
+    EXPECT_NE(undefined.out.find("\"undefined\": [\"ks\""), std::string::npos) << undefined.out;
+
+    // Refused by the calculation: the inputs as read, no results.
+    const CalcRun refused = Calc("highcap --json");
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.out.find("\"inputs\": {"), std::string::npos) << refused.out;
+    EXPECT_EQ(refused.out.find("\"results\""), std::string::npos) << refused.out;
+    EXPECT_NE(refused.out.find("\"refusal\": \""), std::string::npos) << refused.out;
+
+    // Refused while reading a field: what the form said.
+    const CalcRun field = Calc("circular h=6m --json");
+    EXPECT_EQ(field.status, 2);
+    EXPECT_NE(field.out.find("\"refusal\": \"坡高h(m)（h）的文本“6m”不能接受：请键入一个数。\""),
+              std::string::npos)
+        << field.out;
+    EXPECT_EQ(field.out.find("\"inputs\""), std::string::npos) << field.out;
 }
