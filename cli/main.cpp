@@ -1,6 +1,8 @@
 // korvane-calc: the four calculators of Korvane without a window.
 
+#include "BatchCommand.h"
 #include "CalculatorCommand.h"
+#include "CommandLine.h"
 #include "Grades.h"
 
 #include <cstdio>
@@ -10,7 +12,6 @@
 namespace korvane {
 
 namespace {
-
 
 const char* KindText(FieldKind kind) {
     switch (kind) {
@@ -34,7 +35,7 @@ template <class Record> void PrintMember(const MemberInfo<Record>& info, const R
         std::printf(" [%s]", info.unit);
     if (input) {
         std::printf(" (%s, default %s", KindText(info.kind),
-                    cli_detail::MemberText(defaults, info).c_str());
+                    MemberFieldText(defaults, info).c_str());
         if (info.range)
             std::printf(", range %s..%s", FormatNumber(info.range->min).c_str(),
                         FormatNumber(info.range->max).c_str());
@@ -72,6 +73,7 @@ template <class Record> void PrintCalculatorHelp(const Calculator<Record>& calc)
 void PrintHelp() {
     std::printf(
         "Usage: korvane-calc CALCULATOR [NAME=VALUE ...] [--json]\n"
+        "       korvane-calc CALCULATOR --batch IN.csv --out OUT.csv [--threads N]\n"
         "       korvane-calc --demo | --help\n"
         "\n"
         "Runs one of Korvane's calculators without a window, from the form's defaults.\n"
@@ -88,11 +90,20 @@ void PrintHelp() {
         "points). --json prints {\"members\": {...}} with full-precision numbers (and the\n"
         "series as arrays); a result that is not a finite number is null there.\n"
         "\n"
+        "--batch computes one case per row of a CSV file (RFC 4180, UTF-8): the header\n"
+        "names inputs and lists, a missing column or an empty cell keeps the default.\n"
+        "The answer repeats each row, adds the results as the fields show them and a\n"
+        "status column (已计算, 拒绝：..., 无定义：...); exit status 2 when any row was\n"
+        "refused, else 3 when any row is undefined, else 0.\n"
+        "\n"
         "Exit status: 0 computed; 2 a value or the inputs were refused (the message is on\n"
         "stderr, nothing is computed); 3 computed, but some results are not finite numbers:\n"
         "they print as \"undefined\" and stderr names them.\n"
         "\n"
-        "Calculators and their members (label [unit]), inputs with their defaults:\n");
+        "Options:\n%s"
+        "\n"
+        "Calculators and their members (label [unit]), inputs with their defaults:\n",
+        OptionHelp().c_str());
     PrintCalculatorHelp(CircularCalculator());
     PrintCalculatorHelp(PolylineCalculator());
     PrintCalculatorHelp(CombinedCalculator());
@@ -112,10 +123,13 @@ int RunDemo() {
         if (code > status)
             status = code;
     };
-    demo(CircularCalculator(), {{{"concrete", "C30"}, {"rebar", "HPB235"}}, false});
-    demo(PolylineCalculator(), {{{"concrete", "C30"}, {"rebar", "HPB235"}}, false});
-    demo(CombinedCalculator(), {{{"concrete", "C30"}}, false});
-    demo(HighCapCalculator(), {{{"concrete", "C30"}}, false});
+    CommandLine line;
+    line.assignments = {{"concrete", "C30"}, {"rebar", "HPB235"}};
+    demo(CircularCalculator(), line);
+    demo(PolylineCalculator(), line);
+    line.assignments = {{"concrete", "C30"}};
+    demo(CombinedCalculator(), line);
+    demo(HighCapCalculator(), line);
     return status;
 }
 
@@ -126,47 +140,28 @@ int RunDemo() {
 using namespace korvane;
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        PrintHelp();
+    CommandLine line;
+    if (const std::string message = ParseCommandLine(argc, argv, line); !message.empty()) {
+        cli_detail::PrintError(message);
         return kExitRefused;
     }
-    const std::string calculator = argv[1];
-    if (calculator == "--help" || calculator == "-h") {
+    if (line.help) {
         PrintHelp();
         return kExitComputed;
     }
-    if (calculator == "--demo")
+    if (line.demo)
         return RunDemo();
-
-    CommandLine line;
-    for (int i = 2; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--json") {
-            line.json = true;
-            continue;
-        }
-        if (arg == "--help" || arg == "-h") {
-            PrintHelp();
-            return kExitComputed;
-        }
-        const std::size_t eq = arg.find('=');
-        if (eq == std::string::npos || eq == 0) {
-            std::fprintf(stderr, "korvane-calc: expected NAME=VALUE, got \"%s\"\n", arg.c_str());
-            return kExitRefused;
-        }
-        line.assignments[arg.substr(0, eq)] = arg.substr(eq + 1);
+    if (line.calculator.empty()) {
+        PrintHelp();
+        return kExitRefused;
     }
 
-    if (calculator == "circular")
-        return RunCalculator(CircularCalculator(), line);
-    if (calculator == "polyline")
-        return RunCalculator(PolylineCalculator(), line);
-    if (calculator == "combined")
-        return RunCalculator(CombinedCalculator(), line);
-    if (calculator == "highcap")
-        return RunCalculator(HighCapCalculator(), line);
-    std::fprintf(
-        stderr, "korvane-calc: unknown calculator \"%s\" (circular, polyline, combined, highcap)\n",
-        calculator.c_str());
-    return kExitRefused;
+    int status = kExitRefused;
+    const bool known = WithCalculator(line.calculator, [&](const auto& calc) {
+        status = line.batchPath.empty() ? RunCalculator(calc, line) : RunBatchCommand(calc, line);
+    });
+    if (!known)
+        cli_detail::PrintError("没有名为“" + line.calculator +
+                               "”的计算器（可选：circular、polyline、combined、highcap）");
+    return status;
 }
