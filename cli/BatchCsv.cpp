@@ -11,6 +11,10 @@ std::string LineMessage(int line, const char* what) {
 bool NeedsQuotes(const std::string& cell) {
     if (cell.find_first_of(",\"\r\n") != std::string::npos)
         return true;
+    // At the start of a file, a byte order mark in the first cell would be taken for
+    // the file's own.
+    if (cell.starts_with(kUtf8ByteOrderMark))
+        return true;
     // Blanks at the ends survive a spreadsheet only inside quotes.
     const auto blank = [](char c) { return c == ' ' || c == '\t'; };
     return !cell.empty() && (blank(cell.front()) || blank(cell.back()));

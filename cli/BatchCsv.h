@@ -33,8 +33,8 @@ std::string ParseCsv(std::string_view bytes, CsvTable& table,
                      std::size_t maxRows = static_cast<std::size_t>(-1));
 
 // One row as a line of CSV with its line end: a cell is quoted when it holds a comma,
-// a quote, a line end or blanks at either end, or when the row is a single empty cell
-// (which would otherwise read back as an empty line).
+// a quote, a line end or blanks at either end, when it starts with a byte order mark, or when the
+// row is a single empty cell (which would otherwise read back as an empty line).
 void AppendCsvRow(std::string& out, const CsvRow& row, const CsvStyle& style);
 
 inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";

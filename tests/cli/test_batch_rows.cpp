@@ -58,11 +58,16 @@ TEST(BatchCsv, WrittenRowsReadBackAsTheyWere) {
         {"", ""},
         {"cr\ronly", "\xE5\x9D\xA1"},
     };
+    // A byte order mark at the start of the first cell is kept as text.
+    const std::vector<CsvRow> marked = {{"\xEF\xBB\xBFh", "b"}};
     for (const bool crlf : {false, true}) {
         std::string out;
         for (const CsvRow& row : rows)
             AppendCsvRow(out, row, {false, crlf});
         EXPECT_EQ(Parsed(out).rows, rows) << out;
+        std::string markedOut;
+        AppendCsvRow(markedOut, marked.front(), {false, crlf});
+        EXPECT_EQ(Parsed(markedOut).rows, marked) << markedOut;
     }
     std::string out;
     AppendCsvRow(out, {"a", "b c", "d,e"}, {});
