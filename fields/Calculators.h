@@ -24,6 +24,7 @@ using NamedSeries = std::pair<std::string, std::vector<double>>;
 // One calculator: its record, its lists and its core operation. What the forms,
 // the calculator command, case files and reports know of a calculation.
 template <class Record> struct Calculator {
+    using RecordType = Record;
     const char* name;  // "circular", "polyline", "combined", "highcap"
     const char* title; // the form's caption
     MemberTable<Record> members;

@@ -1,0 +1,28 @@
+// Any bytes as a case file: either a case or a message, never a crash or a hang; and a
+// case that is read writes back to a document that reads as the same case.
+
+#include "CaseFile.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+using namespace korvane;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const CaseReading reading = ReadCaseJson(bytes);
+    if (!reading.data) {
+        if (reading.problem.isEmpty())
+            std::abort(); // a refusal must say why
+        return 0;
+    }
+    const CaseReading again = ReadCaseJson(CaseJson(*reading.data, "fuzz"));
+    if (!again.data)
+        std::abort();
+    const CaseData& a = *reading.data;
+    const CaseData& b = *again.data;
+    if (a.calculator != b.calculator || a.inputs != b.inputs || a.selections != b.selections ||
+        a.calculated != b.calculated || a.results != b.results)
+        std::abort();
+    return 0;
+}
