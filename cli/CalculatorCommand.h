@@ -1,10 +1,11 @@
 #pragma once
 
+#include "CalculationJson.h"
 #include "CaseRecord.h"
 #include "CommandLine.h"
-#include "JsonCase.h"
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -69,23 +70,36 @@ inline void PrintLine(const std::string& name, const std::string& text) {
 
 } // namespace cli_detail
 
-// Reads the case of the command line into a fresh record, exactly as the form reads
-// its fields, runs the calculation and prints the record. Returns the exit code.
-template <class Record> int RunCalculator(const Calculator<Record>& calc, const CommandLine& line) {
+// What a run of one case leaves: its exit code and, once its inputs were read, the
+// case as the form would show it (with the results when it computed), for a case
+// file or a report.
+struct CaseRun {
+    int status = kExitRefused;
+    std::optional<CaseData> shown;
+};
+
+// Reads the case of the command line (`base`, a case file's, with the command line's
+// NAME=VALUE over it) into a fresh record exactly as the form reads its fields, runs the
+// calculation and prints the record.
+template <class Record>
+CaseRun RunCalculator(const Calculator<Record>& calc, const CommandLine& line,
+                      const CaseData& base = {}) {
     using namespace cli_detail;
     Record record;
     std::vector<int> selections;
     JsonCaseParts parts;
+    CaseRun run;
     const auto refuse = [&](const std::string& message) {
         PrintError(message);
         if (line.json) {
             parts.refusal = message;
-            std::printf("%s\n", CaseJson(calc, record, parts).c_str());
+            std::printf("%s\n", CalculationJson(calc, record, parts).c_str());
         }
-        return kExitRefused;
+        run.status = kExitRefused;
+        return run;
     };
 
-    CaseData data;
+    CaseData data = base;
     if (std::string message = AssignmentsToCase(calc, line, data); !message.empty())
         return refuse(message);
     if (std::string message = CaseSelections(calc, data, selections); !message.empty())
@@ -96,13 +110,14 @@ template <class Record> int RunCalculator(const Calculator<Record>& calc, const 
     parts.membersRead = true;
 
     const CalcOutcome outcome = calc.run(record, selections);
+    run.shown = CaseFromRecord(calc, record, selections, outcome.computed());
     if (!outcome.computed())
         return refuse(outcome.refusal);
 
     parts.computed = true;
     parts.undefined = outcome.undefined;
     if (line.json) {
-        std::printf("%s\n", CaseJson(calc, record, parts).c_str());
+        std::printf("%s\n", CalculationJson(calc, record, parts).c_str());
     } else {
         for (const MemberInfo<Record>& info : calc.members) {
             const bool undefined = std::find(outcome.undefined.begin(), outcome.undefined.end(),
@@ -121,9 +136,11 @@ template <class Record> int RunCalculator(const Calculator<Record>& calc, const 
     if (!outcome.undefined.empty()) {
         PrintError("输入使以下结果无定义（不是有限数），显示的值不是计算结果：" +
                    UndefinedNames(calc, outcome));
-        return kExitUndefined;
+        run.status = kExitUndefined;
+        return run;
     }
-    return kExitComputed;
+    run.status = kExitComputed;
+    return run;
 }
 
 } // namespace korvane

@@ -19,10 +19,12 @@ struct CommandLine {
     bool json = false;
     bool help = false;
     bool demo = false;
-    std::string batchPath;  // --batch: a CSV of cases, one a row
-    std::string outPath;    // --out: the batch's answer ("-": standard output)
-    unsigned threads = 0;   // --threads: 0 for every core
-    std::string reportPath; // --report: where the report library writes the case's report
+    std::string batchPath;    // --batch: a CSV of cases, one a row
+    std::string outPath;      // --out: the batch's answer ("-": standard output)
+    unsigned threads = 0;     // --threads: 0 for every core
+    std::string casePath;     // --case: a .korvane case to start from ("-": standard input)
+    std::string saveCasePath; // --save-case: where to write the case that was computed
+    std::string reportPath;   // --report: where the report library writes the case's report
 };
 
 // Reads argv[1..argc-1] into `line`; returns "" or the message for the user.

@@ -2,6 +2,7 @@
 
 #include "BatchCommand.h"
 #include "CalculatorCommand.h"
+#include "CaseArguments.h"
 #include "CommandLine.h"
 #include "Grades.h"
 
@@ -118,7 +119,7 @@ int RunDemo() {
             std::printf(" %s=%s", name.c_str(), value.c_str());
         std::printf("   (%s)\n", calc.title);
         std::fflush(stdout);
-        const int code = RunCalculator(calc, line);
+        const int code = RunCalculator(calc, line).status;
         std::fflush(stdout);
         if (code > status)
             status = code;
@@ -139,6 +140,67 @@ int RunDemo() {
 
 using namespace korvane;
 
+namespace korvane {
+namespace {
+
+// One case: from the command line, or from a case file with the command line over it.
+int RunCase(const CommandLine& line) {
+    CaseData base;
+    std::string calculator = line.calculator;
+    if (!line.casePath.empty()) {
+        if (std::string message = LoadCaseArgument(line.casePath, base); !message.empty()) {
+            cli_detail::PrintError(message);
+            return kExitRefused;
+        }
+        if (!calculator.empty() && calculator != base.calculator) {
+            cli_detail::PrintError("算例“" + line.casePath + "”是 " + base.calculator +
+                                   " 的算例，不能用 " + calculator + " 计算");
+            return kExitRefused;
+        }
+        calculator = base.calculator;
+    }
+
+    CaseRun run;
+    const bool known = WithCalculator(
+        calculator, [&](const auto& calc) { run = RunCalculator(calc, line, base); });
+    if (!known) {
+        cli_detail::PrintError("没有名为“" + calculator +
+                               "”的计算器（可选：circular、polyline、combined、highcap）");
+        return kExitRefused;
+    }
+    if (!line.saveCasePath.empty()) {
+        // A case whose fields were refused was never read: there is nothing to keep.
+        if (!run.shown) {
+            cli_detail::PrintError("输入未能读入，没有保存算例“" + line.saveCasePath + "”");
+            return kExitRefused;
+        }
+        if (std::string message = SaveCaseArgument(line.saveCasePath, *run.shown);
+            !message.empty()) {
+            cli_detail::PrintError(message);
+            return kExitRefused;
+        }
+    }
+    // The report of the case (--report) is written here, from run.shown.
+    return run.status;
+}
+
+int RunBatch(const CommandLine& line) {
+    if (!line.casePath.empty() || !line.saveCasePath.empty()) {
+        cli_detail::PrintError("--batch 不能与 --case 或 --save-case 同用：每一行就是一个算例");
+        return kExitRefused;
+    }
+    int status = kExitRefused;
+    const bool known = WithCalculator(
+        line.calculator, [&](const auto& calc) { status = RunBatchCommand(calc, line); });
+    if (!known)
+        cli_detail::PrintError("没有名为“" + line.calculator +
+                               "”的计算器（可选：circular、polyline、combined、highcap）");
+    return status;
+}
+
+} // namespace
+} // namespace korvane
+
 int main(int argc, char** argv) {
     CommandLine line;
     if (const std::string message = ParseCommandLine(argc, argv, line); !message.empty()) {
@@ -151,17 +213,9 @@ int main(int argc, char** argv) {
     }
     if (line.demo)
         return RunDemo();
-    if (line.calculator.empty()) {
+    if (line.calculator.empty() && line.casePath.empty()) {
         PrintHelp();
         return kExitRefused;
     }
-
-    int status = kExitRefused;
-    const bool known = WithCalculator(line.calculator, [&](const auto& calc) {
-        status = line.batchPath.empty() ? RunCalculator(calc, line) : RunBatchCommand(calc, line);
-    });
-    if (!known)
-        cli_detail::PrintError("没有名为“" + line.calculator +
-                               "”的计算器（可选：circular、polyline、combined、highcap）");
-    return status;
+    return line.batchPath.empty() ? RunCase(line) : RunBatch(line);
 }

@@ -177,13 +177,17 @@ TEST(BatchCommand, WritingReplacesTheAnswerWhole) {
 }
 
 TEST(BatchCommand, ReadsStandardInput) {
-    const CalcRun run = Calc("highcap --batch - --out - <<'EOF'\nnx,nz,concrete\n1,1,C30\nEOF\n");
+    const std::string in = WriteCsv("stdin.csv", "nx,nz,concrete\n1,1,C30\n");
+    const CalcRun run = Calc("highcap --batch - --out - < " + in);
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out.rfind("nx,nz,concrete,Mmax,xPile,yMmax,Qmax,yQmax,Ntop,x0,capU,capBeta,"
                             "status\n1,1,C30,",
                             0),
               0u)
         << run.out;
+    EXPECT_NE(run.err.find("批量计算 1 行：已计算 1 行，无定义 0 行，拒绝 0 行"),
+              std::string::npos);
+    std::remove(in.c_str());
 }
 
 // Rows are spread over threads; the answer must not depend on how many.

@@ -57,8 +57,8 @@ struct JsonCaseParts {
 };
 
 template <class Record>
-std::string CaseJson(const Calculator<Record>& calc, const Record& record,
-                     const JsonCaseParts& parts) {
+std::string CalculationJson(const Calculator<Record>& calc, const Record& record,
+                            const JsonCaseParts& parts) {
     const auto isUndefined = [&](const char* name) {
         return std::find(parts.undefined.begin(), parts.undefined.end(), name) !=
                parts.undefined.end();
