@@ -2,6 +2,7 @@
 
 #include "BatchCsv.h"
 #include "CaseRecord.h"
+#include "RadioGroups.h"
 
 #include <algorithm>
 #include <atomic>
@@ -122,6 +123,8 @@ BatchRowStatus ComputeBatchRow(const Calculator<Record>& calc, const BatchPlan& 
     std::string message = CaseSelections(calc, data, selections);
     if (message.empty())
         message = ReadCaseTexts(calc, data, record);
+    if (message.empty())
+        message = RadioGroupMessage(calc, record);
     CalcOutcome outcome;
     if (message.empty()) {
         outcome = calc.run(record, selections);

@@ -3,10 +3,16 @@
 #include "CalculationJson.h"
 #include "CaseRecord.h"
 #include "CommandLine.h"
+#include "RadioGroups.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <map>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace korvane {
@@ -24,7 +30,12 @@ template <class Record>
 std::string AssignmentsToCase(const Calculator<Record>& calc, const CommandLine& line,
                               CaseData& data) {
     data.calculator = calc.name;
+    std::map<std::string, std::string> given;
     for (const auto& [name, value] : line.assignments) {
+        // The last of two would win silently: say so instead.
+        if (const auto [it, first] = given.emplace(name, value); !first)
+            return name + " 给了两次（" + name + "=" + it->second + "，" + name + "=" + value +
+                   "），每项只能给一次";
         bool list = false;
         for (const ListOption& option : calc.lists)
             list = list || name == option.name;
@@ -62,6 +73,33 @@ std::string UndefinedNames(const Calculator<Record>& calc, const CalcOutcome& ou
         }
     }
     return names;
+}
+
+// The strengths a slope calculation takes as 0 when their list has nothing chosen, as
+// the form does: said on standard error, since the safety factor then leans on the
+// soil alone.
+template <class Record>
+void NoteUnchosenStrengths(const Calculator<Record>& calc, const std::vector<int>& selections) {
+    static constexpr std::pair<const char*, const char*> kStrengthOfList[] = {{"concrete", "ft"},
+                                                                              {"rebar", "fyv"}};
+    for (std::size_t i = 0; i < calc.lists.size(); ++i) {
+        if (selections[i] >= 0)
+            continue;
+        for (const auto& [list, member] : kStrengthOfList) {
+            const bool fed =
+                std::any_of(calc.members.begin(), calc.members.end(), [&](const auto& info) {
+                    return info.name == std::string_view(member);
+                });
+            if (calc.lists[i].name != std::string_view(list) || !fed)
+                continue;
+            std::string label = calc.lists[i].label;
+            for (const char* colon : {"：", ":"}) {
+                if (label.ends_with(colon))
+                    label.resize(label.size() - std::strlen(colon));
+            }
+            PrintError("未选" + label + "，" + member + " 按 0 计算");
+        }
+    }
 }
 
 inline void PrintLine(const std::string& name, const std::string& text) {
@@ -107,12 +145,15 @@ CaseRun RunCalculator(const Calculator<Record>& calc, const CommandLine& line,
     parts.selections = &selections;
     if (std::string message = ReadCaseTexts(calc, data, record); !message.empty())
         return refuse(message);
+    if (std::string message = RadioGroupMessage(calc, record); !message.empty())
+        return refuse(message);
     parts.membersRead = true;
 
     const CalcOutcome outcome = calc.run(record, selections);
     run.shown = CaseFromRecord(calc, record, selections, outcome.computed());
     if (!outcome.computed())
         return refuse(outcome.refusal);
+    NoteUnchosenStrengths(calc, selections);
 
     parts.computed = true;
     parts.undefined = outcome.undefined;

@@ -48,6 +48,9 @@ const OptionSpec kOptions[] = {
     {"--help", nullptr,
      [](CommandLine& l, const std::string&) { return (l.help = true, std::string()); },
      "显示本说明"},
+    {"--version", nullptr,
+     [](CommandLine& l, const std::string&) { return (l.version = true, std::string()); },
+     "显示程序名与版本"},
     {"-h", nullptr,
      [](CommandLine& l, const std::string&) { return (l.help = true, std::string()); }, nullptr},
 };

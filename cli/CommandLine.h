@@ -19,6 +19,7 @@ struct CommandLine {
     bool json = false;
     bool help = false;
     bool demo = false;
+    bool version = false;
     std::string batchPath;    // --batch: a CSV of cases, one a row
     std::string outPath;      // --out: the batch's answer ("-": standard output)
     unsigned threads = 0;     // --threads: 0 for every core

@@ -210,3 +210,13 @@ TEST(BatchCommand, AnyNumberOfThreadsGivesTheSameBytes) {
         std::remove(in.c_str());
     }
 }
+
+TEST(BatchCommand, RadioPositionsOutsideTheirGroupRefuseTheRow) {
+    const std::string in = WriteCsv("radio.csv", "bearingLayer,concrete\n2,C30\n3,C30\n");
+    const CalcRun run = Calc("combined --batch " + in + " --out -");
+    EXPECT_EQ(run.status, 2) << run.err;
+    EXPECT_NE(run.out.find("\n2,C30,"), std::string::npos) << run.out;
+    EXPECT_TRUE(run.out.ends_with("的单选位置 3 不在组内：“请填入一个在0和2之间的整数。”\n"))
+        << run.out;
+    std::remove(in.c_str());
+}

@@ -120,23 +120,29 @@ std::string HelpSection(const std::string& text, const std::string& heading) {
 TEST(CalcCommand, HelpListsInputsWithDefaultsApartFromResults) {
     const std::string help = Calc("--help").out;
     const std::string circular = CalculatorHelp(help, "circular");
-    const std::string inputs = HelpSection(circular, "inputs:");
-    const std::string results = HelpSection(circular, "results");
-    const std::string internal = HelpSection(circular, "internal");
+    const std::string inputs = HelpSection(circular, "输入项");
+    const std::string results = HelpSection(circular, "计算结果");
+    const std::string internal = HelpSection(circular, "内部值");
     EXPECT_NE(inputs.find("    h=  "), std::string::npos) << inputs;
-    EXPECT_NE(inputs.find("default 6)"), std::string::npos) << inputs;
+    EXPECT_NE(inputs.find("默认 6）"), std::string::npos) << inputs;
     for (const char* result : {"ks", "R", "x", "y"}) {
         const std::string row = std::string("\n    ") + result + " ";
         EXPECT_EQ(inputs.find(std::string("\n    ") + result + "="), std::string::npos) << result;
         EXPECT_NE(results.find(row), std::string::npos) << result << results;
     }
-    EXPECT_EQ(results.find("default"), std::string::npos) << results;
+    EXPECT_EQ(results.find("默认"), std::string::npos) << results;
     EXPECT_NE(internal.find("\n    ft "), std::string::npos) << internal;
     EXPECT_NE(internal.find("\n    searchDistFrom "), std::string::npos) << internal;
 
     const std::string highcap = CalculatorHelp(help, "highcap");
-    EXPECT_NE(HelpSection(highcap, "inputs:").find("range 0..45"), std::string::npos);
-    EXPECT_NE(HelpSection(highcap, "results").find("\n    Mmax "), std::string::npos);
+    EXPECT_NE(HelpSection(highcap, "输入项").find("范围 0..45"), std::string::npos);
+    EXPECT_NE(HelpSection(highcap, "计算结果").find("\n    Mmax "), std::string::npos);
+    const std::string combined = HelpSection(CalculatorHelp(help, "combined"), "输入项");
+    EXPECT_NE(
+        combined.find("bearingLayer=    桩端持力层：0 非基岩，1 基岩面，2 嵌入基岩（单选位置，默认 "
+                      "0，可选 0..2）"),
+        std::string::npos)
+        << combined;
 }
 
 TEST(CalcCommand, ResultsAndInternalValuesCannotBeAssigned) {
@@ -241,4 +247,80 @@ TEST(CalcCommand, JsonSaysWhatWasRefusedOrUndefined) {
               std::string::npos)
         << field.out;
     EXPECT_EQ(field.out.find("\"inputs\""), std::string::npos) << field.out;
+}
+
+TEST(CalcCommand, VersionFromTheProject) {
+    const CalcRun run = Calc("--version");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out.rfind("korvane-calc（Korvane）", 0), 0u) << run.out;
+    const std::string version = run.out.substr(std::string("korvane-calc（Korvane）").size());
+    EXPECT_TRUE(version.ends_with("\n"));
+    EXPECT_EQ(version.find_first_not_of("0123456789."), version.size() - 1) << version;
+}
+
+TEST(CalcCommand, UsageErrorsAreSaidInChinese) {
+    struct Case {
+        const char* args;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"circular h", "参数应写成 NAME=VALUE（成员名=值），而不是“h”"},
+        {"spiral", "没有名为“spiral”的计算器（可选：circular、polyline、combined、highcap）"},
+        {"circular --bogus", "没有选项“--bogus”"},
+        {"circular --batch", "--batch 后面要跟 IN.csv"},
+        {"circular --threads 0 --batch x.csv --out -", "--threads 需要 1 到 1024 之间的整数"},
+        {"circular --json=1", "--json 不带值"},
+        {"circular nosuch=1", "circular 没有可输入的成员 nosuch"},
+        {"circular concrete=C60", "桩身混凝土：没有“C60”一项"},
+    };
+    for (const Case& c : cases) {
+        const CalcRun run = Calc(c.args);
+        EXPECT_EQ(run.status, 2) << c.args;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << c.args << ": " << run.err;
+    }
+}
+
+TEST(CalcCommand, AMemberGivenTwiceIsRefused) {
+    const CalcRun run = Calc("circular h=6 beta=50 h=7");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(run.out.empty());
+    EXPECT_NE(run.err.find("h 给了两次（h=6，h=7），每项只能给一次"), std::string::npos) << run.err;
+    EXPECT_EQ(Calc("circular concrete=C30 concrete=C30").status, 2);
+}
+
+TEST(CalcCommand, RadioPositionsStayInTheirGroup) {
+    EXPECT_EQ(Calc("combined concrete=C30 bearingLayer=2").status, 0);
+    EXPECT_EQ(Calc("highcap concrete=C30 bearingLayer=1 pileType=0").status, 0);
+    struct Case {
+        const char* args;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"combined concrete=C30 bearingLayer=3",
+         "桩端持力层：0 非基岩，1 基岩面，2 嵌入基岩（bearingLayer）的单选位置 3 不在组内："
+         "“请填入一个在0和2之间的整数。”"},
+        {"highcap concrete=C30 bearingLayer=2", "“请填入一个在0和1之间的整数。”"},
+        {"highcap concrete=C30 pileType=-1", "（pileType）的单选位置 -1 不在组内"},
+        {"combined concrete=C30 pileType=2", "（pileType）的单选位置 2 不在组内"},
+    };
+    for (const Case& c : cases) {
+        const CalcRun run = Calc(c.args);
+        EXPECT_EQ(run.status, 2) << c.args;
+        EXPECT_TRUE(run.out.empty()) << c.args;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << c.args << ": " << run.err;
+    }
+}
+
+// A slope case computes without grades, as the form does, and says what it took as 0.
+TEST(CalcCommand, SlopeCaseWithoutGradesSaysWhichStrengthIsZero) {
+    const CalcRun none = Calc("circular");
+    EXPECT_EQ(none.status, 0);
+    EXPECT_NE(none.err.find("未选桩身混凝土，ft 按 0 计算"), std::string::npos) << none.err;
+    EXPECT_NE(none.err.find("未选钢筋型号，fyv 按 0 计算"), std::string::npos) << none.err;
+    const CalcRun rebarOnly = Calc("polyline concrete=C30");
+    EXPECT_EQ(rebarOnly.status, 0);
+    EXPECT_EQ(rebarOnly.err.find("ft 按 0"), std::string::npos) << rebarOnly.err;
+    EXPECT_NE(rebarOnly.err.find("未选钢筋型号，fyv 按 0 计算"), std::string::npos);
+    EXPECT_TRUE(Calc("circular concrete=C30 rebar=HPB235").err.empty());
+    EXPECT_TRUE(Calc("highcap concrete=C30").err.empty());
 }
