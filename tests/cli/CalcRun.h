@@ -35,11 +35,11 @@ inline void WriteFile(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-// `args` go through the shell, so they may quote and redirect.
-inline CalcRun Calc(const std::string& args) {
+// Runs `command` in the shell, its standard error into a file of its own.
+inline CalcRun Shell(const std::string& line) {
     static int calls = 0;
     const std::string errFile = TempPath(std::to_string(++calls) + ".err");
-    const std::string command = std::string(KORVANE_CALC) + " " + args + " 2>" + errFile;
+    const std::string command = line + " 2>" + errFile;
     CalcRun run;
     FILE* pipe = popen(command.c_str(), "r");
     std::array<char, 4096> buffer;
@@ -50,6 +50,11 @@ inline CalcRun Calc(const std::string& args) {
     run.err = ReadFile(errFile);
     std::remove(errFile.c_str());
     return run;
+}
+
+// `args` go through the shell, so they may quote and redirect.
+inline CalcRun Calc(const std::string& args) {
+    return Shell(std::string(KORVANE_CALC) + " " + args);
 }
 
 inline bool HasLine(const std::string& out, const std::string& line) {

@@ -220,3 +220,18 @@ TEST(BatchCommand, RadioPositionsOutsideTheirGroupRefuseTheRow) {
         << run.out;
     std::remove(in.c_str());
 }
+
+// On a terminal the batch keeps one line up to date; util-linux's script(1) gives the
+// command a terminal and copies what it shows.
+TEST(BatchCommand, ProgressLineOnATerminal) {
+    if (std::system("command -v script >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "script(1) is not installed";
+    const std::string in = WriteCsv("tty.csv", VariedRows("combined", 300));
+    const std::string out = TempPath("tty.out.csv");
+    const CalcRun run =
+        korvane_test::Shell("script -qec \"" + std::string(KORVANE_CALC) + " combined --batch " +
+                            in + " --out " + out + "\" /dev/null");
+    EXPECT_NE(run.out.find("\r已计算 300 / 300 行"), std::string::npos) << run.out;
+    std::remove(in.c_str());
+    std::remove(out.c_str());
+}
