@@ -23,6 +23,15 @@ inline void PrintError(const std::string& message) {
     std::fprintf(stderr, "korvane-calc: %s\n", message.c_str());
 }
 
+template <class Record>
+const MemberInfo<Record>* FindMemberNamed(const Calculator<Record>& calc, std::string_view name) {
+    for (const MemberInfo<Record>& info : calc.members) {
+        if (name == info.name)
+            return &info;
+    }
+    return nullptr;
+}
+
 // The command line's NAME=VALUE as a case's texts; returns "" or the message that
 // refuses a name: a result or internal value (which the calculation writes) or a
 // name the calculator does not have.
@@ -43,11 +52,7 @@ std::string AssignmentsToCase(const Calculator<Record>& calc, const CommandLine&
             data.selections[name] = value;
             continue;
         }
-        const MemberInfo<Record>* found = nullptr;
-        for (const MemberInfo<Record>& info : calc.members) {
-            if (name == info.name)
-                found = &info;
-        }
+        const MemberInfo<Record>* found = FindMemberNamed(calc, name);
         if (!found)
             return std::string(calc.name) + " 没有可输入的成员 " + name +
                    "（korvane-calc --help 列出全部成员）";
@@ -80,24 +85,23 @@ std::string UndefinedNames(const Calculator<Record>& calc, const CalcOutcome& ou
 // soil alone.
 template <class Record>
 void NoteUnchosenStrengths(const Calculator<Record>& calc, const std::vector<int>& selections) {
-    static constexpr std::pair<const char*, const char*> kStrengthOfList[] = {{"concrete", "ft"},
-                                                                              {"rebar", "fyv"}};
+    struct ListStrength {
+        std::string_view list;
+        const char* member;
+    };
+    static constexpr ListStrength kStrengthOfList[] = {{"concrete", "ft"}, {"rebar", "fyv"}};
     for (std::size_t i = 0; i < calc.lists.size(); ++i) {
         if (selections[i] >= 0)
             continue;
-        for (const auto& [list, member] : kStrengthOfList) {
-            const bool fed =
-                std::any_of(calc.members.begin(), calc.members.end(), [&](const auto& info) {
-                    return info.name == std::string_view(member);
-                });
-            if (calc.lists[i].name != std::string_view(list) || !fed)
+        for (const ListStrength& strength : kStrengthOfList) {
+            if (strength.list != calc.lists[i].name || !FindMemberNamed(calc, strength.member))
                 continue;
             std::string label = calc.lists[i].label;
             for (const char* colon : {"：", ":"}) {
                 if (label.ends_with(colon))
                     label.resize(label.size() - std::strlen(colon));
             }
-            PrintError("未选" + label + "，" + member + " 按 0 计算");
+            PrintError("未选" + label + "，" + strength.member + " 按 0 计算");
         }
     }
 }
