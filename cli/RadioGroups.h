@@ -18,7 +18,8 @@ std::string RadioGroupMessage(const Calculator<Record>& calc, const Record& reco
         const int position = record.*std::get<int Record::*>(info.member);
         if (!InRange(position, 0, info.radioButtons - 1))
             return std::string(info.label) + "（" + info.name + "）的单选位置 " +
-                   std::to_string(position) + " 不在组内：" + IntRangeMessage(0, info.radioButtons - 1);
+                   std::to_string(position) + " 不在组内：" +
+                   IntRangeMessage(0, info.radioButtons - 1);
     }
     return {};
 }
