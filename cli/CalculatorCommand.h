@@ -1,27 +1,21 @@
 #pragma once
 
-#include "Calculators.h"
-#include "FieldRead.h"
-#include "FieldText.h"
-#include "MemberTable.h"
+#include "CalculationJson.h"
+#include "CaseRecord.h"
+#include "CommandLine.h"
+#include "RadioGroups.h"
 
-#include <cmath>
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <map>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace korvane {
-
-// Exit codes of korvane-calc.
-inline constexpr int kExitComputed = 0;
-inline constexpr int kExitRefused = 2;   // bad usage, refused value or refused input
-inline constexpr int kExitUndefined = 3; // computed, but a shown result is not a number
-
-struct CommandLine {
-    std::map<std::string, std::string> assignments; // NAME=VALUE, last one wins
-    bool json = false;
-};
 
 namespace cli_detail {
 
@@ -29,160 +23,169 @@ inline void PrintError(const std::string& message) {
     std::fprintf(stderr, "korvane-calc: %s\n", message.c_str());
 }
 
-inline std::string JsonNumber(double value) {
-    if (!std::isfinite(value))
-        return "null";
-    char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.17g", value);
-    return buffer;
-}
-
-inline std::string JsonString(const std::string& text) {
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '"' || c == '\\')
-            out += '\\';
-        out += c;
-    }
-    return out + "\"";
-}
-
 template <class Record>
-bool IsUndefined(const CalcOutcome& outcome, const MemberInfo<Record>& info) {
-    for (const std::string& name : outcome.undefined) {
+const MemberInfo<Record>* FindMemberNamed(const Calculator<Record>& calc, std::string_view name) {
+    for (const MemberInfo<Record>& info : calc.members) {
         if (name == info.name)
-            return true;
+            return &info;
     }
-    return false;
+    return nullptr;
+}
+
+// The command line's NAME=VALUE as a case's texts; returns "" or the message that
+// refuses a name: a result or internal value (which the calculation writes) or a
+// name the calculator does not have.
+template <class Record>
+std::string AssignmentsToCase(const Calculator<Record>& calc, const CommandLine& line,
+                              CaseData& data) {
+    data.calculator = calc.name;
+    std::map<std::string, std::string> given;
+    for (const auto& [name, value] : line.assignments) {
+        // The last of two would win silently: say so instead.
+        if (const auto [it, first] = given.emplace(name, value); !first)
+            return name + " 给了两次（" + name + "=" + it->second + "，" + name + "=" + value +
+                   "），每项只能给一次";
+        bool list = false;
+        for (const ListOption& option : calc.lists)
+            list = list || name == option.name;
+        if (list) {
+            data.selections[name] = value;
+            continue;
+        }
+        const MemberInfo<Record>* found = FindMemberNamed(calc, name);
+        if (!found)
+            return std::string(calc.name) + " 没有可输入的成员 " + name +
+                   "（korvane-calc --help 列出全部成员）";
+        // A result given on the command line could only show through where the
+        // calculation finds nothing to write, and an internal member has no field.
+        if (found->role != MemberRole::Input)
+            return name + "=" + value + "：" + name +
+                   (found->role == MemberRole::Result ? " 是计算结果" : " 不是输入项") +
+                   "，不能在命令行上赋值（korvane-calc --help 列出输入项）";
+        data.inputs[name] = value;
+    }
+    return {};
 }
 
 template <class Record>
-std::string MemberText(const Record& record, const MemberInfo<Record>& info) {
-    if (const auto* member = std::get_if<double Record::*>(&info.member))
-        return FormatNumber(record.*(*member));
-    return FormatWholeNumber(record.*(std::get<int Record::*>(info.member)));
+std::string UndefinedNames(const Calculator<Record>& calc, const CalcOutcome& outcome) {
+    std::string names;
+    for (const std::string& name : outcome.undefined) {
+        names += (names.empty() ? "" : "、") + name;
+        for (const MemberInfo<Record>& info : calc.members) {
+            if (name == info.name)
+                names += std::string("（") + info.label + "）";
+        }
+    }
+    return names;
 }
 
+// The strengths a slope calculation takes as 0 when their list has nothing chosen, as
+// the form does: said on standard error, since the safety factor then leans on the
+// soil alone.
 template <class Record>
-std::string MemberJson(const Record& record, const MemberInfo<Record>& info) {
-    if (const auto* member = std::get_if<double Record::*>(&info.member))
-        return JsonNumber(record.*(*member));
-    return std::to_string(record.*(std::get<int Record::*>(info.member)));
+void NoteUnchosenStrengths(const Calculator<Record>& calc, const std::vector<int>& selections) {
+    struct ListStrength {
+        std::string_view list;
+        const char* member;
+    };
+    static constexpr ListStrength kStrengthOfList[] = {{"concrete", "ft"}, {"rebar", "fyv"}};
+    for (std::size_t i = 0; i < calc.lists.size(); ++i) {
+        if (selections[i] >= 0)
+            continue;
+        for (const ListStrength& strength : kStrengthOfList) {
+            if (strength.list != calc.lists[i].name || !FindMemberNamed(calc, strength.member))
+                continue;
+            std::string label = calc.lists[i].label;
+            for (const char* colon : {"：", ":"}) {
+                if (label.ends_with(colon))
+                    label.resize(label.size() - std::strlen(colon));
+            }
+            PrintError("未选" + label + "，" + strength.member + " 按 0 计算");
+        }
+    }
+}
+
+inline void PrintLine(const std::string& name, const std::string& text) {
+    std::printf("%s=%s\n", name.c_str(), text.c_str());
 }
 
 } // namespace cli_detail
 
-// Reads the assignments into a fresh record, runs the calculation and prints the
-// record. Returns the exit code.
-template <class Record> int RunCalculator(const Calculator<Record>& calc, CommandLine line) {
+// What a run of one case leaves: its exit code and, once its inputs were read, the
+// case as the form would show it (with the results when it computed), for a case
+// file or a report.
+struct CaseRun {
+    int status = kExitRefused;
+    std::optional<CaseData> shown;
+};
+
+// Reads the case of the command line (`base`, a case file's, with the command line's
+// NAME=VALUE over it) into a fresh record exactly as the form reads its fields, runs the
+// calculation and prints the record.
+template <class Record>
+CaseRun RunCalculator(const Calculator<Record>& calc, const CommandLine& line,
+                      const CaseData& base = {}) {
     using namespace cli_detail;
     Record record;
-    std::vector<int> selections(calc.lists.size(), -1);
+    std::vector<int> selections;
+    JsonCaseParts parts;
+    CaseRun run;
+    const auto refuse = [&](const std::string& message) {
+        PrintError(message);
+        if (line.json) {
+            parts.refusal = message;
+            std::printf("%s\n", CalculationJson(calc, record, parts).c_str());
+        }
+        run.status = kExitRefused;
+        return run;
+    };
 
-    for (std::size_t i = 0; i < calc.lists.size(); ++i) {
-        const ListOption& list = calc.lists[i];
-        const auto it = line.assignments.find(list.name);
-        if (it == line.assignments.end())
-            continue;
-        for (std::size_t e = 0; e < list.entries.size(); ++e) {
-            if (list.entries[e] == it->second)
-                selections[i] = static_cast<int>(e);
-        }
-        if (selections[i] < 0) {
-            std::string valid;
-            for (const std::string& entry : list.entries)
-                valid += (valid.empty() ? "" : "|") + entry;
-            PrintError(std::string(list.name) + "=" + it->second + ": " + list.label + "只能选 " +
-                       valid);
-            return kExitRefused;
-        }
-        line.assignments.erase(it);
-    }
-
-    // Only inputs are set: a result is what the calculation writes (given on the command
-    // line it could only show through where the calculation finds nothing to write), and
-    // an internal member has no field at all.
-    for (const MemberInfo<Record>& info : calc.members) {
-        const auto it = line.assignments.find(info.name);
-        if (it == line.assignments.end() || info.role == MemberRole::Input)
-            continue;
-        PrintError(it->first + "=" + it->second + ": " + info.name +
-                   (info.role == MemberRole::Result ? " 是计算结果" : " 不是输入项") +
-                   "，不能在命令行上赋值（korvane-calc --help 列出输入项）");
-        return kExitRefused;
-    }
-    // Fields are read in the form's order, and the first refusal stops the reading.
-    for (const MemberInfo<Record>& info : calc.members) {
-        const auto it = line.assignments.find(info.name);
-        if (it == line.assignments.end())
-            continue;
-        const std::string message = ReadMember(record, info, it->second);
-        if (!message.empty()) {
-            PrintError(it->first + "=" + it->second + ": " + message);
-            return kExitRefused;
-        }
-        line.assignments.erase(it);
-    }
-    if (!line.assignments.empty()) {
-        const std::string& name = line.assignments.begin()->first;
-        PrintError(std::string(calc.name) + " 没有可输入的成员 " + name +
-                   "（korvane-calc --help 列出全部成员）");
-        return kExitRefused;
-    }
+    CaseData data = base;
+    if (std::string message = AssignmentsToCase(calc, line, data); !message.empty())
+        return refuse(message);
+    if (std::string message = CaseSelections(calc, data, selections); !message.empty())
+        return refuse(message);
+    parts.selections = &selections;
+    if (std::string message = ReadCaseTexts(calc, data, record); !message.empty())
+        return refuse(message);
+    if (std::string message = RadioGroupMessage(calc, record); !message.empty())
+        return refuse(message);
+    parts.membersRead = true;
 
     const CalcOutcome outcome = calc.run(record, selections);
-    if (!outcome.computed()) {
-        PrintError(outcome.refusal);
-        return kExitRefused;
-    }
+    run.shown = CaseFromRecord(calc, record, selections, outcome.computed());
+    if (!outcome.computed())
+        return refuse(outcome.refusal);
+    NoteUnchosenStrengths(calc, selections);
 
-    const auto series = calc.series ? calc.series(record) : std::vector<NamedSeries>{};
+    parts.computed = true;
+    parts.undefined = outcome.undefined;
     if (line.json) {
-        std::string out = "{\"members\": {";
-        bool first = true;
-        for (const MemberInfo<Record>& info : calc.members) {
-            out += (first ? "" : ", ") + JsonString(info.name) + ": " +
-                   (IsUndefined(outcome, info) ? "null" : MemberJson(record, info));
-            first = false;
-        }
-        out += "}";
-        for (const auto& [name, values] : series) {
-            out += ", " + JsonString(name) + ": [";
-            for (std::size_t i = 0; i < values.size(); ++i)
-                out += (i ? ", " : "") + JsonNumber(values[i]);
-            out += "]";
-        }
-        std::printf("%s}\n", out.c_str());
+        std::printf("%s\n", CalculationJson(calc, record, parts).c_str());
     } else {
         for (const MemberInfo<Record>& info : calc.members) {
-            const std::string text =
-                IsUndefined(outcome, info) ? "undefined" : MemberText(record, info);
-            std::printf("%s=%s\n", info.name, text.c_str());
+            const bool undefined = std::find(outcome.undefined.begin(), outcome.undefined.end(),
+                                             info.name) != outcome.undefined.end();
+            PrintLine(info.name, undefined ? "undefined" : MemberFieldText(record, info));
         }
-        for (const auto& [name, values] : series) {
+        for (const auto& [name, values] :
+             calc.series ? calc.series(record) : std::vector<NamedSeries>{}) {
             std::string text;
-            for (std::size_t i = 0; i < values.size(); ++i) {
-                if (i > 0)
-                    text += ' ';
-                text += FormatNumber(values[i]);
-            }
-            std::printf("%s=%s\n", name.c_str(), text.c_str());
+            for (std::size_t i = 0; i < values.size(); ++i)
+                text += (i ? " " : "") + FormatNumber(values[i]);
+            PrintLine(name, text);
         }
     }
 
     if (!outcome.undefined.empty()) {
-        std::string names;
-        for (const std::string& name : outcome.undefined) {
-            names += (names.empty() ? "" : "、") + name;
-            for (const MemberInfo<Record>& info : calc.members) {
-                if (name == info.name)
-                    names += std::string("（") + info.label + "）";
-            }
-        }
-        PrintError("输入使以下结果无定义（不是有限数），显示的值不是计算结果：" + names);
-        return kExitUndefined;
+        PrintError("输入使以下结果无定义（不是有限数），显示的值不是计算结果：" +
+                   UndefinedNames(calc, outcome));
+        run.status = kExitUndefined;
+        return run;
     }
-    return kExitComputed;
+    run.status = kExitComputed;
+    return run;
 }
 
 } // namespace korvane

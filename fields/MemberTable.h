@@ -59,6 +59,10 @@ template <class Record> struct MemberInfo {
     const char* symbol; // as in formulas and figures ("sax", "ks", "Ec"); "" when none
     const char* unit;   // "" for a pure number
     std::optional<FieldRange> range = std::nullopt;
+    // FieldKind::Radio: the buttons of its group, positions 0 .. radioButtons - 1. Not a
+    // range: the form's exchange reads a group as the button checked (-1 for none) and
+    // checks nothing, while the calculator command refuses a position the group lacks.
+    int radioButtons = 0;
 };
 
 template <class Record> using MemberTable = std::span<const MemberInfo<Record>>;

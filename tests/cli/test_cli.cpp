@@ -1,48 +1,14 @@
 // End-to-end runs of korvane-calc: what an engineer sees in a terminal.
 
+#include "CalcRun.h"
+
 #include <algorithm>
-#include <array>
-#include <cstdio>
 #include <gtest/gtest.h>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 
-namespace {
-
-struct CalcRun {
-    std::string out;
-    std::string err;
-    int status;
-};
-
-CalcRun Calc(const std::string& args) {
-    // ctest runs the tests in parallel processes: each needs its own stderr file.
-    static int calls = 0;
-    const std::string errFile = ::testing::TempDir() + "korvane-calc." + std::to_string(getpid()) +
-                                "." + std::to_string(++calls) + ".err";
-    const std::string command = std::string(KORVANE_CALC) + " " + args + " 2>" + errFile;
-    CalcRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    std::array<char, 4096> buffer;
-    while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe))
-        run.out.append(buffer.data(), n);
-    const int raw = pclose(pipe);
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    if (FILE* err = std::fopen(errFile.c_str(), "r")) {
-        while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), err))
-            run.err.append(buffer.data(), n);
-        std::fclose(err);
-    }
-    std::remove(errFile.c_str());
-    return run;
-}
-
-bool HasLine(const std::string& out, const std::string& line) {
-    return ("\n" + out).find("\n" + line + "\n") != std::string::npos;
-}
-
-} // namespace
+using korvane_test::Calc;
+using korvane_test::CalcRun;
+using korvane_test::HasLine;
 
 TEST(CalcCommand, CircularCriticalCircle) {
     const CalcRun run = Calc("circular concrete=C30 rebar=HPB235");
@@ -154,23 +120,29 @@ std::string HelpSection(const std::string& text, const std::string& heading) {
 TEST(CalcCommand, HelpListsInputsWithDefaultsApartFromResults) {
     const std::string help = Calc("--help").out;
     const std::string circular = CalculatorHelp(help, "circular");
-    const std::string inputs = HelpSection(circular, "inputs:");
-    const std::string results = HelpSection(circular, "results");
-    const std::string internal = HelpSection(circular, "internal");
+    const std::string inputs = HelpSection(circular, "输入项");
+    const std::string results = HelpSection(circular, "计算结果");
+    const std::string internal = HelpSection(circular, "内部值");
     EXPECT_NE(inputs.find("    h=  "), std::string::npos) << inputs;
-    EXPECT_NE(inputs.find("default 6)"), std::string::npos) << inputs;
+    EXPECT_NE(inputs.find("默认 6）"), std::string::npos) << inputs;
     for (const char* result : {"ks", "R", "x", "y"}) {
         const std::string row = std::string("\n    ") + result + " ";
         EXPECT_EQ(inputs.find(std::string("\n    ") + result + "="), std::string::npos) << result;
         EXPECT_NE(results.find(row), std::string::npos) << result << results;
     }
-    EXPECT_EQ(results.find("default"), std::string::npos) << results;
+    EXPECT_EQ(results.find("默认"), std::string::npos) << results;
     EXPECT_NE(internal.find("\n    ft "), std::string::npos) << internal;
     EXPECT_NE(internal.find("\n    searchDistFrom "), std::string::npos) << internal;
 
     const std::string highcap = CalculatorHelp(help, "highcap");
-    EXPECT_NE(HelpSection(highcap, "inputs:").find("range 0..45"), std::string::npos);
-    EXPECT_NE(HelpSection(highcap, "results").find("\n    Mmax "), std::string::npos);
+    EXPECT_NE(HelpSection(highcap, "输入项").find("范围 0..45"), std::string::npos);
+    EXPECT_NE(HelpSection(highcap, "计算结果").find("\n    Mmax "), std::string::npos);
+    const std::string combined = HelpSection(CalculatorHelp(help, "combined"), "输入项");
+    EXPECT_NE(
+        combined.find("bearingLayer=    桩端持力层：0 非基岩，1 基岩面，2 嵌入基岩（单选位置，默认 "
+                      "0，可选 0..2）"),
+        std::string::npos)
+        << combined;
 }
 
 TEST(CalcCommand, ResultsAndInternalValuesCannotBeAssigned) {
@@ -210,6 +182,145 @@ TEST(CalcCommand, NotFiniteResultsAreNotShownAsZero) {
 TEST(CalcCommand, JsonHasFullPrecision) {
     const CalcRun run = Calc("circular concrete=C30 rebar=HPB235 --json");
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out.rfind("{\"members\": {\"b\": 1.3999999999999999", 0), 0u) << run.out;
+    EXPECT_NE(run.out.find("\"members\": {\"b\": 1.3999999999999999"), std::string::npos)
+        << run.out;
     EXPECT_NE(run.out.find("\"ks\": 1.6699999999999999"), std::string::npos) << run.out;
+}
+
+// The JSON object describes the case: each member with its value, shown text, unit
+// and label, under its role.
+TEST(CalcCommand, JsonSeparatesInputsResultsAndInternalValues) {
+    const CalcRun run = Calc("highcap concrete=C30 --json");
+    EXPECT_EQ(run.status, 0) << run.err;
+    const std::string& out = run.out;
+    EXPECT_EQ(
+        out.rfind(
+            "{\"calculator\": \"highcap\", \"title\": \"高承台桩身最大弯矩计算—共同作用方法\", "
+            "\"selections\": {\"concrete\": \"C30\"}, \"inputs\": {",
+            0),
+        0u)
+        << out;
+    const std::size_t inputs = out.find("\"inputs\": {");
+    const std::size_t results = out.find("\"results\": {");
+    const std::size_t internal = out.find("\"internal\": {");
+    ASSERT_LT(inputs, results);
+    ASSERT_LT(results, internal);
+    EXPECT_NE(out.find("\"xiN\": {\"value\": 0.5, \"text\": \"0.5\", \"unit\": \"\", \"label\": "
+                       "\"桩轴力传递系数\"}"),
+              std::string::npos);
+    const std::string mmax = "\"Mmax\": {\"value\": 32.869999999999997, ";
+    EXPECT_GT(out.find(mmax), results);
+    EXPECT_LT(out.find(mmax), internal);
+    EXPECT_NE(
+        out.find("\"text\": \"32.87\", \"unit\": \"kN·m\", \"label\": \"桩身最大弯矩(KN.m)\""),
+        std::string::npos);
+    EXPECT_GT(out.find("\"Ec\": {\"value\": "), internal);
+    EXPECT_NE(out.find("\"momentSeries\": ["), std::string::npos);
+    EXPECT_EQ(out.find("\"refusal\""), std::string::npos);
+    EXPECT_EQ(out.find("\"undefined\""), std::string::npos);
+    EXPECT_TRUE(out.ends_with("}\n"));
+}
+
+TEST(CalcCommand, JsonSaysWhatWasRefusedOrUndefined) {
+    const CalcRun none = Calc("circular --json");
+    EXPECT_NE(none.out.find("\"selections\": {\"concrete\": null, \"rebar\": null}"),
+              std::string::npos)
+        << none.out;
+
+    const CalcRun undefined = Calc("polyline Bb=0 --json");
+    EXPECT_EQ(undefined.status, 3);
+    EXPECT_NE(undefined.out.find("\"ks\": {\"value\": null, \"text\": null"), std::string::npos)
+        << undefined.out;
+    EXPECT_NE(undefined.out.find("\"undefined\": [\"ks\""), std::string::npos) << undefined.out;
+
+    // Refused by the calculation: the inputs as read, no results.
+    const CalcRun refused = Calc("highcap --json");
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.out.find("\"inputs\": {"), std::string::npos) << refused.out;
+    EXPECT_EQ(refused.out.find("\"results\""), std::string::npos) << refused.out;
+    EXPECT_NE(refused.out.find("\"refusal\": \""), std::string::npos) << refused.out;
+
+    // Refused while reading a field: what the form said.
+    const CalcRun field = Calc("circular h=6m --json");
+    EXPECT_EQ(field.status, 2);
+    EXPECT_NE(field.out.find("\"refusal\": \"坡高h(m)（h）的文本“6m”不能接受：请键入一个数。\""),
+              std::string::npos)
+        << field.out;
+    EXPECT_EQ(field.out.find("\"inputs\""), std::string::npos) << field.out;
+}
+
+TEST(CalcCommand, VersionFromTheProject) {
+    const CalcRun run = Calc("--version");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out.rfind("korvane-calc（Korvane）", 0), 0u) << run.out;
+    const std::string version = run.out.substr(std::string("korvane-calc（Korvane）").size());
+    EXPECT_TRUE(version.ends_with("\n"));
+    EXPECT_EQ(version.find_first_not_of("0123456789."), version.size() - 1) << version;
+}
+
+TEST(CalcCommand, UsageErrorsAreSaidInChinese) {
+    struct Case {
+        const char* args;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"circular h", "参数应写成 NAME=VALUE（成员名=值），而不是“h”"},
+        {"spiral", "没有名为“spiral”的计算器（可选：circular、polyline、combined、highcap）"},
+        {"circular --bogus", "没有选项“--bogus”"},
+        {"circular --batch", "--batch 后面要跟 IN.csv"},
+        {"circular --threads 0 --batch x.csv --out -", "--threads 需要 1 到 1024 之间的整数"},
+        {"circular --json=1", "--json 不带值"},
+        {"circular nosuch=1", "circular 没有可输入的成员 nosuch"},
+        {"circular concrete=C60", "桩身混凝土：没有“C60”一项"},
+    };
+    for (const Case& c : cases) {
+        const CalcRun run = Calc(c.args);
+        EXPECT_EQ(run.status, 2) << c.args;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << c.args << ": " << run.err;
+    }
+}
+
+TEST(CalcCommand, AMemberGivenTwiceIsRefused) {
+    const CalcRun run = Calc("circular h=6 beta=50 h=7");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(run.out.empty());
+    EXPECT_NE(run.err.find("h 给了两次（h=6，h=7），每项只能给一次"), std::string::npos) << run.err;
+    EXPECT_EQ(Calc("circular concrete=C30 concrete=C30").status, 2);
+}
+
+TEST(CalcCommand, RadioPositionsStayInTheirGroup) {
+    EXPECT_EQ(Calc("combined concrete=C30 bearingLayer=2").status, 0);
+    EXPECT_EQ(Calc("highcap concrete=C30 bearingLayer=1 pileType=0").status, 0);
+    struct Case {
+        const char* args;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"combined concrete=C30 bearingLayer=3",
+         "桩端持力层：0 非基岩，1 基岩面，2 嵌入基岩（bearingLayer）的单选位置 3 不在组内："
+         "“请填入一个在0和2之间的整数。”"},
+        {"highcap concrete=C30 bearingLayer=2", "“请填入一个在0和1之间的整数。”"},
+        {"highcap concrete=C30 pileType=-1", "（pileType）的单选位置 -1 不在组内"},
+        {"combined concrete=C30 pileType=2", "（pileType）的单选位置 2 不在组内"},
+    };
+    for (const Case& c : cases) {
+        const CalcRun run = Calc(c.args);
+        EXPECT_EQ(run.status, 2) << c.args;
+        EXPECT_TRUE(run.out.empty()) << c.args;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << c.args << ": " << run.err;
+    }
+}
+
+// A slope case computes without grades, as the form does, and says what it took as 0.
+TEST(CalcCommand, SlopeCaseWithoutGradesSaysWhichStrengthIsZero) {
+    const CalcRun none = Calc("circular");
+    EXPECT_EQ(none.status, 0);
+    EXPECT_NE(none.err.find("未选桩身混凝土，ft 按 0 计算"), std::string::npos) << none.err;
+    EXPECT_NE(none.err.find("未选钢筋型号，fyv 按 0 计算"), std::string::npos) << none.err;
+    const CalcRun rebarOnly = Calc("polyline concrete=C30");
+    EXPECT_EQ(rebarOnly.status, 0);
+    EXPECT_EQ(rebarOnly.err.find("ft 按 0"), std::string::npos) << rebarOnly.err;
+    EXPECT_NE(rebarOnly.err.find("未选钢筋型号，fyv 按 0 计算"), std::string::npos);
+    EXPECT_TRUE(Calc("circular concrete=C30 rebar=HPB235").err.empty());
+    EXPECT_TRUE(Calc("highcap concrete=C30").err.empty());
 }

@@ -101,6 +101,8 @@ void CheckRowsReadBackThroughTheirFields(korvane::MemberTable<Record> table) {
         if (info.kind == FieldKind::Radio) {
             const auto group = form.RadioGroup(info.control.id);
             QVERIFY2(group.size() >= 2, info.name);
+            // The row's group size is what the calculator command checks positions against.
+            QVERIFY2(static_cast<int>(group.size()) == info.radioButtons, info.name);
             QVERIFY2(group[1]->isChecked() && !group[0]->isChecked(), info.name);
         } else if (info.kind != FieldKind::None) {
             const std::string shown = info.kind == FieldKind::Number

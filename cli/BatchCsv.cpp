@@ -1,0 +1,122 @@
+#include "BatchCsv.h"
+
+namespace korvane {
+
+namespace {
+
+std::string LineMessage(int line, const char* what) {
+    return "CSV 第 " + std::to_string(line) + " 行：" + what;
+}
+
+bool NeedsQuotes(const std::string& cell) {
+    if (cell.find_first_of(",\"\r\n") != std::string::npos)
+        return true;
+    // At the start of a file, a byte order mark in the first cell would be taken for
+    // the file's own.
+    if (cell.starts_with(kUtf8ByteOrderMark))
+        return true;
+    // Blanks at the ends survive a spreadsheet only inside quotes.
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    return !cell.empty() && (blank(cell.front()) || blank(cell.back()));
+}
+
+} // namespace
+
+std::string ParseCsv(std::string_view bytes, CsvTable& table, std::size_t maxRows) {
+    table = {};
+    if (bytes.starts_with(kUtf8ByteOrderMark)) {
+        table.style.byteOrderMark = true;
+        bytes.remove_prefix(kUtf8ByteOrderMark.size());
+    }
+    const std::size_t firstEnd = bytes.find('\n');
+    table.style.crlf =
+        firstEnd != std::string_view::npos && firstEnd > 0 && bytes[firstEnd - 1] == '\r';
+
+    std::size_t i = 0;
+    int line = 1;
+    while (i < bytes.size() && table.rows.size() < maxRows) {
+        // An empty line (LF or CRLF alone) is no row.
+        if (bytes[i] == '\n') {
+            ++i;
+            ++line;
+            continue;
+        }
+        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') {
+            i += 2;
+            ++line;
+            continue;
+        }
+        const int rowLine = line;
+        CsvRow row;
+        for (;;) { // one cell per pass
+            std::string cell;
+            if (i < bytes.size() && bytes[i] == '"') {
+                const int quoteLine = line;
+                ++i;
+                for (;;) {
+                    if (i == bytes.size())
+                        return LineMessage(quoteLine, "引号没有结束");
+                    const char c = bytes[i++];
+                    if (c == '"') {
+                        if (i < bytes.size() && bytes[i] == '"') {
+                            cell += '"';
+                            ++i;
+                            continue;
+                        }
+                        break;
+                    }
+                    if (c == '\n')
+                        ++line;
+                    cell += c;
+                }
+                if (i < bytes.size() && bytes[i] != ',' && bytes[i] != '\n' &&
+                    !(bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n'))
+                    return LineMessage(line, "右引号后面只能是逗号或行尾");
+            } else {
+                while (i < bytes.size() && bytes[i] != ',' && bytes[i] != '\n' &&
+                       !(bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')) {
+                    if (bytes[i] == '"')
+                        return LineMessage(line, "没有用引号括起的格子里有引号（格子里的引号要写成"
+                                                 "两个，整格用引号括起）");
+                    cell += bytes[i++];
+                }
+            }
+            row.push_back(std::move(cell));
+            if (i < bytes.size() && bytes[i] == ',') {
+                ++i;
+                continue;
+            }
+            break;
+        }
+        // The row ends at a line end or at the end of the text.
+        if (i < bytes.size()) {
+            i += bytes[i] == '\r' ? 2 : 1;
+            ++line;
+        }
+        table.rows.push_back(std::move(row));
+        table.lines.push_back(rowLine);
+    }
+    return {};
+}
+
+void AppendCsvRow(std::string& out, const CsvRow& row, const CsvStyle& style) {
+    for (std::size_t c = 0; c < row.size(); ++c) {
+        if (c > 0)
+            out += ',';
+        const std::string& cell = row[c];
+        if (NeedsQuotes(cell) || (row.size() == 1 && cell.empty())) {
+            out += '"';
+            for (char ch : cell) {
+                if (ch == '"')
+                    out += '"';
+                out += ch;
+            }
+            out += '"';
+        } else {
+            out += cell;
+        }
+    }
+    out += style.crlf ? "\r\n" : "\n";
+}
+
+} // namespace korvane

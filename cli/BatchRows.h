@@ -1,0 +1,222 @@
+#pragma once
+
+#include "BatchCsv.h"
+#include "CaseRecord.h"
+#include "RadioGroups.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <functional>
+#include <mutex>
+#include <span>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace korvane {
+
+// A batch of cases, one CSV row each: the header names inputs and lists of one
+// calculator; every row is read as a case into a fresh record, computed and answered
+// by a row of its own, in input order, whatever the number of threads.
+
+enum class BatchRowStatus : unsigned char { Computed, Undefined, Refused };
+
+// What the header's columns are to the calculator; refused as a whole, before any
+// row is read, when a column is not an input or a list.
+struct BatchPlan {
+    std::vector<std::string> columns; // the header's names, blanks at the ends removed
+    std::vector<bool> isList;         // per column: a drop-down list, else an input member
+    std::vector<std::string> results; // the result members, in record order
+};
+
+inline constexpr const char* kBatchStatusColumn = "status";
+
+namespace batch_detail {
+
+inline std::string Trimmed(const std::string& text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    std::size_t begin = 0, end = text.size();
+    while (begin < end && blank(text[begin]))
+        ++begin;
+    while (end > begin && blank(text[end - 1]))
+        --end;
+    return text.substr(begin, end - begin);
+}
+
+} // namespace batch_detail
+
+// Reads the header row into `plan`; returns "" or the message that names the first
+// column the calculator cannot take.
+template <class Record>
+std::string PlanBatch(const Calculator<Record>& calc, const CsvRow& header, BatchPlan& plan) {
+    plan = {};
+    for (std::size_t c = 0; c < header.size(); ++c) {
+        const std::string name = batch_detail::Trimmed(header[c]);
+        const std::string where = "第 " + std::to_string(c + 1) + " 列“" + name + "”";
+        if (name.empty())
+            return "标题行" + where + "没有名称";
+        if (std::find(plan.columns.begin(), plan.columns.end(), name) != plan.columns.end())
+            return "标题行" + where + "出现了两次";
+        bool list = false, known = false;
+        for (const ListOption& option : calc.lists) {
+            if (name == option.name)
+                list = known = true;
+        }
+        for (const MemberInfo<Record>& info : calc.members) {
+            if (known || name != info.name)
+                continue;
+            if (info.role == MemberRole::Result)
+                return "标题行" + where + "是计算结果，不能作为输入列（结果由计算写在后面的列里）";
+            if (info.role == MemberRole::Internal)
+                return "标题行" + where + "不是输入项（" + info.label + "由计算取得）";
+            known = true;
+        }
+        if (!known)
+            return "标题行" + where + "不是 " + calc.name +
+                   " 的输入项或下拉列表（korvane-calc --help 列出输入项）";
+        plan.columns.push_back(name);
+        plan.isList.push_back(list);
+    }
+    for (const MemberInfo<Record>& info : calc.members) {
+        if (info.role == MemberRole::Result)
+            plan.results.push_back(info.name);
+    }
+    return {};
+}
+
+// The header of the answer: the input columns as given, the results, the status.
+inline CsvRow BatchOutputHeader(const CsvRow& header, const BatchPlan& plan) {
+    CsvRow out = header;
+    out.insert(out.end(), plan.results.begin(), plan.results.end());
+    out.push_back(kBatchStatusColumn);
+    return out;
+}
+
+// Computes one row and returns the answer's row in `out`: the row's cells as given
+// (a row of another length than the header is cut or padded to it, and refused),
+// each result as its field shows it ("" when refused or undefined), and the status.
+template <class Record>
+BatchRowStatus ComputeBatchRow(const Calculator<Record>& calc, const BatchPlan& plan,
+                               const CsvRow& cells, CsvRow& out) {
+    const std::size_t width = plan.columns.size();
+    out.assign(cells.begin(), cells.begin() + std::min(cells.size(), width));
+    out.resize(width + plan.results.size() + 1);
+    std::string& status = out.back();
+    if (cells.size() != width) {
+        status = "拒绝：这一行有 " + std::to_string(cells.size()) + " 格，标题行有 " +
+                 std::to_string(width) + " 格";
+        return BatchRowStatus::Refused;
+    }
+
+    // An empty cell, like a missing column, keeps the form's default.
+    CaseData data;
+    data.calculator = calc.name;
+    for (std::size_t c = 0; c < width; ++c) {
+        if (cells[c].empty())
+            continue;
+        (plan.isList[c] ? data.selections : data.inputs)[plan.columns[c]] = cells[c];
+    }
+    std::vector<int> selections;
+    Record record;
+    std::string message = CaseSelections(calc, data, selections);
+    if (message.empty())
+        message = ReadCaseTexts(calc, data, record);
+    if (message.empty())
+        message = RadioGroupMessage(calc, record);
+    CalcOutcome outcome;
+    if (message.empty()) {
+        outcome = calc.run(record, selections);
+        message = outcome.refusal;
+    }
+    if (!message.empty()) {
+        status = "拒绝：" + message;
+        return BatchRowStatus::Refused;
+    }
+
+    std::size_t column = width;
+    for (const MemberInfo<Record>& info : calc.members) {
+        if (info.role != MemberRole::Result)
+            continue;
+        const bool undefined = std::find(outcome.undefined.begin(), outcome.undefined.end(),
+                                         info.name) != outcome.undefined.end();
+        out[column++] = undefined ? std::string() : MemberFieldText(record, info);
+    }
+    if (outcome.undefined.empty()) {
+        status = "已计算";
+        return BatchRowStatus::Computed;
+    }
+    status = "无定义：";
+    for (std::size_t i = 0; i < outcome.undefined.size(); ++i)
+        status += (i ? "、" : "") + outcome.undefined[i];
+    return BatchRowStatus::Undefined;
+}
+
+// The answer to each row, as CSV lines in input order, and each row's status.
+struct BatchAnswer {
+    std::vector<std::string> lines;
+    std::vector<BatchRowStatus> statuses;
+};
+
+// Computes `rows` on `threads` threads (at least one). Every row gets a fresh record
+// and the calculations share nothing they write, so the answer is the same, byte for
+// byte, on any number of threads. `progress`, when set, is called on the calling
+// thread with the number of rows done, about every `interval`, and once at the end.
+template <class Record>
+BatchAnswer ComputeBatchRows(const Calculator<Record>& calc, const BatchPlan& plan,
+                             std::span<const CsvRow> rows, const CsvStyle& style, unsigned threads,
+                             const std::function<void(std::size_t)>& progress = {},
+                             std::chrono::milliseconds interval = std::chrono::milliseconds(200)) {
+    BatchAnswer answer;
+    answer.lines.resize(rows.size());
+    answer.statuses.resize(rows.size());
+    // Rows are handed out in small blocks: a slow row (a long circle search) holds
+    // up one block, not a thread's whole share.
+    constexpr std::size_t kBlock = 32;
+    std::atomic<std::size_t> next{0}, done{0};
+    std::mutex mutex;
+    std::condition_variable finished;
+    unsigned running = std::max(threads, 1u);
+
+    auto work = [&] {
+        CsvRow out;
+        for (;;) {
+            const std::size_t begin = next.fetch_add(kBlock);
+            if (begin >= rows.size())
+                break;
+            const std::size_t end = std::min(begin + kBlock, rows.size());
+            for (std::size_t r = begin; r < end; ++r) {
+                answer.statuses[r] = ComputeBatchRow(calc, plan, rows[r], out);
+                AppendCsvRow(answer.lines[r], out, style);
+            }
+            done.fetch_add(end - begin, std::memory_order_relaxed);
+        }
+        std::lock_guard lock(mutex);
+        if (--running == 0)
+            finished.notify_one();
+    };
+
+    std::vector<std::thread> workers;
+    const unsigned count = running;
+    for (unsigned t = 0; t < count; ++t)
+        workers.emplace_back(work);
+    {
+        std::unique_lock lock(mutex);
+        while (running > 0) {
+            finished.wait_for(lock, interval);
+            if (progress && running > 0) {
+                lock.unlock();
+                progress(done.load(std::memory_order_relaxed));
+                lock.lock();
+            }
+        }
+    }
+    for (std::thread& worker : workers)
+        worker.join();
+    if (progress)
+        progress(rows.size());
+    return answer;
+}
+
+} // namespace korvane

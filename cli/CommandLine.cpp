@@ -1,0 +1,121 @@
+#include "CommandLine.h"
+
+#include <charconv>
+#include <string_view>
+
+namespace korvane {
+
+namespace {
+
+// One option: its name, the name of its value (nullptr for a switch), what it sets,
+// and its line in the help text. A new option is one more row.
+struct OptionSpec {
+    const char* name;
+    const char* value;
+    std::string (*apply)(CommandLine&, const std::string&);
+    const char* help;
+};
+
+std::string SetThreads(CommandLine& line, const std::string& text) {
+    unsigned count = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), count);
+    if (error != std::errc() || end != text.data() + text.size() || count == 0 || count > 1024)
+        return "--threads 需要 1 到 1024 之间的整数，不是“" + text + "”";
+    line.threads = count;
+    return {};
+}
+
+const OptionSpec kOptions[] = {
+    {"--json", nullptr,
+     [](CommandLine& l, const std::string&) { return (l.json = true, std::string()); },
+     "以 JSON 输出输入、结果、内部值及深度序列（数为全精度）"},
+    {"--batch", "IN.csv",
+     [](CommandLine& l, const std::string& v) { return (l.batchPath = v, std::string()); },
+     "批量计算：CSV 的每一行是一个算例（- 为标准输入）"},
+    {"--out", "OUT.csv",
+     [](CommandLine& l, const std::string& v) { return (l.outPath = v, std::string()); },
+     "批量计算的结果文件（- 为标准输出）"},
+    {"--threads", "N", SetThreads, "批量计算所用的线程数（默认：全部处理器核）"},
+    {"--case", "FILE.korvane",
+     [](CommandLine& l, const std::string& v) { return (l.casePath = v, std::string()); },
+     "从算例文件开始（- 为标准输入）；NAME=VALUE 改写其中的输入，计算器可省略"},
+    {"--save-case", "FILE.korvane",
+     [](CommandLine& l, const std::string& v) { return (l.saveCasePath = v, std::string()); },
+     "把这次的输入（算出时连同结果）存为算例文件"},
+    {"--demo", nullptr,
+     [](CommandLine& l, const std::string&) { return (l.demo = true, std::string()); },
+     "计算四个计算器的示例"},
+    {"--help", nullptr,
+     [](CommandLine& l, const std::string&) { return (l.help = true, std::string()); },
+     "显示本说明"},
+    {"--version", nullptr,
+     [](CommandLine& l, const std::string&) { return (l.version = true, std::string()); },
+     "显示程序名与版本"},
+    {"-h", nullptr,
+     [](CommandLine& l, const std::string&) { return (l.help = true, std::string()); }, nullptr},
+};
+
+const OptionSpec* FindOption(std::string_view name) {
+    for (const OptionSpec& option : kOptions) {
+        if (name == option.name)
+            return &option;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+std::string ParseCommandLine(int argc, const char* const* argv, CommandLine& line) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg.starts_with("-") && arg != "-") {
+            // --name VALUE or --name=VALUE
+            const std::size_t eq = arg.find('=');
+            const std::string name = arg.substr(0, eq);
+            const OptionSpec* option = FindOption(name);
+            if (!option)
+                return "没有选项“" + name + "”（korvane-calc --help 列出选项）";
+            std::string value;
+            if (option->value && eq != std::string::npos) {
+                value = arg.substr(eq + 1);
+            } else if (option->value) {
+                if (i + 1 >= argc)
+                    return name + " 后面要跟 " + option->value;
+                value = argv[++i];
+            } else if (eq != std::string::npos) {
+                return name + " 不带值";
+            }
+            if (std::string message = option->apply(line, value); !message.empty())
+                return message;
+            continue;
+        }
+        const std::size_t eq = arg.find('=');
+        if (eq == std::string::npos && line.calculator.empty() && line.assignments.empty()) {
+            line.calculator = arg;
+            continue;
+        }
+        if (eq == std::string::npos || eq == 0)
+            return "参数应写成 NAME=VALUE（成员名=值），而不是“" + arg + "”";
+        line.assignments.emplace_back(arg.substr(0, eq), arg.substr(eq + 1));
+    }
+    return {};
+}
+
+std::string OptionHelp() {
+    std::string out;
+    for (const OptionSpec& option : kOptions) {
+        if (!option.help)
+            continue;
+        std::string head = std::string("  ") + option.name;
+        if (option.value)
+            head += std::string(" ") + option.value;
+        if (head.size() < 22)
+            head.resize(22, ' ');
+        else
+            head += "  ";
+        out += head + option.help + "\n";
+    }
+    return out;
+}
+
+} // namespace korvane

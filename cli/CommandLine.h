@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace korvane {
+
+// Exit codes of korvane-calc.
+inline constexpr int kExitComputed = 0;
+inline constexpr int kExitRefused = 2;   // bad usage, refused value or refused input
+inline constexpr int kExitUndefined = 3; // computed, but a shown result is not a number
+
+// What the command line asks for. Options are listed in one table (CommandLine.cpp),
+// which the parser and the help text both read.
+struct CommandLine {
+    std::string calculator;                                       // "" when not given
+    std::vector<std::pair<std::string, std::string>> assignments; // NAME=VALUE, in order
+    bool json = false;
+    bool help = false;
+    bool demo = false;
+    bool version = false;
+    std::string batchPath;    // --batch: a CSV of cases, one a row
+    std::string outPath;      // --out: the batch's answer ("-": standard output)
+    unsigned threads = 0;     // --threads: 0 for every core
+    std::string casePath;     // --case: a .korvane case to start from ("-": standard input)
+    std::string saveCasePath; // --save-case: where to write the case that was computed
+    std::string reportPath;   // --report: where the report library writes the case's report
+};
+
+// Reads argv[1..argc-1] into `line`; returns "" or the message for the user.
+std::string ParseCommandLine(int argc, const char* const* argv, CommandLine& line);
+
+// The options with their value names and descriptions, one per line, for the help text.
+std::string OptionHelp();
+
+} // namespace korvane

@@ -1,0 +1,91 @@
+// korvane-calc with case files: --save-case writes what was computed, --case starts
+// from it, NAME=VALUE over it.
+
+#include "CalcRun.h"
+
+#include <gtest/gtest.h>
+#include <string>
+
+using korvane_test::Calc;
+using korvane_test::CalcRun;
+using korvane_test::HasLine;
+using korvane_test::ReadFile;
+using korvane_test::TempPath;
+using korvane_test::WriteFile;
+
+TEST(CaseCommand, SavedCaseGivesTheSameAnswerForEveryCalculator) {
+    const char* cases[] = {
+        "circular concrete=C35 rebar=HRB335 h=7 beta=50",
+        "polyline concrete=C30 rebar=HPB235 h1=1",
+        "polyline Bb=0", // undefined: the case keeps what the fields show
+        "combined concrete=C40 nx=3 nz=4 l0=0",
+        "highcap concrete=C30 nx=2 nz=2 H=100 M=0 NG=1000",
+    };
+    const std::string file = TempPath("round.korvane");
+    const std::string again = TempPath("again.korvane");
+    for (const char* args : cases) {
+        const CalcRun first = Calc(std::string(args) + " --save-case " + file);
+        const CalcRun text = Calc("--case " + file);
+        EXPECT_EQ(text.status, first.status) << args << text.err;
+        EXPECT_EQ(text.out, first.out) << args;
+        EXPECT_EQ(Calc("--case " + file + " --json").out, Calc(std::string(args) + " --json").out)
+            << args;
+        // Saved again from the case: the same file.
+        Calc("--case " + file + " --save-case " + again);
+        EXPECT_EQ(ReadFile(again), ReadFile(file)) << args;
+        EXPECT_NE(ReadFile(file).find("\"calculated\": true"), std::string::npos) << args;
+    }
+    std::remove(file.c_str());
+    std::remove(again.c_str());
+}
+
+TEST(CaseCommand, CommandLineValuesOverTheCase) {
+    const std::string file = TempPath("over.korvane");
+    ASSERT_EQ(Calc("circular concrete=C30 rebar=HPB235 h=7 --save-case " + file).status, 0);
+    EXPECT_EQ(Calc("--case " + file + " h=8 rebar=HRB400").out,
+              Calc("circular concrete=C30 rebar=HRB400 h=8").out);
+    // The calculator may be named, if it is the case's.
+    EXPECT_EQ(Calc("circular --case " + file).out, Calc("--case " + file).out);
+    EXPECT_EQ(Calc("--case - < " + file).out, Calc("--case " + file).out);
+
+    const CalcRun other = Calc("polyline --case " + file);
+    EXPECT_EQ(other.status, 2);
+    EXPECT_NE(other.err.find("是 circular 的算例，不能用 polyline 计算"), std::string::npos)
+        << other.err;
+    EXPECT_TRUE(other.out.empty());
+    // An override is read like any field.
+    EXPECT_NE(Calc("--case " + file + " h=7m").err.find("请键入一个数。"), std::string::npos);
+    std::remove(file.c_str());
+}
+
+TEST(CaseCommand, FilesThatAreNoCaseAreRefusedByName) {
+    const std::string file = TempPath("bad.korvane");
+    WriteFile(file, "{\"format\": \"korvane-case\", \"version\": 1, \"calculator\": \"spiral\"}");
+    const CalcRun bad = Calc("--case " + file);
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_NE(bad.err.find("bad.korvane"), std::string::npos) << bad.err;
+    EXPECT_NE(bad.err.find("spiral"), std::string::npos) << bad.err;
+    EXPECT_EQ(Calc("--case " + TempPath("missing.korvane")).status, 2);
+    WriteFile(file, "{}");
+    EXPECT_NE(Calc("--case - < " + file).err.find("标准输入：不是 Korvane 算例"),
+              std::string::npos);
+    std::remove(file.c_str());
+}
+
+TEST(CaseCommand, WhatIsSavedWhenTheInputsAreRefused) {
+    const std::string file = TempPath("refused.korvane");
+    // Refused by the calculation (no grade): the inputs are kept, uncalculated.
+    EXPECT_EQ(Calc("highcap nx=3 --save-case " + file).status, 2);
+    const std::string saved = ReadFile(file);
+    EXPECT_NE(saved.find("\"calculated\": false"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("\"nx\": \"3\""), std::string::npos) << saved;
+    EXPECT_EQ(saved.find("\"results\""), std::string::npos) << saved;
+    // Refused by a field: nothing was read, nothing is written.
+    std::remove(file.c_str());
+    const CalcRun field = Calc("highcap nx=3.5 --save-case " + file);
+    EXPECT_EQ(field.status, 2);
+    EXPECT_TRUE(ReadFile(file).empty());
+    EXPECT_NE(field.err.find("没有保存算例"), std::string::npos) << field.err;
+
+    EXPECT_EQ(Calc("circular --batch x.csv --out - --case " + file).status, 2);
+}
