@@ -1,6 +1,8 @@
 #pragma once
 
 #include "CaseRecord.h"
+#include "ThoroughCircleShown.h"
+#include "ThoroughCircleText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -48,12 +50,36 @@ std::string MemberJsonValue(const Record& record, const MemberInfo<Record>& info
     return std::to_string(record.*(std::get<int Record::*>(info.member)));
 }
 
+// The thorough circle search beside the form's result (formKs, the shown ks): each value
+// as shown ("value" as cut, "text" as a field shows it; null where it is no result),
+// and whether a circle of lower factor exists, by how much, in words.
+inline std::string ThoroughJson(double formKs, const ThoroughCircle& thorough) {
+    const ThoroughShown shown = ShowThoroughCircle(thorough);
+    const double values[] = {shown.ks, shown.R, shown.x, shown.y};
+    const char* names[] = {"ks", "R", "x", "y"};
+    const std::vector<ThoroughLine> lines = ThoroughCircleLines(thorough);
+    std::string out = std::string("{\"found\": ") + (thorough.found ? "true" : "false");
+    for (std::size_t i = 0; i < lines.size() && i < 4; ++i) {
+        const bool undefined = lines[i].text == "undefined";
+        out += ", " + JsonString(names[i]) +
+               ": {\"value\": " + (undefined ? "null" : JsonNumber(values[i])) +
+               ", \"text\": " + (undefined ? "null" : JsonString(lines[i].text)) + "}";
+    }
+    const bool lower = ThoroughIsLower(formKs, thorough);
+    out += std::string(", \"lower\": ") + (lower ? "true" : "false");
+    if (lower)
+        out += ", \"percentBelow\": " + JsonNumber(ThoroughPercentBelow(formKs, thorough)) +
+               ", \"note\": " + JsonString(ThoroughLowerSentence(formKs, thorough));
+    return out + "}";
+}
+
 struct JsonCaseParts {
     const std::vector<int>* selections = nullptr; // null: the lists were not read
     bool membersRead = false;                     // the record holds the case's inputs
     bool computed = false;
     std::string refusal;
     std::vector<std::string> undefined;
+    std::string thorough; // the thorough search as a JSON object, when asked for
 };
 
 template <class Record>
@@ -112,6 +138,8 @@ std::string CalculationJson(const Calculator<Record>& calc, const Record& record
             out += (i ? ", " : "") + JsonString(parts.undefined[i]);
         out += "]";
     }
+    if (!parts.thorough.empty())
+        out += ", \"thorough\": " + parts.thorough;
     if (parts.computed) {
         // Every member by name with its value alone, as earlier versions printed it.
         out += ", \"members\": {";

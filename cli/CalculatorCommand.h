@@ -4,6 +4,8 @@
 #include "CaseRecord.h"
 #include "CommandLine.h"
 #include "RadioGroups.h"
+#include "ThoroughCircleSearch.h"
+#include "ThoroughCircleText.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -153,11 +155,24 @@ CaseRun RunCalculator(const Calculator<Record>& calc, const CommandLine& line,
         return refuse(message);
     parts.membersRead = true;
 
+    const Record entered = record;
     const CalcOutcome outcome = calc.run(record, selections);
     run.shown = CaseFromRecord(calc, record, selections, outcome.computed());
     if (!outcome.computed())
         return refuse(outcome.refusal);
     NoteUnchosenStrengths(calc, selections);
+
+    std::vector<ThoroughLine> thoroughLines;
+    std::string thoroughNote;
+    if constexpr (std::is_same_v<Record, CircularSlipRecord>) {
+        if (line.thorough) {
+            const ThoroughCircle thorough =
+                ThoroughCircleSearch(entered, selections[0], selections[1]);
+            thoroughLines = ThoroughCircleLines(thorough);
+            thoroughNote = ThoroughLowerSentence(record.m_ks, thorough);
+            parts.thorough = ThoroughJson(record.m_ks, thorough);
+        }
+    }
 
     parts.computed = true;
     parts.undefined = outcome.undefined;
@@ -172,10 +187,17 @@ CaseRun RunCalculator(const Calculator<Record>& calc, const CommandLine& line,
         for (const auto& [name, values] :
              calc.series ? calc.series(record) : std::vector<NamedSeries>{}) {
             std::string text;
-            for (std::size_t i = 0; i < values.size(); ++i)
-                text += (i ? " " : "") + FormatNumber(values[i]);
+            for (std::size_t i = 0; i < values.size(); ++i) {
+                if (i > 0)
+                    text += ' ';
+                text += FormatNumber(values[i]);
+            }
             PrintLine(name, text);
         }
+        for (const ThoroughLine& thorough : thoroughLines)
+            PrintLine(thorough.name, thorough.text);
+        if (!thoroughNote.empty())
+            PrintLine("thoroughNote", thoroughNote);
     }
 
     if (!outcome.undefined.empty()) {

@@ -25,7 +25,10 @@ struct CommandLine {
     unsigned threads = 0;     // --threads: 0 for every core
     std::string casePath;     // --case: a .korvane case to start from ("-": standard input)
     std::string saveCasePath; // --save-case: where to write the case that was computed
-    std::string reportPath;   // --report: where the report library writes the case's report
+    std::string reportPath;   // --report: the case's calculation report (.pdf, .html)
+    std::string project;      // --project, --engineer: named in the report; by default
+    std::string engineer;     //   the names the desktop program remembers
+    bool thorough = false;    // --thorough: the circular calculator's thorough search too
 };
 
 // Reads argv[1..argc-1] into `line`; returns "" or the message for the user.

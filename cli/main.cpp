@@ -6,6 +6,7 @@
 #include "CommandLine.h"
 #include "HelpText.h"
 #include "ProgramVersion.h"
+#include "ReportArgument.h"
 
 #include <cstdio>
 #include <cstring>
@@ -64,6 +65,17 @@ int RunCase(const CommandLine& line) {
         calculator = base.calculator;
     }
 
+    if (!line.reportPath.empty()) {
+        if (std::string message = ReportPathProblem(line.reportPath); !message.empty()) {
+            cli_detail::PrintError(message);
+            return kExitRefused;
+        }
+    }
+    if (line.thorough && calculator != "circular") {
+        cli_detail::PrintError("--thorough 只用于 circular（圆弧滑动面的全面搜索）");
+        return kExitRefused;
+    }
+
     CaseRun run;
     const bool known = WithCalculator(
         calculator, [&](const auto& calc) { run = RunCalculator(calc, line, base); });
@@ -84,13 +96,24 @@ int RunCase(const CommandLine& line) {
             return kExitRefused;
         }
     }
-    // The report of the case (--report) is written here, from run.shown.
+    if (!line.reportPath.empty()) {
+        if (!run.shown) {
+            cli_detail::PrintError("输入未能读入，没有写出计算书“" + line.reportPath + "”");
+            return kExitRefused;
+        }
+        if (std::string message = WriteReportArgument(line, *run.shown); !message.empty()) {
+            cli_detail::PrintError(message);
+            return kExitRefused;
+        }
+    }
     return run.status;
 }
 
 int RunBatch(const CommandLine& line) {
-    if (!line.casePath.empty() || !line.saveCasePath.empty()) {
-        cli_detail::PrintError("--batch 不能与 --case 或 --save-case 同用：每一行就是一个算例");
+    if (!line.casePath.empty() || !line.saveCasePath.empty() || !line.reportPath.empty() ||
+        line.thorough) {
+        cli_detail::PrintError("--batch 不能与 --case、--save-case、--report 或 --thorough 同用："
+                               "每一行就是一个算例");
         return kExitRefused;
     }
     int status = kExitRefused;

@@ -323,7 +323,7 @@ void NumberCaptions(ReportContent& report) {
 
 template <class Record>
 ReportContent Build(const Calculator<Record>& calc, const CaseData& data, const ReportMeta& meta) {
-    CaseRun<Record> run{calc, data, {}, {}, Record(), Record(), {}};
+    CaseRun<Record> run{calc, data, {}, {}, Record(), Record(), {}, {}};
     ReadAndRun(run);
 
     ReportContent report;

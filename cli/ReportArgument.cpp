@@ -1,0 +1,68 @@
+#include "ReportArgument.h"
+
+#include "ProgramVersion.h"
+#include "Report.h"
+
+#include <QDate>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QSettings>
+#include <cstdio>
+#include <memory>
+
+namespace korvane {
+
+namespace {
+
+// Painting text needs a GUI application; a command has no window, so it runs on Qt's
+// offscreen platform unless the caller chose another.
+void EnsureGuiApplication() {
+    if (QCoreApplication::instance())
+        return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The toolkit's notes about the session (no runtime directory, no display) are no
+    // concern of a command's user; its errors still show.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            std::fprintf(stderr, "korvane-calc: %s\n", qPrintable(text));
+    });
+    static int argc = 1;
+    static char name[] = "korvane-calc";
+    static char* argv[] = {name, nullptr};
+    static std::unique_ptr<QGuiApplication> app = std::make_unique<QGuiApplication>(argc, argv);
+}
+
+QString Remembered(const char* key) {
+    // The desktop program keeps the names it asked for under its own name.
+    return QSettings(kProgramName, kProgramName).value(key).toString();
+}
+
+} // namespace
+
+std::string ReportPathProblem(const std::string& path) {
+    const QString suffix = QFileInfo(QString::fromStdString(path)).suffix().toLower();
+    if (suffix == "pdf" || suffix == "html" || suffix == "htm")
+        return {};
+    return "计算书“" + path + "”的格式不支持：文件名应以 .pdf、.html 或 .htm 结尾";
+}
+
+std::string WriteReportArgument(const CommandLine& line, const CaseData& data) {
+    EnsureGuiApplication();
+    ReportMeta meta;
+    meta.program = kProgramName;
+    meta.version = kProgramVersion;
+    meta.project =
+        line.project.empty() ? Remembered("report/project") : QString::fromStdString(line.project);
+    meta.engineer = line.engineer.empty() ? Remembered("report/engineer")
+                                          : QString::fromStdString(line.engineer);
+    meta.date = QDate::currentDate().toString("yyyy-MM-dd");
+    if (!line.casePath.empty() && line.casePath != "-")
+        meta.caseFile = QFileInfo(QString::fromStdString(line.casePath)).fileName();
+    QString error;
+    if (!WriteReport(data, meta, QString::fromStdString(line.reportPath), &error))
+        return error.toStdString();
+    return {};
+}
+
+} // namespace korvane
