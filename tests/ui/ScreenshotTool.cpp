@@ -4,6 +4,7 @@
 // at the layout. Qt's own texts are Chinese, as in the program.
 #include "AboutDlg.h"
 #include "CMenu.h"
+#include "CaseCommands.h"
 #include "DLGspczl1.h"
 #include "DLGspczl2.h"
 #include "DLzhexian.h"
@@ -13,6 +14,7 @@
 #include "MessageBox.h"
 #include "ProgramIdentity.h"
 #include "QtTranslation.h"
+#include "ReportDetails.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -21,8 +23,10 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 using namespace korvane;
 
@@ -99,10 +103,49 @@ void ShootQtTexts(const QString& dir) {
     delete menu;
 }
 
+// Grabs the next modal window that opens (a dialog or the print preview) into `path`
+// and closes it.
+void GrabNextModal(const QString& path, int delayMs = 800) {
+    QTimer::singleShot(delayMs, [path] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            modal->grab().save(path);
+            modal->close();
+        }
+    });
+}
+
+// The case and report commands: the recent-cases menu, the question for the report's
+// names, and the print preview of the report.
+void ShootCaseCommands(const QString& dir) {
+    CDlgyuanhuhuadong form;
+    if (!form.Create())
+        qFatal("cannot open the circular form");
+    form.show();
+    form.Commands()->SaveAs(dir + "/示例边坡.korvane");
+    QToolButton* recent = nullptr;
+    for (QToolButton* button : form.findChildren<QToolButton*>()) {
+        if (button->text() == QString::fromUtf8("最近算例"))
+            recent = button;
+    }
+    recent->menu()->popup(recent->mapToGlobal(QPoint(0, recent->height())));
+    QTest::qWait(300);
+    QApplication::primaryScreen()
+        ->grabWindow(0)
+        .copy(form.frameGeometry().adjusted(0, 0, 200, 200))
+        .save(dir + "/recent-menu.png");
+    recent->menu()->hide();
+
+    GrabNextModal(dir + "/report-details.png");
+    AskReportDetails(&form);
+    GrabNextModal(dir + "/print-preview.png", 2500);
+    form.Commands()->PrintPreview();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true); // no settings of the user's are touched
     ApplyProgramIdentity(korvane::KorvaneIdentity());
     QApplication::setFont(DialogFont());
     InstallQtTranslation();
@@ -134,5 +177,6 @@ int main(int argc, char** argv) {
         CDLGspczl2 highCap;
         Shoot(highCap, dir, "high-cap", IDC_CALC_MAX_FORCES);
     }
+    ShootCaseCommands(dir);
     return 0;
 }
