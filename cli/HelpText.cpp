@@ -72,7 +72,10 @@ template <class Record> void PrintCalculatorHelp(const Calculator<Record>& calc)
 void PrintHelp() {
     std::printf(
         "用法：korvane-calc 计算器 [NAME=VALUE ...] [--json] [--save-case FILE.korvane]\n"
-        "      korvane-calc [计算器] --case FILE.korvane [NAME=VALUE ...] [--json]\n"
+        "                         [--report FILE.pdf|FILE.html [--project 名称] [--engineer "
+        "姓名]]\n"
+        "                         [--thorough]（仅 circular）\n"
+        "      korvane-calc [计算器] --case FILE.korvane [NAME=VALUE ...] [以上选项]\n"
         "      korvane-calc 计算器 --batch IN.csv --out OUT.csv [--threads N]\n"
         "      korvane-calc --demo | --help | --version\n"
         "\n"
