@@ -9,6 +9,7 @@
 #include "CDialog.h"
 #include "CalcHarness.h"
 #include "FieldText.h"
+#include "FormCaseFields.h"
 #include "FormMembers.h"
 #include "resource.h"
 
@@ -34,17 +35,6 @@ template <class Record> QLineEdit& EditField(const CDialog& form, const MemberIn
     if (!edit)
         Fail("no edit field %d (%s) for %s", info.control.id, info.control.name, info.name);
     return *edit;
-}
-
-// The position of the checked button of a radio group; -1 when none is.
-inline int CheckedRadio(const CDialog& form, int firstId) {
-    const auto group = form.RadioGroup(firstId);
-    int checked = -1;
-    for (std::size_t i = 0; i < group.size(); ++i) {
-        if (group[i]->isChecked())
-            checked = static_cast<int>(i);
-    }
-    return checked;
 }
 
 template <class Record> struct ExpectedRead {
