@@ -31,18 +31,20 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 struct CalcSeed {
     const char* name;
-    std::vector<int> lists;                // selection per list; missing ones are -1
+    std::vector<int> lists;               // selection per list; missing ones are -1
     std::map<std::string, double> values; // members by name; ints are given as doubles
     bool pressTwice = false;
 };
 
 void Write(const fs::path& file, const std::vector<std::uint8_t>& bytes) {
     std::ofstream out(file, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
 }
 
 template <class Record>
-void WriteCalcSeeds(const fs::path& dir, korvane::MemberTable<Record> members, int lists, const std::vector<CalcSeed>& seeds) {
+void WriteCalcSeeds(const fs::path& dir, korvane::MemberTable<Record> members, int lists,
+                    const std::vector<CalcSeed>& seeds) {
     fs::create_directories(dir);
     for (const CalcSeed& seed : seeds) {
         fuzzin::InputEncoder enc;
@@ -133,8 +135,14 @@ const std::vector<CalcSeed> kCircular = {
     // Found: a nearly flat slope once kept the search busy past the 2 s bound.
     {"regress_flat_slope",
      {2499, -1},
-     {{"phi", -12}, {"h", -129}, {"a", 0.0001}, {"beta", 0.0001}, {"h1", 0.0001}, {"L", 0.0001},
-      {"sax", 0.0001}, {"say", -2.2}}},
+     {{"phi", -12},
+      {"h", -129},
+      {"a", 0.0001},
+      {"beta", 0.0001},
+      {"h1", 0.0001},
+      {"L", 0.0001},
+      {"sax", 0.0001},
+      {"say", -2.2}}},
 };
 
 const std::vector<CalcSeed> kPolyline = {
@@ -204,7 +212,9 @@ const std::vector<CalcSeed> kHighCap = {
     {"phi_out_of_range", {0}, {{"phi", 90}}},
     {"M_nan", {0}, {{"M", kNaN}}},
     // Found: a negative axial stiffness without vertical load gives a pile-top force of -0.
-    {"regress_minus_zero_ntop", {5}, {{"xiN", -0.5}, {"nx", 1}, {"nz", 3}, {"h", 34000000}, {"NG", 0}}},
+    {"regress_minus_zero_ntop",
+     {5},
+     {{"xiN", -0.5}, {"nx", 1}, {"nz", 3}, {"h", 34000000}, {"NG", 0}}},
 };
 
 // The form target's layout (fuzz_form_exchange.cpp): the form (FormChoice.h), then
@@ -314,6 +324,7 @@ int main(int argc, char** argv) {
     const fs::path root = argv[1];
     WriteTextSeeds(root / "fuzz_field_text");
     WriteCalcSeeds(root / "fuzz_circular", korvane::CircularSlipMembers(), 2, kCircular);
+    WriteCalcSeeds(root / "fuzz_thorough", korvane::CircularSlipMembers(), 2, kCircular);
     WriteCalcSeeds(root / "fuzz_polyline", korvane::PolylineSlipMembers(), 2, kPolyline);
     WriteCalcSeeds(root / "fuzz_combined", korvane::CombinedActionMembers(), 1, kCombined);
     WriteCalcSeeds(root / "fuzz_highcap", korvane::HighCapMembers(), 1, kHighCap);
