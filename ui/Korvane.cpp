@@ -6,7 +6,6 @@
 #include "QtTranslation.h"
 
 #include <QApplication>
-#include <QTimer>
 
 namespace korvane {
 
@@ -21,15 +20,7 @@ bool CKorvaneApp::InitInstance() {
         InstallQtTranslation();
     CKorvaneDlg dlg;
     m_pMainWnd = &dlg;
-    // `korvane FILE.korvane` (a file manager opening a case): the case's form opens
-    // over the launcher as soon as the launcher is up.
-    const QStringList arguments = QApplication::arguments().mid(1);
-    for (const QString& argument : arguments) {
-        if (argument.startsWith('-'))
-            continue;
-        QTimer::singleShot(0, &dlg, [&dlg, argument] { dlg.OpenCase(argument); });
-        break;
-    }
+    dlg.OpenCaseFromArguments(QApplication::arguments().mid(1));
     dlg.DoModal();
     m_pMainWnd = nullptr;
     // The launcher was the whole program: end without an event loop of our own.

@@ -17,6 +17,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
+#include <QTimer>
 #include <QToolButton>
 
 namespace korvane {
@@ -125,6 +126,15 @@ void CKorvaneDlg::OpenCase(const QString& chosen) {
                                    QString("Korvane 算例 (*.%1);;所有文件 (*)").arg(kCaseSuffix));
     if (!path.isEmpty())
         OpenCaseInNewForm(path, this);
+}
+
+void CKorvaneDlg::OpenCaseFromArguments(const QStringList& arguments) {
+    for (const QString& argument : arguments) {
+        if (argument.startsWith('-'))
+            continue;
+        QTimer::singleShot(0, this, [this, argument] { OpenCase(argument); });
+        return;
+    }
 }
 
 // Each opening builds a fresh form, so it starts from the defaults.

@@ -17,6 +17,9 @@ public:
     // Opens a case file in the form of its calculator (the file chooser when `path`
     // is empty); the form runs modally over the launcher.
     void OpenCase(const QString& path = {});
+    // `korvane FILE.korvane` (a file manager opening a case): the first argument that is
+    // no option opens, in its form over the launcher, as soon as the event loop runs.
+    void OpenCaseFromArguments(const QStringList& arguments);
 
 protected:
     bool OnInitDialog() override;

@@ -9,6 +9,7 @@
 #include "DLzhexian.h"
 #include "Dlgyuanhuhuadong.h"
 #include "FormTestSupport.h"
+#include "KorvaneDlg.h"
 #include "RecentCases.h"
 #include "ReportDetails.h"
 
@@ -266,6 +267,26 @@ private slots:
         QVERIFY(!form.Commands()->ExportReport(dir.filePath("report.docx")));
         EXPECT_ONE_MESSAGE_BOX(boxes);
         QVERIFY(!QFile::exists(dir.filePath("report.docx")));
+    }
+
+    // `korvane FILE.korvane`: options are passed over, the case opens over the launcher.
+    void theProgramOpensTheCaseItIsGiven() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("pile.korvane");
+        CaseData data = CaseFromRecord(CombinedCalculator(), CombinedActionRecord{}, {5}, false);
+        data.inputs["H"] = "250.0";
+        QVERIFY(SaveCaseFile(path, data, "test", nullptr));
+        QString seenText;
+        ModalWatcher watcher([&](QWidget* modal) {
+            if (auto* form = dynamic_cast<CDLGspczl1*>(modal)) {
+                seenText = Text(*form, IDC_EDIT_PILE_H_LOAD);
+                form->close();
+            }
+        });
+        CKorvaneDlg launcher;
+        QVERIFY(Open(launcher));
+        launcher.OpenCaseFromArguments({"-platform", path});
+        QTRY_COMPARE(seenText, QString("250.0"));
     }
 
     void theLauncherOpensACaseInItsOwnForm() {
