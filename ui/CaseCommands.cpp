@@ -16,18 +16,6 @@
 
 namespace korvane {
 
-namespace {
-
-QString CaseFilter() {
-    return QString("Korvane 算例 (*.%1);;所有文件 (*)").arg(kCaseSuffix);
-}
-
-QString ProgramText() {
-    return QApplication::applicationName() + " " + QApplication::applicationVersion();
-}
-
-} // namespace
-
 CaseCommands::CaseCommands(CalculatorForm* form, bool noteLine) : QObject(form), m_form(form) {
     auto* strip = new CommandStrip(form);
     m_strip = strip;
@@ -35,7 +23,10 @@ CaseCommands::CaseCommands(CalculatorForm* form, bool noteLine) : QObject(form),
     QAction* save = strip->AddCommand("保存算例", QKeySequence::Save);
     QAction* saveAs = strip->AddCommand("另存为…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     m_recentMenu = new QMenu(strip);
-    connect(m_recentMenu, &QMenu::aboutToShow, this, [this] { FillRecentMenu(); });
+    connect(m_recentMenu, &QMenu::aboutToShow, this, [this] {
+        FillRecentCasesMenu(m_recentMenu, m_form->CalculatorName(),
+                            [this](const QString& path) { Open(path); });
+    });
     strip->AddMenuButton("最近算例", "最近打开或保存的算例，以及上次关闭时的输入", m_recentMenu);
     strip->AddGap();
     QAction* exportReport = strip->AddCommand("导出计算书…", QKeySequence(Qt::CTRL | Qt::Key_E));
@@ -77,11 +68,11 @@ bool CaseCommands::Open(const QString& chosen) {
     const QString path =
         !chosen.isEmpty()
             ? chosen
-            : QFileDialog::getOpenFileName(m_form, "打开算例", CaseFolder(), CaseFilter());
+            : QFileDialog::getOpenFileName(m_form, "打开算例", CaseFolder(), CaseFileFilter());
     if (path.isEmpty())
         return false;
     const QString calculator = m_form->CalculatorName();
-    const bool lastClosed = path == LastClosedCasePath(calculator);
+    const bool lastClosed = IsLastClosedCase(path);
     const CaseReading reading = LoadCaseFile(path, !lastClosed);
     if (!reading.data) {
         AfxMessageBox("无法打开算例。\n" + reading.problem, m_form);
@@ -120,7 +111,7 @@ bool CaseCommands::SaveAs(const QString& chosen) {
             m_form->CaseFilePath().isEmpty()
                 ? QFileInfo(CaseFolder(), m_form->CalculatorName() + "." + kCaseSuffix).filePath()
                 : m_form->CaseFilePath();
-        path = QFileDialog::getSaveFileName(m_form, "保存算例", suggested, CaseFilter());
+        path = QFileDialog::getSaveFileName(m_form, "保存算例", suggested, CaseFileFilter());
         if (path.isEmpty())
             return false;
         if (QFileInfo(path).suffix().isEmpty())
@@ -138,7 +129,7 @@ bool CaseCommands::SaveTo(const QString& path) {
         return false;
     }
     QString error;
-    if (!SaveCaseFile(path, data, ProgramText(), &error)) {
+    if (!SaveCaseFile(path, data, CaseWriterName(), &error)) {
         AfxMessageBox(error, m_form);
         return false;
     }
@@ -146,32 +137,6 @@ bool CaseCommands::SaveTo(const QString& path) {
     RememberCase(path, m_form->CalculatorName());
     RememberCaseFolder(path);
     return true;
-}
-
-void CaseCommands::FillRecentMenu() {
-    m_recentMenu->clear();
-    const QString calculator = m_form->CalculatorName();
-    const QString lastClosed = LastClosedCasePath(calculator);
-    QAction* last = m_recentMenu->addAction("上次关闭时的输入");
-    last->setEnabled(QFileInfo::exists(lastClosed));
-    connect(last, &QAction::triggered, this, [this, lastClosed] { Open(lastClosed); });
-    m_recentMenu->addSeparator();
-    int number = 0;
-    for (const RecentCase& recent : RecentCases()) {
-        if (recent.calculator != calculator)
-            continue;
-        const QFileInfo file(recent.path);
-        QAction* action = m_recentMenu->addAction(
-            QString("&%1 %2  —  %3").arg(++number).arg(file.fileName(), file.absolutePath()));
-        action->setEnabled(file.exists());
-        const QString path = recent.path;
-        connect(action, &QAction::triggered, this, [this, path] { Open(path); });
-    }
-    if (number == 0)
-        m_recentMenu->addAction("（没有最近的算例）")->setEnabled(false);
-    m_recentMenu->addSeparator();
-    connect(m_recentMenu->addAction("清除列表"), &QAction::triggered, this,
-            [] { ClearRecentCases(); });
 }
 
 } // namespace korvane

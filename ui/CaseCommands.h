@@ -38,7 +38,6 @@ public:
 
 private:
     bool SaveTo(const QString& path);
-    void FillRecentMenu();
 
     CalculatorForm* m_form;
     QWidget* m_strip;

@@ -24,9 +24,7 @@ std::unique_ptr<CalculatorForm> NewCalculatorForm(const QString& calculator) {
 
 bool OpenCaseInNewForm(const QString& path, QWidget* owner) {
     // The last closed inputs are shown as they were, even a text the form refuses.
-    bool lastClosed = false;
-    for (const char* calculator : kCalculatorNames)
-        lastClosed = lastClosed || path == LastClosedCasePath(calculator);
+    const bool lastClosed = IsLastClosedCase(path);
     const CaseReading reading = LoadCaseFile(path, !lastClosed);
     if (!reading.data) {
         AfxMessageBox("无法打开算例。\n" + reading.problem, owner);

@@ -2,8 +2,6 @@
 
 #include "AboutDlg.h"
 #include "CMenu.h"
-#include "Calculators.h"
-#include "CaseFile.h"
 #include "CaseOpening.h"
 #include "DLGspczl1.h"
 #include "DLGspczl2.h"
@@ -15,7 +13,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMenu>
 #include <QTimer>
 #include <QToolButton>
@@ -70,7 +67,9 @@ void CKorvaneDlg::AddCaseCommands() {
     addAction(open);
     connect(open, &QAction::triggered, this, [this] { OpenCase(); });
     m_recentMenu = new QMenu(this);
-    connect(m_recentMenu, &QMenu::aboutToShow, this, [this] { FillRecentMenu(); });
+    connect(m_recentMenu, &QMenu::aboutToShow, this, [this] {
+        FillRecentCasesMenu(m_recentMenu, {}, [this](const QString& path) { OpenCase(path); });
+    });
 
     auto* openButton = new QToolButton(this);
     openButton->setDefaultAction(open);
@@ -88,42 +87,11 @@ void CKorvaneDlg::AddCaseCommands() {
     }
 }
 
-void CKorvaneDlg::FillRecentMenu() {
-    m_recentMenu->clear();
-    for (const char* calculator : kCalculatorNames) {
-        const QString path = LastClosedCasePath(calculator);
-        if (!QFileInfo::exists(path))
-            continue;
-        const QString title = QString::fromStdString(CalculatorTitle(calculator));
-        connect(m_recentMenu->addAction("上次关闭时的输入：" + title), &QAction::triggered, this,
-                [this, path] { OpenCase(path); });
-    }
-    m_recentMenu->addSeparator();
-    int number = 0;
-    for (const RecentCase& recent : RecentCases()) {
-        const QFileInfo file(recent.path);
-        const QString title =
-            QString::fromStdString(CalculatorTitle(recent.calculator.toStdString()));
-        QAction* action = m_recentMenu->addAction(
-            QString("&%1 %2  —  %3").arg(++number).arg(file.fileName(), title));
-        action->setToolTip(recent.path);
-        action->setEnabled(file.exists());
-        const QString path = recent.path;
-        connect(action, &QAction::triggered, this, [this, path] { OpenCase(path); });
-    }
-    if (number == 0)
-        m_recentMenu->addAction("（没有最近的算例）")->setEnabled(false);
-    m_recentMenu->addSeparator();
-    connect(m_recentMenu->addAction("清除列表"), &QAction::triggered, this,
-            [] { ClearRecentCases(); });
-}
-
 void CKorvaneDlg::OpenCase(const QString& chosen) {
-    const QString path = !chosen.isEmpty()
-                             ? chosen
-                             : QFileDialog::getOpenFileName(
-                                   this, "打开算例", CaseFolder(),
-                                   QString("Korvane 算例 (*.%1);;所有文件 (*)").arg(kCaseSuffix));
+    const QString path =
+        !chosen.isEmpty()
+            ? chosen
+            : QFileDialog::getOpenFileName(this, "打开算例", CaseFolder(), CaseFileFilter());
     if (!path.isEmpty())
         OpenCaseInNewForm(path, this);
 }

@@ -32,7 +32,6 @@ protected:
 
 private:
     void AddCaseCommands();
-    void FillRecentMenu();
 
     QMenu* m_recentMenu = nullptr;
 };
