@@ -1,6 +1,7 @@
 #include "CaseFile.h"
 
-#include "CaseRecord.h"
+#include "CaseEvaluation.h"
+#include "CaseMessages.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -42,60 +43,62 @@ bool ReadTexts(const QJsonObject& root, const char* key, std::map<std::string, s
 std::string CheckAgainstForm(const CaseData& data, bool checkTexts) {
     std::string problem;
     WithCalculator(data.calculator, [&](const auto& calc) {
-        std::vector<int> selections;
-        problem = CaseSelections(calc, data, selections);
-        if (!problem.empty())
-            return;
-        typename std::remove_cvref_t<decltype(calc)>::RecordType record;
-        problem = checkTexts ? ReadCaseTexts(calc, data, record) : UnknownCaseMember(calc, data);
+        const auto reading =
+            EvaluateCase(calc, data, {.calculate = false, .checkTexts = checkTexts});
+        if (reading.refusal)
+            problem = RefusalText(calc, *reading.refusal);
     });
     return problem;
 }
 
+Problem Refused(const QString& message) {
+    return Problem(message.toStdString());
+}
+
 } // namespace
 
-CaseReading ReadCaseJson(const QByteArray& bytes, bool checkTexts) {
+Problem ReadCaseJson(const QByteArray& bytes, CaseData& out, bool checkTexts) {
     if (bytes.size() > kLargestCaseBytes)
-        return {std::nullopt, "文件过大，不是 Korvane 算例"};
+        return Refused("文件过大，不是 Korvane 算例");
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
     if (document.isNull())
-        return {std::nullopt, "不是 Korvane 算例：文件不是有效的 JSON（" +
-                                  parseError.errorString() + "，位置 " +
-                                  QString::number(parseError.offset) + "）"};
+        return Refused("不是 Korvane 算例：文件不是有效的 JSON（" + parseError.errorString() +
+                       "，位置 " + QString::number(parseError.offset) + "）");
     const QJsonObject root = document.object();
     if (!document.isObject() || root.value("format").toString() != kCaseFormat)
-        return {std::nullopt, "不是 Korvane 算例：缺少 \"format\": \"korvane-case\""};
+        return Refused("不是 Korvane 算例：缺少 \"format\": \"korvane-case\"");
     const QJsonValue version = root.value("version");
     if (!version.isDouble() || version.toDouble() < 1 ||
         version.toDouble() != static_cast<double>(version.toInt()))
-        return {std::nullopt, "算例的格式版本无效（应为正整数）"};
+        return Refused("算例的格式版本无效（应为正整数）");
     if (version.toInt() > kCaseVersion)
-        return {std::nullopt, QString("算例的格式版本 %1 比本程序能读的版本 %2 新，请用新版 "
-                                      "Korvane 打开")
-                                  .arg(version.toInt())
-                                  .arg(kCaseVersion)};
+        return Refused(QString("算例的格式版本 %1 比本程序能读的版本 %2 新，请用新版 "
+                               "Korvane 打开")
+                           .arg(version.toInt())
+                           .arg(kCaseVersion));
 
     CaseData data;
     data.calculator = root.value("calculator").toString().toStdString();
     if (CalculatorTitle(data.calculator).empty())
-        return {std::nullopt, "算例的计算类型“" + Text(data.calculator) +
-                                  "”未知（应为 circular、polyline、combined 或 highcap）"};
+        return Refused("算例的计算类型“" + Text(data.calculator) +
+                       "”未知（应为 circular、polyline、combined 或 highcap）");
     const QJsonValue calculated = root.value("calculated");
     if (!calculated.isUndefined() && !calculated.isBool())
-        return {std::nullopt, "“calculated”应是 true 或 false"};
+        return Refused("“calculated”应是 true 或 false");
     data.calculated = calculated.toBool(false);
 
     QString problem;
     if (!ReadTexts(root, "selections", data.selections, problem) ||
         !ReadTexts(root, "inputs", data.inputs, problem) ||
         !ReadTexts(root, "results", data.results, problem))
-        return {std::nullopt, problem};
+        return Refused(problem);
     if (!data.calculated)
         data.results.clear();
-    if (const std::string refusal = CheckAgainstForm(data, checkTexts); !refusal.empty())
-        return {std::nullopt, Text(refusal)};
-    return {std::move(data), {}};
+    if (std::string refusal = CheckAgainstForm(data, checkTexts); !refusal.empty())
+        return Problem(std::move(refusal));
+    out = std::move(data);
+    return {};
 }
 
 QByteArray CaseJson(const CaseData& data, const QString& program) {
@@ -120,43 +123,31 @@ QByteArray CaseJson(const CaseData& data, const QString& program) {
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
-CaseReading LoadCaseFile(const QString& path, bool checkTexts) {
+Problem LoadCaseFile(const QString& path, CaseData& data, bool checkTexts) {
     const QString name = QFileInfo(path).fileName();
     QFile file(path);
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
-        return {std::nullopt, QString("无法打开“%1”：%2").arg(name, file.errorString())};
+        return Refused(QString("无法打开“%1”：%2").arg(name, file.errorString()));
     const QByteArray bytes = file.read(kLargestCaseBytes + 1);
-    CaseReading reading = ReadCaseJson(bytes, checkTexts);
-    if (!reading.data)
-        reading.problem = QString("“%1”：%2").arg(name, reading.problem);
-    return reading;
+    if (const Problem problem = ReadCaseJson(bytes, data, checkTexts))
+        return Problem(QString("“%1”：").arg(name).toStdString() + problem.Message());
+    return {};
 }
 
-bool SaveCaseFile(const QString& path, const CaseData& data, const QString& program,
-                  QString* error) {
+Problem SaveCaseFile(const QString& path, const CaseData& data, const QString& program) {
+    const QString name = QFileInfo(path).fileName();
     QSaveFile file(path);
     const QByteArray bytes = CaseJson(data, program);
     // Unbuffered, so that a short write (a full disk) shows here: a buffered QSaveFile
     // flushes on commit() and renames a cut file into place without a word.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        if (error)
-            *error =
-                QString("无法保存“%1”：%2").arg(QFileInfo(path).fileName(), file.errorString());
-        return false;
-    }
-    if (file.write(bytes) != bytes.size()) {
-        if (error)
-            *error = QString("无法保存“%1”：写入不完整（磁盘可能已满），原文件未改动")
-                         .arg(QFileInfo(path).fileName());
-        return false; // the temporary file is removed, the previous file stays
-    }
-    if (!file.commit()) {
-        if (error)
-            *error =
-                QString("无法保存“%1”：%2").arg(QFileInfo(path).fileName(), file.errorString());
-        return false;
-    }
-    return true;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return Refused(QString("无法保存“%1”：%2").arg(name, file.errorString()));
+    // On a short write the temporary file is removed and the previous file stays.
+    if (file.write(bytes) != bytes.size())
+        return Refused(QString("无法保存“%1”：写入不完整（磁盘可能已满），原文件未改动").arg(name));
+    if (!file.commit())
+        return Refused(QString("无法保存“%1”：%2").arg(name, file.errorString()));
+    return {};
 }
 
 } // namespace korvane

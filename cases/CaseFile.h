@@ -1,10 +1,10 @@
 #pragma once
 
 #include "CaseData.h"
+#include "Problem.h"
 
 #include <QByteArray>
 #include <QString>
-#include <optional>
 
 namespace korvane {
 
@@ -23,27 +23,21 @@ inline constexpr const char* kCaseSuffix = "korvane";
 // Nothing a form holds comes near this; anything larger is not a case.
 inline constexpr qint64 kLargestCaseBytes = 1 << 20;
 
-// A case read, or what is wrong with it (Chinese, for the user; no file name).
-struct CaseReading {
-    std::optional<CaseData> data;
-    QString problem;
-};
-
-// Reads and checks a case: well-formed JSON of the format, a version this program
-// reads, a known calculator, lists and members that calculator has, and (unless
-// `checkTexts` is false) texts its form accepts, each read as the form reads its field.
-// A form's last closed inputs are read without the text check: they are shown as they
-// were, and the form refuses a bad one when it calculates, as it did before closing.
-CaseReading ReadCaseJson(const QByteArray& bytes, bool checkTexts = true);
+// Reads and checks a case into `data`: well-formed JSON of the format, a version this
+// program reads, a known calculator, lists and members that calculator has, and (unless
+// `checkTexts` is false) texts and radio positions its form accepts, each read as the
+// form reads its field. A form's last closed inputs are read without the text check:
+// they are shown as they were, and the form refuses a bad one when it calculates, as it
+// did before closing. The problem is for the user and names no file.
+Problem ReadCaseJson(const QByteArray& bytes, CaseData& data, bool checkTexts = true);
 
 // The document of `data`; `program` ("Korvane 1.0.0.1") records what wrote it.
 QByteArray CaseJson(const CaseData& data, const QString& program = {});
 
 // Reads the file at `path`. The problem names the file.
-CaseReading LoadCaseFile(const QString& path, bool checkTexts = true);
+Problem LoadCaseFile(const QString& path, CaseData& data, bool checkTexts = true);
 // Writes `data` to `path` atomically: the previous file stays whole until the new
-// one is complete. False with a message naming the file when it cannot be written.
-bool SaveCaseFile(const QString& path, const CaseData& data, const QString& program,
-                  QString* error);
+// one is complete. The problem names the file.
+Problem SaveCaseFile(const QString& path, const CaseData& data, const QString& program);
 
 } // namespace korvane

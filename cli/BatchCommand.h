@@ -25,13 +25,13 @@ int RunBatchCommand(const Calculator<Record>& calc, const CommandLine& line) {
     }
 
     std::string bytes;
-    if (std::string message = ReadWholeFile(line.batchPath, bytes); !message.empty()) {
-        PrintError(message);
+    if (const Problem problem = ReadWholeFile(line.batchPath, bytes)) {
+        PrintError(problem.Message());
         return kExitRefused;
     }
     CsvTable table;
-    if (std::string message = ParseCsv(bytes, table); !message.empty()) {
-        PrintError(line.batchPath + "：" + message);
+    if (const Problem problem = ParseCsv(bytes, table)) {
+        PrintError(line.batchPath + "：" + problem.Message());
         return kExitRefused;
     }
     if (table.rows.empty()) {
@@ -39,8 +39,8 @@ int RunBatchCommand(const Calculator<Record>& calc, const CommandLine& line) {
         return kExitRefused;
     }
     BatchPlan plan;
-    if (std::string message = PlanBatch(calc, table.rows.front(), plan); !message.empty()) {
-        PrintError(line.batchPath + "：" + message);
+    if (const Problem problem = PlanBatch(calc, table.rows.front(), plan)) {
+        PrintError(line.batchPath + "：" + problem.Message());
         return kExitRefused;
     }
 
@@ -75,8 +75,8 @@ int RunBatchCommand(const Calculator<Record>& calc, const CommandLine& line) {
         }
     }
     std::vector<std::string>().swap(answer.lines);
-    if (std::string message = WriteFileAtomically(line.outPath, out); !message.empty()) {
-        PrintError(message);
+    if (const Problem problem = WriteFileAtomically(line.outPath, out)) {
+        PrintError(problem.Message());
         return kExitRefused;
     }
 

@@ -4,8 +4,8 @@ namespace korvane {
 
 namespace {
 
-std::string LineMessage(int line, const char* what) {
-    return "CSV 第 " + std::to_string(line) + " 行：" + what;
+Problem LineMessage(int line, const char* what) {
+    return Problem("CSV 第 " + std::to_string(line) + " 行：" + what);
 }
 
 bool NeedsQuotes(const std::string& cell) {
@@ -22,7 +22,7 @@ bool NeedsQuotes(const std::string& cell) {
 
 } // namespace
 
-std::string ParseCsv(std::string_view bytes, CsvTable& table, std::size_t maxRows) {
+Problem ParseCsv(std::string_view bytes, CsvTable& table, std::size_t maxRows) {
     table = {};
     if (bytes.starts_with(kUtf8ByteOrderMark)) {
         table.style.byteOrderMark = true;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Problem.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,12 +27,12 @@ struct CsvTable {
     CsvStyle style;
 };
 
-// Parses `bytes` into `table`. Returns "" or, when the text is no CSV (a quote that is
+// Parses `bytes` into `table`. Says, when the text is no CSV (a quote that is
 // never closed, text after a closing quote, a quote inside an unquoted cell), a Chinese
 // message naming the line; `table` then holds the rows before it. An empty line is no
 // row. At most `maxRows` rows are read (the rest is not looked at).
-std::string ParseCsv(std::string_view bytes, CsvTable& table,
-                     std::size_t maxRows = static_cast<std::size_t>(-1));
+Problem ParseCsv(std::string_view bytes, CsvTable& table,
+                 std::size_t maxRows = static_cast<std::size_t>(-1));
 
 // One row as a line of CSV with its line end: a cell is quoted when it holds a comma,
 // a quote, a line end or blanks at either end, when it starts with a byte order mark, or when the

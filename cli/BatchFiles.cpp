@@ -10,8 +10,8 @@ namespace korvane {
 
 namespace {
 
-std::string SystemMessage(const std::string& what, const std::string& path) {
-    return what + "“" + path + "”：" + std::strerror(errno);
+Problem SystemMessage(const std::string& what, const std::string& path) {
+    return Problem(what + "“" + path + "”：" + std::strerror(errno));
 }
 
 bool WriteAll(int fd, const std::string& bytes) {
@@ -29,7 +29,7 @@ bool WriteAll(int fd, const std::string& bytes) {
 
 } // namespace
 
-std::string ReadWholeFile(const std::string& path, std::string& bytes) {
+Problem ReadWholeFile(const std::string& path, std::string& bytes) {
     bytes.clear();
     const bool standardInput = path == "-";
     const int fd = standardInput ? STDIN_FILENO : ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
@@ -41,7 +41,7 @@ std::string ReadWholeFile(const std::string& path, std::string& bytes) {
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
-            const std::string message = SystemMessage("不能读取", path);
+            const Problem message = SystemMessage("不能读取", path);
             if (!standardInput)
                 ::close(fd);
             return message;
@@ -55,7 +55,7 @@ std::string ReadWholeFile(const std::string& path, std::string& bytes) {
     return {};
 }
 
-std::string WriteFileAtomically(const std::string& path, const std::string& bytes) {
+Problem WriteFileAtomically(const std::string& path, const std::string& bytes) {
     if (path == "-") {
         if (!WriteAll(STDOUT_FILENO, bytes))
             return SystemMessage("不能写入", "标准输出");
@@ -66,18 +66,18 @@ std::string WriteFileAtomically(const std::string& path, const std::string& byte
     if (fd < 0)
         return SystemMessage("不能创建", temporary);
     if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) {
-        const std::string message = SystemMessage("不能写入", temporary);
+        const Problem message = SystemMessage("不能写入", temporary);
         ::close(fd);
         ::unlink(temporary.c_str());
         return message;
     }
     if (::close(fd) != 0) {
-        const std::string message = SystemMessage("不能写入", temporary);
+        const Problem message = SystemMessage("不能写入", temporary);
         ::unlink(temporary.c_str());
         return message;
     }
     if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        const std::string message = SystemMessage("不能替换", path);
+        const Problem message = SystemMessage("不能替换", path);
         ::unlink(temporary.c_str());
         return message;
     }

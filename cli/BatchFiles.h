@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Problem.h"
+
 #include <cstddef>
 #include <string>
 
@@ -7,13 +9,13 @@ namespace korvane {
 
 // The files of a batch: what is read whole, what is written all or nothing.
 
-// Reads the file at `path` ("-": standard input) into `bytes`; returns "" or the message.
-std::string ReadWholeFile(const std::string& path, std::string& bytes);
+// Reads the file at `path` ("-": standard input) into `bytes`.
+Problem ReadWholeFile(const std::string& path, std::string& bytes);
 
 // Writes `bytes` to `path` ("-": standard output). A file is written beside its place
 // as PATH.tmp, flushed to the disk and renamed over PATH, so that PATH holds either
-// its earlier content or all of the new one, never a part. Returns "" or the message.
-std::string WriteFileAtomically(const std::string& path, const std::string& bytes);
+// its earlier content or all of the new one, never a part.
+Problem WriteFileAtomically(const std::string& path, const std::string& bytes);
 
 // "已计算 N / M 行" on one line of the terminal, rewritten in place; nothing when
 // standard error is not a terminal.

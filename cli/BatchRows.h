@@ -1,8 +1,8 @@
 #pragma once
 
 #include "BatchCsv.h"
-#include "CaseRecord.h"
-#include "RadioGroups.h"
+#include "CaseEvaluation.h"
+#include "CaseMessages.h"
 
 #include <algorithm>
 #include <atomic>
@@ -47,35 +47,27 @@ inline std::string Trimmed(const std::string& text) {
 
 } // namespace batch_detail
 
-// Reads the header row into `plan`; returns "" or the message that names the first
-// column the calculator cannot take.
+// Reads the header row into `plan`, or says which column the calculator cannot take.
 template <class Record>
-std::string PlanBatch(const Calculator<Record>& calc, const CsvRow& header, BatchPlan& plan) {
+Problem PlanBatch(const Calculator<Record>& calc, const CsvRow& header, BatchPlan& plan) {
     plan = {};
     for (std::size_t c = 0; c < header.size(); ++c) {
         const std::string name = batch_detail::Trimmed(header[c]);
         const std::string where = "第 " + std::to_string(c + 1) + " 列“" + name + "”";
         if (name.empty())
-            return "标题行" + where + "没有名称";
+            return Problem("标题行" + where + "没有名称");
         if (std::find(plan.columns.begin(), plan.columns.end(), name) != plan.columns.end())
-            return "标题行" + where + "出现了两次";
-        bool list = false, known = false;
-        for (const ListOption& option : calc.lists) {
-            if (name == option.name)
-                list = known = true;
-        }
-        for (const MemberInfo<Record>& info : calc.members) {
-            if (known || name != info.name)
-                continue;
-            if (info.role == MemberRole::Result)
-                return "标题行" + where + "是计算结果，不能作为输入列（结果由计算写在后面的列里）";
-            if (info.role == MemberRole::Internal)
-                return "标题行" + where + "不是输入项（" + info.label + "由计算取得）";
-            known = true;
-        }
-        if (!known)
-            return "标题行" + where + "不是 " + calc.name +
-                   " 的输入项或下拉列表（korvane-calc --help 列出输入项）";
+            return Problem("标题行" + where + "出现了两次");
+        const bool list = FindList(calc, name) != nullptr;
+        const MemberInfo<Record>* info = list ? nullptr : FindMemberNamed(calc.members, name);
+        if (info && info->role == MemberRole::Result)
+            return Problem("标题行" + where +
+                           "是计算结果，不能作为输入列（结果由计算写在后面的列里）");
+        if (info && info->role == MemberRole::Internal)
+            return Problem("标题行" + where + "不是输入项（" + MemberLabel(*info) + "由计算取得）");
+        if (!list && !info)
+            return Problem("标题行" + where + "不是 " + calc.name +
+                           " 的输入项或下拉列表（korvane-calc --help 列出输入项）");
         plan.columns.push_back(name);
         plan.isList.push_back(list);
     }
@@ -118,30 +110,19 @@ BatchRowStatus ComputeBatchRow(const Calculator<Record>& calc, const BatchPlan& 
             continue;
         (plan.isList[c] ? data.selections : data.inputs)[plan.columns[c]] = cells[c];
     }
-    std::vector<int> selections;
-    Record record;
-    std::string message = CaseSelections(calc, data, selections);
-    if (message.empty())
-        message = ReadCaseTexts(calc, data, record);
-    if (message.empty())
-        message = RadioGroupMessage(calc, record);
-    CalcOutcome outcome;
-    if (message.empty()) {
-        outcome = calc.run(record, selections);
-        message = outcome.refusal;
-    }
-    if (!message.empty()) {
-        status = "拒绝：" + message;
+    const CaseEvaluation<Record> e = EvaluateCase(calc, data);
+    if (e.refusal) {
+        status = "拒绝：" + RefusalText(calc, *e.refusal);
         return BatchRowStatus::Refused;
     }
 
+    const CalcOutcome& outcome = e.outcome;
     std::size_t column = width;
     for (const MemberInfo<Record>& info : calc.members) {
         if (info.role != MemberRole::Result)
             continue;
-        const bool undefined = std::find(outcome.undefined.begin(), outcome.undefined.end(),
-                                         info.name) != outcome.undefined.end();
-        out[column++] = undefined ? std::string() : MemberFieldText(record, info);
+        out[column++] =
+            IsUndefined(outcome, info.name) ? std::string() : MemberFieldText(e.computed, info);
     }
     if (outcome.undefined.empty()) {
         status = "已计算";

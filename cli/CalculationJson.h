@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CaseRecord.h"
+#include "CaseEvaluation.h"
 #include "ThoroughCircleShown.h"
 #include "ThoroughCircleText.h"
 
@@ -73,28 +73,25 @@ inline std::string ThoroughJson(double formKs, const ThoroughCircle& thorough) {
     return out + "}";
 }
 
-struct JsonCaseParts {
-    const std::vector<int>* selections = nullptr; // null: the lists were not read
-    bool membersRead = false;                     // the record holds the case's inputs
-    bool computed = false;
-    std::string refusal;
-    std::vector<std::string> undefined;
-    std::string thorough; // the thorough search as a JSON object, when asked for
-};
-
+// The case as far as `e` read it: the selections once the lists were read, the inputs
+// once every text was accepted, the results, internal values, depth series and the
+// thorough search once it computed; `refusal` says why it stopped.
 template <class Record>
-std::string CalculationJson(const Calculator<Record>& calc, const Record& record,
-                            const JsonCaseParts& parts) {
+std::string CalculationJson(const Calculator<Record>& calc, const CaseEvaluation<Record>& e,
+                            const std::string& refusal = {}) {
+    const bool computed = e.Calculated() && refusal.empty();
+    const std::vector<std::string> noneUndefined;
+    const std::vector<std::string>& undefined = computed ? e.outcome.undefined : noneUndefined;
     const auto isUndefined = [&](const char* name) {
-        return std::find(parts.undefined.begin(), parts.undefined.end(), name) !=
-               parts.undefined.end();
+        return std::find(undefined.begin(), undefined.end(), name) != undefined.end();
     };
+    const Record& record = e.computed;
     std::string out =
         "{\"calculator\": " + JsonString(calc.name) + ", \"title\": " + JsonString(calc.title);
-    if (parts.selections) {
+    if (e.listsRead) {
         out += ", \"selections\": {";
         for (std::size_t i = 0; i < calc.lists.size(); ++i) {
-            const int sel = (*parts.selections)[i];
+            const int sel = e.selections[i];
             out += (i ? ", " : "") + JsonString(calc.lists[i].name) + ": " +
                    (sel >= 0 ? JsonString(calc.lists[i].entries[sel]) : "null");
         }
@@ -111,36 +108,38 @@ std::string CalculationJson(const Calculator<Record>& calc, const Record& record
                 (first ? "" : ", ") + JsonString(info.name) +
                 ": {\"value\": " + (undefined ? "null" : MemberJsonValue(record, info)) +
                 ", \"text\": " + (undefined ? "null" : JsonString(MemberFieldText(record, info))) +
-                ", \"unit\": " + JsonString(info.unit) + ", \"label\": " + JsonString(info.label) +
-                "}";
+                ", \"unit\": " + JsonString(info.unit) +
+                ", \"label\": " + JsonString(MemberLabel(info)) + "}";
             first = false;
         }
         out += "}";
     };
-    if (parts.membersRead)
+    if (e.inputsRead)
         role(MemberRole::Input, "inputs");
-    if (parts.computed) {
+    if (computed) {
         role(MemberRole::Result, "results");
         role(MemberRole::Internal, "internal");
-        for (const auto& [name, values] :
-             calc.series ? calc.series(record) : std::vector<NamedSeries>{}) {
-            out += ", " + JsonString(name) + ": [";
-            for (std::size_t i = 0; i < values.size(); ++i)
-                out += (i ? ", " : "") + JsonNumber(values[i]);
-            out += "]";
+        if (const auto& profile = e.extras.depthProfile) {
+            for (const DepthSeries& series : profile->series) {
+                out += ", " + JsonString(series.info->name) + ": [";
+                for (std::size_t i = 0; i < series.values.size(); ++i)
+                    out += (i ? ", " : "") + JsonNumber(series.values[i]);
+                out += "]";
+            }
         }
     }
-    if (!parts.refusal.empty())
-        out += ", \"refusal\": " + JsonString(parts.refusal);
-    if (!parts.undefined.empty()) {
+    if (!refusal.empty())
+        out += ", \"refusal\": " + JsonString(refusal);
+    if (!undefined.empty()) {
         out += ", \"undefined\": [";
-        for (std::size_t i = 0; i < parts.undefined.size(); ++i)
-            out += (i ? ", " : "") + JsonString(parts.undefined[i]);
+        for (std::size_t i = 0; i < undefined.size(); ++i)
+            out += (i ? ", " : "") + JsonString(undefined[i]);
         out += "]";
     }
-    if (!parts.thorough.empty())
-        out += ", \"thorough\": " + parts.thorough;
-    if (parts.computed) {
+    if (computed && e.extras.thorough)
+        out += ", \"thorough\": " +
+               ThoroughJson(e.extras.thorough->shownKs, e.extras.thorough->circle);
+    if (computed) {
         // Every member by name with its value alone, as earlier versions printed it.
         out += ", \"members\": {";
         bool first = true;

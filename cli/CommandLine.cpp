@@ -12,59 +12,58 @@ namespace {
 struct OptionSpec {
     const char* name;
     const char* value;
-    std::string (*apply)(CommandLine&, const std::string&);
+    Problem (*apply)(CommandLine&, const std::string&);
     const char* help;
 };
 
-std::string SetThreads(CommandLine& line, const std::string& text) {
+Problem SetThreads(CommandLine& line, const std::string& text) {
     unsigned count = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), count);
     if (error != std::errc() || end != text.data() + text.size() || count == 0 || count > 1024)
-        return "--threads 需要 1 到 1024 之间的整数，不是“" + text + "”";
+        return Problem("--threads 需要 1 到 1024 之间的整数，不是“" + text + "”");
     line.threads = count;
     return {};
 }
 
 const OptionSpec kOptions[] = {
     {"--json", nullptr,
-     [](CommandLine& l, const std::string&) { return (l.json = true, std::string()); },
+     [](CommandLine& l, const std::string&) { return (l.json = true, Problem()); },
      "以 JSON 输出输入、结果、内部值及深度序列（数为全精度）"},
     {"--batch", "IN.csv",
-     [](CommandLine& l, const std::string& v) { return (l.batchPath = v, std::string()); },
+     [](CommandLine& l, const std::string& v) { return (l.batchPath = v, Problem()); },
      "批量计算：CSV 的每一行是一个算例（- 为标准输入）"},
     {"--out", "OUT.csv",
-     [](CommandLine& l, const std::string& v) { return (l.outPath = v, std::string()); },
+     [](CommandLine& l, const std::string& v) { return (l.outPath = v, Problem()); },
      "批量计算的结果文件（- 为标准输出）"},
     {"--threads", "N", SetThreads, "批量计算所用的线程数（默认：全部处理器核）"},
     {"--case", "FILE.korvane",
-     [](CommandLine& l, const std::string& v) { return (l.casePath = v, std::string()); },
+     [](CommandLine& l, const std::string& v) { return (l.casePath = v, Problem()); },
      "从算例文件开始（- 为标准输入）；NAME=VALUE 改写其中的输入，计算器可省略"},
     {"--save-case", "FILE.korvane",
-     [](CommandLine& l, const std::string& v) { return (l.saveCasePath = v, std::string()); },
+     [](CommandLine& l, const std::string& v) { return (l.saveCasePath = v, Problem()); },
      "把这次的输入（算出时连同结果）存为算例文件"},
     {"--report", "FILE.pdf|FILE.html",
-     [](CommandLine& l, const std::string& v) { return (l.reportPath = v, std::string()); },
+     [](CommandLine& l, const std::string& v) { return (l.reportPath = v, Problem()); },
      "写出这次计算的计算书（PDF 或 HTML，按后缀）"},
     {"--project", "NAME",
-     [](CommandLine& l, const std::string& v) { return (l.project = v, std::string()); },
+     [](CommandLine& l, const std::string& v) { return (l.project = v, Problem()); },
      "计算书中的工程名称（默认：桌面程序记住的名称）"},
     {"--engineer", "NAME",
-     [](CommandLine& l, const std::string& v) { return (l.engineer = v, std::string()); },
+     [](CommandLine& l, const std::string& v) { return (l.engineer = v, Problem()); },
      "计算书中的计算人（默认：桌面程序记住的名称）"},
     {"--thorough", nullptr,
-     [](CommandLine& l, const std::string&) { return (l.thorough = true, std::string()); },
+     [](CommandLine& l, const std::string&) { return (l.thorough = true, Problem()); },
      "仅 circular：另做全面搜索，在结果后输出 thoroughKs、thoroughR、thoroughX、thoroughY"},
     {"--demo", nullptr,
-     [](CommandLine& l, const std::string&) { return (l.demo = true, std::string()); },
+     [](CommandLine& l, const std::string&) { return (l.demo = true, Problem()); },
      "计算四个计算器的示例"},
     {"--help", nullptr,
-     [](CommandLine& l, const std::string&) { return (l.help = true, std::string()); },
-     "显示本说明"},
+     [](CommandLine& l, const std::string&) { return (l.help = true, Problem()); }, "显示本说明"},
     {"--version", nullptr,
-     [](CommandLine& l, const std::string&) { return (l.version = true, std::string()); },
+     [](CommandLine& l, const std::string&) { return (l.version = true, Problem()); },
      "显示程序名与版本"},
-    {"-h", nullptr,
-     [](CommandLine& l, const std::string&) { return (l.help = true, std::string()); }, nullptr},
+    {"-h", nullptr, [](CommandLine& l, const std::string&) { return (l.help = true, Problem()); },
+     nullptr},
 };
 
 const OptionSpec* FindOption(std::string_view name) {
@@ -77,7 +76,7 @@ const OptionSpec* FindOption(std::string_view name) {
 
 } // namespace
 
-std::string ParseCommandLine(int argc, const char* const* argv, CommandLine& line) {
+Problem ParseCommandLine(int argc, const char* const* argv, CommandLine& line) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg.starts_with("-") && arg != "-") {
@@ -86,19 +85,19 @@ std::string ParseCommandLine(int argc, const char* const* argv, CommandLine& lin
             const std::string name = arg.substr(0, eq);
             const OptionSpec* option = FindOption(name);
             if (!option)
-                return "没有选项“" + name + "”（korvane-calc --help 列出选项）";
+                return Problem("没有选项“" + name + "”（korvane-calc --help 列出选项）");
             std::string value;
             if (option->value && eq != std::string::npos) {
                 value = arg.substr(eq + 1);
             } else if (option->value) {
                 if (i + 1 >= argc)
-                    return name + " 后面要跟 " + option->value;
+                    return Problem(name + " 后面要跟 " + option->value);
                 value = argv[++i];
             } else if (eq != std::string::npos) {
-                return name + " 不带值";
+                return Problem(name + " 不带值");
             }
-            if (std::string message = option->apply(line, value); !message.empty())
-                return message;
+            if (Problem problem = option->apply(line, value))
+                return problem;
             continue;
         }
         const std::size_t eq = arg.find('=');
@@ -107,7 +106,7 @@ std::string ParseCommandLine(int argc, const char* const* argv, CommandLine& lin
             continue;
         }
         if (eq == std::string::npos || eq == 0)
-            return "参数应写成 NAME=VALUE（成员名=值），而不是“" + arg + "”";
+            return Problem("参数应写成 NAME=VALUE（成员名=值），而不是“" + arg + "”");
         line.assignments.emplace_back(arg.substr(0, eq), arg.substr(eq + 1));
     }
     return {};

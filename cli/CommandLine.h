@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Problem.h"
+
 #include <string>
 #include <utility>
 #include <vector>
@@ -31,8 +33,8 @@ struct CommandLine {
     bool thorough = false;    // --thorough: the circular calculator's thorough search too
 };
 
-// Reads argv[1..argc-1] into `line`; returns "" or the message for the user.
-std::string ParseCommandLine(int argc, const char* const* argv, CommandLine& line);
+// Reads argv[1..argc-1] into `line`, or says what it cannot take.
+Problem ParseCommandLine(int argc, const char* const* argv, CommandLine& line);
 
 // The options with their value names and descriptions, one per line, for the help text.
 std::string OptionHelp();

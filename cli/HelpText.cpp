@@ -1,6 +1,7 @@
 #include "HelpText.h"
 
 #include "CaseRecord.h"
+
 #include "CommandLine.h"
 
 #include <cstdio>
@@ -27,7 +28,7 @@ const char* KindText(FieldKind kind) {
 template <class Record> void PrintMember(const MemberInfo<Record>& info, const Record& defaults) {
     const bool input = info.role == MemberRole::Input;
     const std::string name = std::string(info.name) + (input ? "=" : "");
-    std::printf("    %-16s %s", name.c_str(), info.label);
+    std::printf("    %-16s %s", name.c_str(), MemberLabel(info).c_str());
     if (*info.unit)
         std::printf(" [%s]", info.unit);
     if (input) {
@@ -35,8 +36,8 @@ template <class Record> void PrintMember(const MemberInfo<Record>& info, const R
         if (info.range)
             std::printf("，范围 %s..%s", FormatNumber(info.range->min).c_str(),
                         FormatNumber(info.range->max).c_str());
-        if (info.kind == FieldKind::Radio && info.radioButtons > 0)
-            std::printf("，可选 0..%d", info.radioButtons - 1);
+        if (info.kind == FieldKind::Radio && info.RadioButtons() > 0)
+            std::printf("，可选 0..%d", info.RadioButtons() - 1);
         std::printf("）");
     }
     std::printf("\n");

@@ -40,14 +40,14 @@ QString Remembered(const char* key) {
 
 } // namespace
 
-std::string ReportPathProblem(const std::string& path) {
+Problem ReportPathProblem(const std::string& path) {
     const QString suffix = QFileInfo(QString::fromStdString(path)).suffix().toLower();
     if (suffix == "pdf" || suffix == "html" || suffix == "htm")
         return {};
-    return "计算书“" + path + "”的格式不支持：文件名应以 .pdf、.html 或 .htm 结尾";
+    return Problem("计算书“" + path + "”的格式不支持：文件名应以 .pdf、.html 或 .htm 结尾");
 }
 
-std::string WriteReportArgument(const CommandLine& line, const CaseData& data) {
+Problem WriteReportArgument(const CommandLine& line, const CaseData& data) {
     EnsureGuiApplication();
     ReportMeta meta;
     meta.program = kProgramName;
@@ -59,10 +59,7 @@ std::string WriteReportArgument(const CommandLine& line, const CaseData& data) {
     meta.date = QDate::currentDate().toString("yyyy-MM-dd");
     if (!line.casePath.empty() && line.casePath != "-")
         meta.caseFile = QFileInfo(QString::fromStdString(line.casePath)).fileName();
-    QString error;
-    if (!WriteReport(data, meta, QString::fromStdString(line.reportPath), &error))
-        return error.toStdString();
-    return {};
+    return WriteReport(data, meta, QString::fromStdString(line.reportPath));
 }
 
 } // namespace korvane

@@ -2,17 +2,18 @@
 
 #include "CaseData.h"
 #include "CommandLine.h"
+#include "Problem.h"
 
 #include <string>
 
 namespace korvane {
 
-// "" when `path` names a report format (.pdf, .html, .htm), else the message.
-std::string ReportPathProblem(const std::string& path);
+// Whether `path` names a report format (.pdf, .html, .htm).
+Problem ReportPathProblem(const std::string& path);
 
 // Writes the calculation report of `data` to line.reportPath (PDF or HTML by its
 // suffix), naming line.project and line.engineer or, when not given, the names the
-// desktop program remembers. Returns "" or the message for the user.
-std::string WriteReportArgument(const CommandLine& line, const CaseData& data);
+// desktop program remembers.
+Problem WriteReportArgument(const CommandLine& line, const CaseData& data);
 
 } // namespace korvane

@@ -53,8 +53,8 @@ int RunCase(const CommandLine& line) {
     CaseData base;
     std::string calculator = line.calculator;
     if (!line.casePath.empty()) {
-        if (std::string message = LoadCaseArgument(line.casePath, base); !message.empty()) {
-            cli_detail::PrintError(message);
+        if (const Problem problem = LoadCaseArgument(line.casePath, base)) {
+            cli_detail::PrintError(problem.Message());
             return kExitRefused;
         }
         if (!calculator.empty() && calculator != base.calculator) {
@@ -66,33 +66,34 @@ int RunCase(const CommandLine& line) {
     }
 
     if (!line.reportPath.empty()) {
-        if (std::string message = ReportPathProblem(line.reportPath); !message.empty()) {
-            cli_detail::PrintError(message);
+        if (const Problem problem = ReportPathProblem(line.reportPath)) {
+            cli_detail::PrintError(problem.Message());
             return kExitRefused;
         }
     }
-    if (line.thorough && calculator != "circular") {
+    bool thoroughOffered = false;
+    const bool known = WithCalculator(
+        calculator, [&](const auto& calc) { thoroughOffered = calc.thoroughSearch; });
+    if (line.thorough && !thoroughOffered) {
         cli_detail::PrintError("--thorough 只用于 circular（圆弧滑动面的全面搜索）");
         return kExitRefused;
     }
-
-    CaseRun run;
-    const bool known = WithCalculator(
-        calculator, [&](const auto& calc) { run = RunCalculator(calc, line, base); });
     if (!known) {
         cli_detail::PrintError("没有名为“" + calculator +
                                "”的计算器（可选：circular、polyline、combined、highcap）");
         return kExitRefused;
     }
+
+    CaseRun run;
+    WithCalculator(calculator, [&](const auto& calc) { run = RunCalculator(calc, line, base); });
     if (!line.saveCasePath.empty()) {
         // A case whose fields were refused was never read: there is nothing to keep.
         if (!run.shown) {
             cli_detail::PrintError("输入未能读入，没有保存算例“" + line.saveCasePath + "”");
             return kExitRefused;
         }
-        if (std::string message = SaveCaseArgument(line.saveCasePath, *run.shown);
-            !message.empty()) {
-            cli_detail::PrintError(message);
+        if (const Problem problem = SaveCaseArgument(line.saveCasePath, *run.shown)) {
+            cli_detail::PrintError(problem.Message());
             return kExitRefused;
         }
     }
@@ -101,8 +102,8 @@ int RunCase(const CommandLine& line) {
             cli_detail::PrintError("输入未能读入，没有写出计算书“" + line.reportPath + "”");
             return kExitRefused;
         }
-        if (std::string message = WriteReportArgument(line, *run.shown); !message.empty()) {
-            cli_detail::PrintError(message);
+        if (const Problem problem = WriteReportArgument(line, *run.shown)) {
+            cli_detail::PrintError(problem.Message());
             return kExitRefused;
         }
     }
@@ -130,8 +131,8 @@ int RunBatch(const CommandLine& line) {
 
 int main(int argc, char** argv) {
     CommandLine line;
-    if (const std::string message = ParseCommandLine(argc, argv, line); !message.empty()) {
-        cli_detail::PrintError(message);
+    if (const Problem problem = ParseCommandLine(argc, argv, line)) {
+        cli_detail::PrintError(problem.Message());
         return kExitRefused;
     }
     if (line.help) {

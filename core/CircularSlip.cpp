@@ -15,11 +15,9 @@ namespace korvane {
 
 namespace {
 
-constexpr double kStepTol = 0.001;    // end of the slices, descent and keep tests
-constexpr double kStartFactor = 500;  // a ray's first centre must undercut this
-constexpr double kStartBest = 600;    // so that the first ray is always kept
-constexpr double kAngleStepDeg = 1.0; // between neighbouring rays
-constexpr double kZeroSpacingSubstitute = 0.1;
+constexpr double kStepTol = kCircleSearchTol;
+constexpr double kStartFactor = 500; // a ray's first centre must undercut this
+constexpr double kStartBest = 600;   // so that the first ray is always kept
 
 // What every trial circle of one search shares.
 struct TrialCircles {
@@ -118,7 +116,7 @@ CircleEvaluation Evaluate(const TrialCircles& t, double x0, double y0) {
     CircleEvaluation e;
     e.radius = std::sqrt(x0 * x0 + y0 * y0);
     e.exitX = std::sqrt(e.radius * e.radius - (t.r.m_h - y0) * (t.r.m_h - y0)) + x0;
-    e.sliceWidth = 0.1 * e.radius;
+    e.sliceWidth = kSliceWidthInRadii * e.radius;
     SliceEdges edges;
     FindSliceEdges(x0, y0, e.radius, e.sliceWidth, e.exitX, edges);
     SlipSums sums;
@@ -158,72 +156,62 @@ bool IsFinite(double v) {
     return std::isfinite(v);
 }
 
-std::string MustBeFinite(const char* field) {
-    return std::string(field) + "必须是有限数值。";
+Refusal Because(RefusalReason reason, const char* member = "") {
+    return Refusal{reason, member};
 }
 
 // Inputs that would keep a loop of the search running without end, or that leave no
 // geometry to search. Checked on the record as the search will use it.
-std::string RefusalOfSearchInputs(const CircularSlipRecord& w) {
-    if (!IsFinite(w.m_h))
-        return MustBeFinite("坡高h");
-    if (!IsFinite(w.m_beta))
-        return MustBeFinite("坡角");
-    if (!IsFinite(w.m_a))
-        return MustBeFinite("承台距坡肩距离a");
-    if (!IsFinite(w.m_b))
-        return MustBeFinite("承台宽度b");
-    if (!IsFinite(w.m_d))
-        return MustBeFinite("桩直径d");
-    if (!IsFinite(w.m_sax))
-        return MustBeFinite("桩中心距sax");
+std::optional<Refusal> RefusalOfSearchInputs(const CircularSlipRecord& w) {
+    const std::pair<const char*, double> mustBeFinite[] = {{"h", w.m_h}, {"beta", w.m_beta},
+                                                           {"a", w.m_a}, {"b", w.m_b},
+                                                           {"d", w.m_d}, {"sax", w.m_sax}};
+    for (const auto& [member, value] : mustBeFinite)
+        if (!IsFinite(value))
+            return Because(RefusalReason::NotFinite, member);
     if (w.m_sax < 0)
-        return "桩中心距sax不能为负数。";
+        return Because(RefusalReason::Negative, "sax");
     if (!(w.m_sax > 0))
-        return "桩中心距sax必须大于0。";
+        return Because(RefusalReason::NotPositive, "sax");
     if (!IsFinite(w.m_say))
-        return MustBeFinite("桩中心距say");
+        return Because(RefusalReason::NotFinite, "say");
     // Rows the cap span admits at most, counted from the first row to the far edge.
     if ((w.m_b - w.m_d / 1000) / w.m_sax >= kMaxCirclePileRows)
-        return "桩中心距sax过小：承台宽度内的桩排数超过" + std::to_string(kMaxCirclePileRows) +
-               "排。";
+        return Refusal{.reason = RefusalReason::TooManyPileRowsInCap,
+                       .member = "sax",
+                       .limit = kMaxCirclePileRows};
     const double angleRange = w.m_searchAngleFrom - w.m_searchAngleTo;
     if (!(angleRange >= 0 && angleRange < kMaxSearchRays))
-        return "搜索射线的角度范围无效。";
+        return Because(RefusalReason::SearchAnglesInvalid);
     if (!IsFinite(w.m_searchDistFrom))
-        return MustBeFinite("搜索起始距离");
-    return {};
+        return Because(RefusalReason::SearchStartNotFinite);
+    return std::nullopt;
 }
-
-const char* const kTooManySlices = "试算圆弧的条分数超过上限，无法计算：请检查坡高h和坡角。";
-const char* const kTooManyPileRows = "试算圆弧切过的桩排数超过上限，无法计算：请检查桩中心距sax。";
-const char* const kEndlessDescent =
-    "沿搜索射线安全系数持续下降，未能找到临界滑动圆弧：请检查输入数据。";
-
-const char* const kTooMuchWork = "试算圆弧的计算量超过上限，无法完成搜索：请检查输入数据。";
 
 // Walks the rays of one search and counts the slices and pile rows of every circle it
 // evaluates, so that no combination of long walks and many rows can run on unchecked.
 struct RayWalker {
     explicit RayWalker(const CircularSlipRecord& record)
-        : w(record), circles(record), crestX(circles.section.crestX), ds(0.01 * record.m_h) {}
+        : w(record), circles(record), crestX(circles.section.crestX),
+          ds(kCentreStepInSlopeHeights * record.m_h) {}
 
     const CircularSlipRecord& w;
     const TrialCircles circles;
     const double crestX;
     const double ds; // step along a ray
     long long work = 0;
-    std::string refusal;
+    std::optional<Refusal> refusal;
 
     // Refuses at a loop limit; otherwise the factor of the circle.
     std::optional<double> Factor(const Centre& c) {
         const CircleEvaluation e = Evaluate(circles, c.x, c.y);
         work += e.sliceCount + e.pileRowCount;
         if (!e.withinLimits)
-            refusal = e.sliceCount == kMaxCircleSlices ? kTooManySlices : kTooManyPileRows;
+            refusal = Because(e.sliceCount == kMaxCircleSlices ? RefusalReason::CircleSliceLimit
+                                                               : RefusalReason::CirclePileRowLimit);
         else if (work > kMaxSearchWork)
-            refusal = kTooMuchWork;
-        if (!refusal.empty())
+            refusal = Because(RefusalReason::SearchWorkLimit);
+        if (refusal)
             return std::nullopt;
         return e.factor;
     }
@@ -242,7 +230,7 @@ struct RayWalker {
         ray.centresEvaluated = 1;
         while (cur && prev - *cur > kStepTol) {
             if (ray.centresEvaluated == kMaxCentresPerRay) {
-                refusal = kEndlessDescent;
+                refusal = Because(RefusalReason::EndlessDescent);
                 break;
             }
             prev = *cur;
@@ -267,18 +255,18 @@ CircleEvaluation EvaluateCircle(const CircularSlipRecord& r, double x0, double y
 CircleSearchRun RunCircleSearch(const CircularSlipRecord& w) {
     CircleSearchRun run;
     run.refusal = RefusalOfSearchInputs(w);
-    if (!run.refusal.empty())
+    if (run.refusal)
         return run;
 
     RayWalker walker(w);
-    const int rayCount = static_cast<int>(w.m_searchAngleFrom - w.m_searchAngleTo) + 1;
+    const int rayCount = CircleSearchRayCount(w);
     double angle = w.m_searchAngleFrom;
     double best = kStartBest;
     run.rays.reserve(rayCount);
 
     for (int i = 0; i < rayCount; ++i) {
         SearchRay ray = walker.Walk(angle);
-        if (!walker.refusal.empty()) {
+        if (walker.refusal) {
             run.refusal = walker.refusal;
             return run;
         }
@@ -294,7 +282,7 @@ CircleSearchRun RunCircleSearch(const CircularSlipRecord& w) {
             run.radius = std::sqrt(ray.lastX * ray.lastX + ray.lastY * ray.lastY);
         }
         run.rays.push_back(ray);
-        angle = angle - kAngleStepDeg;
+        angle = angle - kSearchAngleStepDeg;
     }
     return run;
 }
@@ -302,22 +290,28 @@ CircleSearchRun RunCircleSearch(const CircularSlipRecord& w) {
 CircularSlipRecord CircleSearchWorkingRecord(const CircularSlipRecord& r, int concreteIndex,
                                              int rebarIndex) {
     CircularSlipRecord working = WithPileGrades(r, concreteIndex, rebarIndex);
-    if (working.m_sax == 0)
-        working.m_sax = kZeroSpacingSubstitute;
-    if (working.m_say == 0)
-        working.m_say = kZeroSpacingSubstitute;
+    working.m_sax = CircleSearchSpacing(working.m_sax);
+    working.m_say = CircleSearchSpacing(working.m_say);
     return working;
 }
 
-std::string CircleSearchRefusal(const CircularSlipRecord& working) {
+int CircleSearchRayCount(const CircularSlipRecord& r) {
+    return static_cast<int>(r.m_searchAngleFrom - r.m_searchAngleTo) + 1;
+}
+
+double CircleSearchSpacing(double typed) {
+    return SearchSubstitutesSpacing(typed) ? kZeroSpacingSubstitute : typed;
+}
+
+std::optional<Refusal> CircleSearchRefusal(const CircularSlipRecord& working) {
     return RefusalOfSearchInputs(working);
 }
 
 CalcOutcome SearchCriticalCircle(CircularSlipRecord& r, int concreteIndex, int rebarIndex) {
     const CircularSlipRecord working = CircleSearchWorkingRecord(r, concreteIndex, rebarIndex);
     const CircleSearchRun run = RunCircleSearch(working);
-    if (!run.refusal.empty())
-        return CalcOutcome::Refused(run.refusal);
+    if (run.refusal)
+        return CalcOutcome::Refused(*run.refusal);
 
     CalcOutcome outcome;
     ShowPileGrades(r, working);

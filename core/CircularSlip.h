@@ -3,7 +3,7 @@
 #include "CalcOutcome.h"
 #include "CircularSlipRecord.h"
 
-#include <string>
+#include <optional>
 #include <vector>
 
 namespace korvane {
@@ -18,6 +18,17 @@ inline constexpr int kCirclePileRowLoopLimit = kMaxCirclePileRows + 2;
 inline constexpr int kMaxCentresPerRay = 10000;
 inline constexpr int kMaxSearchRays = 361;
 inline constexpr long long kMaxSearchWork = 1000000; // slices plus pile rows, all circles
+
+// The method's own numbers. A trial circle through the toe is cut into slices a tenth
+// of its radius wide; centres move out along each search ray in steps of a hundredth of
+// the slope height while each step lowers the factor by more than the tolerance, which
+// also ends the slices and decides which ray is kept; the rays are a degree apart. A
+// pile spacing of 0 is searched with the substitute, so that the pile rows end.
+inline constexpr double kSliceWidthInRadii = 0.1;
+inline constexpr double kCentreStepInSlopeHeights = 0.01;
+inline constexpr double kCircleSearchTol = 0.001;
+inline constexpr double kSearchAngleStepDeg = 1.0;
+inline constexpr double kZeroSpacingSubstitute = 0.1;
 
 // The quantities of one trial circle, for checking the slice method step by step.
 struct CircleEvaluation {
@@ -54,7 +65,7 @@ struct SearchRay {
 // The walk over the rays on a record whose grades are looked up and whose spacings
 // are already in force (zero spacings replaced). Nothing is written to the record.
 struct CircleSearchRun {
-    std::string refusal; // non-empty: the search was abandoned at a loop limit
+    std::optional<Refusal> refusal; // set: the search was refused or abandoned at a loop limit
     std::vector<SearchRay> rays;
     bool anyKept = false;
     double ks = 0, radius = 0, x = 0, y = 0; // unrounded values of the last kept ray
@@ -62,21 +73,31 @@ struct CircleSearchRun {
 
 CircleSearchRun RunCircleSearch(const CircularSlipRecord& working);
 
+// The rays of a search, from the first search angle down to the last, a step apart.
+int CircleSearchRayCount(const CircularSlipRecord& r);
+
+// A typed spacing of exactly 0 stands for the substitute.
+inline bool SearchSubstitutesSpacing(double typed) {
+    return typed == 0;
+}
+// The spacing a search works with.
+double CircleSearchSpacing(double typed);
+
 // The record a search works on: the grades of the two list selections (-1 for none)
-// looked up and spacings of 0 replaced by 0.1, so that every pile row loop ends.
+// looked up and spacings of 0 replaced by the substitute, so that every pile row loop
+// ends.
 CircularSlipRecord CircleSearchWorkingRecord(const CircularSlipRecord& r, int concreteIndex,
                                              int rebarIndex);
 
-// Why a search cannot run on a working record, or empty when it can: inputs that would
+// Why a search cannot run on a working record, or nothing when it can: inputs that would
 // keep a loop running without end or leave no geometry to search. Any search over the
 // trial circles refuses the same inputs.
-std::string CircleSearchRefusal(const CircularSlipRecord& working);
+std::optional<Refusal> CircleSearchRefusal(const CircularSlipRecord& working);
 
 // The critical circle search behind the calculate button: looks up the grades of the
 // two list selections (-1 for none), searches the rays and writes m_ft, m_fyv, m_x,
-// m_y, m_ks and m_R. Spacings of 0 are searched as 0.1 and, like a typed 0.1, come
-// back as 0. Refuses, without touching the record, inputs that the search cannot
-// survive.
+// m_y, m_ks and m_R. Spacings of 0 are searched with the substitute and, like a typed substitute,
+// come back as 0. Refuses, without touching the record, inputs that the search cannot survive.
 CalcOutcome SearchCriticalCircle(CircularSlipRecord& r, int concreteIndex, int rebarIndex);
 
 } // namespace korvane

@@ -33,6 +33,19 @@ constexpr std::array<const char*, kTrackedCount> kTrackedNames = {
 
 using ResultFlags = UndefinedResults<kTrackedCount>;
 
+// The reduced depth beyond which the tip turns freely, by pile-end condition; a tip
+// embedded in rock keeps its restraint.
+std::optional<double> FreeTipDepth(int bearingLayer) {
+    switch (bearingLayer) {
+    case CombinedActionRecord::kNonBedrock:
+        return 3.5;
+    case CombinedActionRecord::kBedrockSurface:
+        return 2.5;
+    default:
+        return std::nullopt;
+    }
+}
+
 // Pile, soil and cap parameters and the pile positions.
 void PileSoilCapParameters(CombinedActionRecord& r, int concreteIndex, CombinedActionWork& w,
                            ResultFlags& u) {
@@ -45,14 +58,15 @@ void PileSoilCapParameters(CombinedActionRecord& r, int concreteIndex, CombinedA
     w.pile = PilePropertiesOf(grade, r.m_d, r.m_ms);
     r.m_I = w.pile.I;
     u.Written(kI, w.pile.I);
-    w.A0 = PileTipArea(r.m_pileType, r.m_phi, h, r.m_d, r.m_sax, r.m_saz);
+    w.A0 = PileTipArea(IsEndBearing(r.m_pileType), r.m_phi, h, r.m_d, r.m_sax, r.m_saz);
 
     const double alphaH = w.pile.alpha * h;
     w.n = GridIndexOfReducedLength(alphaH);
     r.m_lastPoint = w.n;
     u.Written(kLastPoint, alphaH);
 
-    w.tip = TipSupportOf(r.m_pileType, r.m_bearingLayer, hn + h, r.m_CR, r.m_mp, w.pile);
+    w.tip = TipSupportOf(IsEndBearing(r.m_pileType), FreeTipDepth(r.m_bearingLayer), hn + h, r.m_CR,
+                         r.m_mp, w.pile);
 
     w.Bc = r.m_B + 1.0;
     w.Cb = r.m_ms * hn * r.m_etaC;
@@ -73,8 +87,9 @@ void PileSoilCapParameters(CombinedActionRecord& r, int concreteIndex, CombinedA
 // nearest to alpha·h.
 void PileHeadCoefficients(const CombinedActionRecord& r, CombinedActionWork& w) {
     const PileSeries& s = GridSeries(w.n);
-    const HeadFactors factors =
-        r.m_bearingLayer == 2 ? HeadFactorsEmbedded(s) : HeadFactorsRestrained(s, w.tip.kh);
+    const HeadFactors factors = r.m_bearingLayer == CombinedActionRecord::kEmbeddedInRock
+                                    ? HeadFactorsEmbedded(s)
+                                    : HeadFactorsRestrained(s, w.tip.kh);
     w.head = PileHeadOf(factors, w.pile, r.m_l0, r.m_xiN, r.m_h, w.tip.C0, w.A0);
 }
 
@@ -152,9 +167,8 @@ void PileDepthResponse(CombinedActionRecord& r, CombinedActionWork& w, ResultFla
 
 CalcOutcome CalculateCombinedAction(CombinedActionRecord& r, int concreteIndex,
                                     CombinedActionWork& work) {
-    std::string refusal = PileGroupInputRefusal(concreteIndex, r.m_nx, r.m_nz);
-    if (!refusal.empty())
-        return CalcOutcome::Refused(std::move(refusal));
+    if (std::optional<Refusal> refusal = PileGroupInputRefusal(concreteIndex, r.m_nx, r.m_nz))
+        return CalcOutcome::Refused(std::move(*refusal));
 
     ResultFlags undefined(kTrackedNames);
     r.m_maxMoment = 0.0;

@@ -16,7 +16,7 @@ CombinedActionRecord::CombinedActionRecord() {
     m_saz = 2.37;
     m_h = 19.0;
     m_d = 0.6;
-    m_bearingLayer = 0;
+    m_bearingLayer = kNonBedrock;
     m_Ec = 30.0; // replaced by the looked-up modulus before any use
     m_ft = 0.0;
     m_fc = 0.0;
@@ -27,7 +27,7 @@ CombinedActionRecord::CombinedActionRecord() {
     m_NG = 326380.0;
     m_maxMoment = 0.0;
     m_phi = 20;
-    m_pileType = 1;
+    m_pileType = kFrictionPile;
     m_etaC = 0.0;
     m_L = 16.5;
     m_Ntop = 0.0;

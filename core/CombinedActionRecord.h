@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PileType.h"
+
 namespace korvane {
 
 // Inputs, looked-up materials, results and depth series of the combined-action
@@ -9,6 +11,9 @@ namespace korvane {
 struct CombinedActionRecord {
     static constexpr int kSeriesCapacity = 2500;
     static constexpr int kSeriesPoints = 41; // depth points 0 .. 40
+
+    // Positions of the pile-end condition group (m_bearingLayer).
+    enum BearingLayer : int { kNonBedrock = 0, kBedrockSurface = 1, kEmbeddedInRock = 2 };
 
     CombinedActionRecord();
 
@@ -25,7 +30,7 @@ struct CombinedActionRecord {
     double m_saz;       // pile spacing along Z
     double m_h;         // pile length
     double m_d;         // pile diameter
-    int m_bearingLayer; // 0 非基岩, 1 基岩面, 2 嵌入基岩
+    int m_bearingLayer; // a BearingLayer position
     double m_Ec;        // concrete modulus, looked up by each calculation
     double m_ft;        // concrete ft, looked up (not used further)
     double m_fc;        // concrete fc, looked up (not used further)
@@ -36,7 +41,7 @@ struct CombinedActionRecord {
     double m_NG;        // vertical load N+G
     double m_maxMoment; // largest pile moment found, scale of the depth plot
     int m_phi;          // weighted friction angle along the pile, whole degrees
-    int m_pileType;     // 0 end-bearing, 1 friction
+    int m_pileType;     // a PileTypePosition
     double m_etaC;      // cap effect coefficient
     double m_L;         // cap length along X
     double m_Ntop;      // result: pile-top force of the pile with the largest moment

@@ -39,6 +39,18 @@ double ShownUncut(double value) {
 
 using ResultFlags = UndefinedResults<kTrackedCount>;
 
+// The reduced depth beyond which the tip turns freely, by bearing layer.
+std::optional<double> FreeTipDepth(int bearingLayer) {
+    switch (bearingLayer) {
+    case HighCapRecord::kBedrock:
+        return 3.5;
+    case HighCapRecord::kNonBedrock:
+        return 2.5;
+    default:
+        return std::nullopt;
+    }
+}
+
 // Pile and soil parameters, pile head coefficients and the equilibrium of the cap on
 // its piles (no soil acts on a high cap).
 void PileParametersAndCap(HighCapRecord& r, int concreteIndex, HighCapWork& w, ResultFlags& u) {
@@ -52,8 +64,9 @@ void PileParametersAndCap(HighCapRecord& r, int concreteIndex, HighCapWork& w, R
     u.Written(kI, r.m_I);
 
     // The pile type, not the bearing layer, decides between rock and soil at the tip.
-    w.tip = TipSupportOf(r.m_pileType, r.m_bearingLayer, h, r.m_CR, r.m_mp, w.pile);
-    w.A0 = PileTipArea(r.m_pileType, r.m_phi, h, d, r.m_sax, r.m_saz);
+    w.tip = TipSupportOf(IsEndBearing(r.m_pileType), FreeTipDepth(r.m_bearingLayer), h, r.m_CR,
+                         r.m_mp, w.pile);
+    w.A0 = PileTipArea(IsEndBearing(r.m_pileType), r.m_phi, h, d, r.m_sax, r.m_saz);
     w.layout = PileLayoutOf(r.m_nx, r.m_nz, r.m_sax);
 
     w.alphaH = w.pile.alpha * h;
@@ -78,11 +91,6 @@ void PileParametersAndCap(HighCapRecord& r, int concreteIndex, HighCapWork& w, R
     ShowCapMovement(r, c, u, kCapU, kCapBeta);
 }
 
-// Depth below the pile top of grid point j.
-double DepthBelowTop(int j, const HighCapWork& w, double l0) {
-    return kReducedDepthGrid[j] / w.pile.alpha + l0;
-}
-
 // Head movement of the piles and the search along the 41 grid depths for the largest
 // moment and shear.
 void PileForcesAndSearch(HighCapRecord& r, HighCapWork& w, ResultFlags& u) {
@@ -100,7 +108,7 @@ void PileForcesAndSearch(HighCapRecord& r, HighCapWork& w, ResultFlags& u) {
         const double x = w.layout.Abscissa(m.pile);
         r.m_xPile = ShownUncut(x);
         u.Written(kXPile, x);
-        const double y = DepthBelowTop(m.depth, w, l0);
+        const double y = DepthBelowPileTop(w.pile, m.depth, l0);
         r.m_yMmax = Trunc2(y);
         u.Written(kYMmax, y);
         const double N = PileAxialForce(w.head, w.cap, x, l0);
@@ -110,7 +118,7 @@ void PileForcesAndSearch(HighCapRecord& r, HighCapWork& w, ResultFlags& u) {
     const GroupMaximum q = GroupMaximumOf(std::span<const double>(r.m_shearSeries, kGridPoints),
                                           w.layout.np, r.m_Qmax);
     if (ShowMaximum(r.m_Qmax, q, u, kQmax)) {
-        const double y = DepthBelowTop(q.depth, w, l0);
+        const double y = DepthBelowPileTop(w.pile, q.depth, l0);
         r.m_yQmax = Trunc2(y);
         u.Written(kYQmax, y);
     }
@@ -125,9 +133,8 @@ void PileForcesAndSearch(HighCapRecord& r, HighCapWork& w, ResultFlags& u) {
 } // namespace
 
 CalcOutcome CalculateHighCapForces(HighCapRecord& r, int concreteIndex, HighCapWork& work) {
-    std::string refusal = PileGroupInputRefusal(concreteIndex, r.m_nx, r.m_nz);
-    if (!refusal.empty())
-        return CalcOutcome::Refused(std::move(refusal));
+    if (std::optional<Refusal> refusal = PileGroupInputRefusal(concreteIndex, r.m_nx, r.m_nz))
+        return CalcOutcome::Refused(std::move(*refusal));
 
     ResultFlags undefined(kTrackedNames);
     r.m_Mmax = 0.0;

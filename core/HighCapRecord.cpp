@@ -13,7 +13,7 @@ HighCapRecord::HighCapRecord() {
     m_saz = 1.95;
     m_h = 34.0;
     m_d = 0.5;
-    m_bearingLayer = 0;
+    m_bearingLayer = kBedrock;
     m_Ec = 30.0; // replaced by the looked-up modulus before any use
     m_ft = 0;
     m_fc = 0;
@@ -25,7 +25,7 @@ HighCapRecord::HighCapRecord() {
     m_xPile = 0;
     m_yMmax = 0;
     m_phi = 20;
-    m_pileType = 1;
+    m_pileType = kFrictionPile;
     m_l0 = 2.0;
     m_Qmax = 0;
     m_yQmax = 0;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PileType.h"
+
 namespace korvane {
 
 // Inputs, looked-up materials, results and depth series of the high-cap calculator,
@@ -8,6 +10,9 @@ namespace korvane {
 struct HighCapRecord {
     static constexpr int kSeriesCapacity = 2500;
     static constexpr int kSeriesPoints = 41; // depth points 0 .. 40
+
+    // Positions of the bearing-layer group (m_bearingLayer).
+    enum BearingLayer : int { kBedrock = 0, kNonBedrock = 1 };
 
     HighCapRecord();
 
@@ -21,7 +26,7 @@ struct HighCapRecord {
     double m_saz;       // pile spacing in Z
     double m_h;         // embedded length below the stable ground
     double m_d;         // pile diameter
-    int m_bearingLayer; // 0 基岩, 1 非基岩
+    int m_bearingLayer; // a BearingLayer position
     double m_Ec;        // concrete modulus, looked up by each calculation
     double m_ft;        // concrete ft, looked up (not used further)
     double m_fc;        // concrete fc, looked up (not used further)
@@ -33,7 +38,7 @@ struct HighCapRecord {
     double m_xPile;     // result: X of the pile holding the largest moment
     double m_yMmax;     // result: depth of the largest moment below the pile top
     int m_phi;          // weighted friction angle along the pile, whole degrees
-    int m_pileType;     // 0 end-bearing, 1 friction
+    int m_pileType;     // a PileTypePosition
     double m_l0;        // exposed length between cap underside and stable ground
     double m_Qmax;      // result: largest pile shear
     double m_yQmax;     // result: depth of the largest shear below the pile top

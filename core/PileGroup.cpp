@@ -19,23 +19,25 @@ PileProperties PilePropertiesOf(const ConcreteGrade& grade, double d, double m) 
     return p;
 }
 
-double PileTipArea(int pileType, int phiDegrees, double h, double d, double sax, double saz) {
-    return pileType == 0 ? TipAreaEndBearing(d) : TipAreaFriction(phiDegrees, h, d, sax, saz);
+double PileTipArea(bool endBearing, int phiDegrees, double h, double d, double sax, double saz) {
+    return endBearing ? TipAreaEndBearing(d) : TipAreaFriction(phiDegrees, h, d, sax, saz);
 }
 
-TipSupport TipSupportOf(int pileType, int bearingLayer, double depth, double CR, double mp,
-                        const PileProperties& pile) {
+TipSupport TipSupportOf(bool endBearing, std::optional<double> freeTipDepth, double depth,
+                        double CR, double mp, const PileProperties& pile) {
     TipSupport t;
     t.h0 = depth;
     if (depth < 10.0)
         t.h0 = 10.0;
-    t.C0 = pileType == 0 ? CR : t.h0 * mp;
+    t.C0 = endBearing ? CR : t.h0 * mp;
     t.kh = TipRotationalRestraint(t.C0, pile.alpha, pile.Ec);
-    if (bearingLayer == 0 && t.h0 - 3.5 / pile.alpha > 0.001)
-        t.kh = 0.0;
-    if (bearingLayer == 1 && t.h0 - 2.5 / pile.alpha > 0.001)
+    if (freeTipDepth && t.h0 - *freeTipDepth / pile.alpha > 0.001)
         t.kh = 0.0;
     return t;
+}
+
+double DepthBelowPileTop(const PileProperties& pile, int j, double l0) {
+    return kReducedDepthGrid[j] / pile.alpha + l0;
 }
 
 double PileLayout::Abscissa(int pile) const {

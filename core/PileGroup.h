@@ -9,6 +9,7 @@
 #include "Grades.h"
 #include "PileKernel.h"
 
+#include <optional>
 #include <span>
 
 namespace korvane {
@@ -24,9 +25,9 @@ struct PileProperties {
 };
 PileProperties PilePropertiesOf(const ConcreteGrade& grade, double d, double m);
 
-// Area over which the tip passes its load on: the tip itself for an end-bearing pile
-// (type 0), the spread of a friction pile otherwise.
-double PileTipArea(int pileType, int phiDegrees, double h, double d, double sax, double saz);
+// Area over which the tip passes its load on: the tip itself for an end-bearing pile,
+// the spread of a friction pile otherwise.
+double PileTipArea(bool endBearing, int phiDegrees, double h, double d, double sax, double saz);
 
 // The soil or rock under the tip.
 struct TipSupport {
@@ -35,10 +36,15 @@ struct TipSupport {
     double kh; // rotational restraint of the tip; 0 for a pile long enough to ignore it
 };
 // `depth` is the tip's depth below the ground whose coefficient grows with depth. An
-// end-bearing pile (type 0) stands on rock of coefficient CR; bearing layer 0 frees the
-// tip of a pile deeper than 3.5/alpha, layer 1 one deeper than 2.5/alpha.
-TipSupport TipSupportOf(int pileType, int bearingLayer, double depth, double CR, double mp,
-                        const PileProperties& pile);
+// end-bearing pile stands on rock of coefficient CR. A tip deeper than freeTipDepth / alpha
+// turns freely (kh = 0); without freeTipDepth it keeps its restraint. Each calculation
+// gives the depth its bearing layer calls for.
+TipSupport TipSupportOf(bool endBearing, std::optional<double> freeTipDepth, double depth,
+                        double CR, double mp, const PileProperties& pile);
+
+// Depth below the pile top (the cap underside) of the grid point j, a free length l0
+// above the ground line.
+double DepthBelowPileTop(const PileProperties& pile, int j, double l0);
 
 // Pile positions: nx rows across X of nz piles each, numbered row by row, the rows
 // symmetric about the group's centre line. Only the abscissa matters to the cap.

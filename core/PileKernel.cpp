@@ -251,18 +251,18 @@ double ShearAtDepth(const PileSeries& s, double x0, double phi0, double M0, doub
            (alpha * alpha * alpha * EI);
 }
 
-std::string PileGroupInputRefusal(int concreteIndex, int nx, int nz) {
+std::optional<Refusal> PileGroupInputRefusal(int concreteIndex, int nx, int nz) {
     if (concreteIndex < 0 || concreteIndex >= kConcreteGradeCount)
-        return "请选择桩身混凝土强度等级。";
+        return Refusal{RefusalReason::NoConcreteGrade};
     if (nx < 1)
-        return "X向桩数至少为 1。";
+        return Refusal{RefusalReason::TooFewPiles, "nx"};
     if (nz < 1)
-        return "Z向桩数至少为 1。";
+        return Refusal{RefusalReason::TooFewPiles, "nz"};
     const long long piles = static_cast<long long>(nx) * static_cast<long long>(nz);
     if (piles > kMaxGroupPiles)
-        return "X向桩数 × Z向桩数为 " + std::to_string(piles) + " 根，不能超过 " +
-               std::to_string(kMaxGroupPiles) + " 根。";
-    return {};
+        return Refusal{
+            .reason = RefusalReason::TooManyPiles, .count = piles, .limit = kMaxGroupPiles};
+    return std::nullopt;
 }
 
 } // namespace korvane

@@ -5,9 +5,11 @@
 // these quantities serves the whole group. Pure functions: the floating-point operations
 // are written in a fixed order so that results match the published figures bit for bit.
 
+#include "Refusal.h"
+
 #include <array>
 #include <cmath>
-#include <string>
+#include <optional>
 
 namespace korvane {
 
@@ -125,8 +127,8 @@ inline bool RaisesMaximum(double storedMaximum, double candidate) {
     return std::fabs(storedMaximum) < std::fabs(candidate);
 }
 
-// Refusal message for inputs that cannot be computed at all (no concrete grade, pile
-// counts below 1 or a group larger than the tables), or an empty string.
-std::string PileGroupInputRefusal(int concreteIndex, int nx, int nz);
+// Why inputs cannot be computed at all (no concrete grade, pile counts below 1 or a
+// group larger than the tables); nothing when they can.
+std::optional<Refusal> PileGroupInputRefusal(int concreteIndex, int nx, int nz);
 
 } // namespace korvane

@@ -53,12 +53,12 @@ Polyline PolylineOf(const PolylineSlipRecord& r, double dx) {
                {r.m_phi3, r.m_phi2, r.m_phi1},
                {},
                {}};
-    p.x[0] = 0;
+    const std::array<SlipVertex, kPolylineSegments + 1> vertices = PolylineVertices(r);
+    for (int k = 0; k <= kPolylineSegments; ++k)
+        p.x[k] = vertices[k].x;
     for (int k = 0; k < kPolylineSegments; ++k) {
         const double alpha = p.thetaDeg[k] * kDegToRad;
-        const double cosAlpha = std::cos(alpha);
-        p.x[k + 1] = cosAlpha * p.length[k] + p.x[k];
-        p.terms[k] = TermsOf(alpha, k, cosAlpha, dx, p);
+        p.terms[k] = TermsOf(alpha, k, std::cos(alpha), dx, p);
     }
     const double level = 0;
     p.terms[kLevelStart] = TermsOf(level, 0, std::cos(level), dx, p);
@@ -79,52 +79,49 @@ std::optional<int> SegmentAt(const Polyline& p, double pos, int current) {
     return current;
 }
 
-// Form numbering of a segment: index 0 (at the toe) is segment 3.
-std::string SegmentLabel(const char* symbol, int index) {
-    return std::string(symbol) + std::to_string(kPolylineSegments - index);
-}
+// The members of a segment by index from the toe: index 0 is the form's segment 3.
+constexpr const char* kSegmentLength[kPolylineSegments] = {"L3", "L2", "L1"};
+constexpr const char* kSegmentAngle[kPolylineSegments] = {"theta3", "theta2", "theta1"};
 
-std::string RefusalOfSegments(const Polyline& p) {
+std::optional<Refusal> RefusalOfSegments(const Polyline& p) {
     for (int k = 0; k < kPolylineSegments; ++k) {
         if (!std::isfinite(p.length[k]))
-            return "折线长" + SegmentLabel("L", k) + "必须是有限数值。";
+            return Refusal{RefusalReason::NotFinite, kSegmentLength[k]};
         if (!std::isfinite(p.thetaDeg[k]))
-            return SegmentLabel("折线角", k) + "必须是有限数值。";
+            return Refusal{RefusalReason::NotFinite, kSegmentAngle[k]};
         if (!std::isfinite(p.x[k + 1]))
-            return "折线长度超出数值范围：滑面的水平投影不是有限数值。";
+            return Refusal{RefusalReason::SlipProjectionNotFinite};
     }
-    return {};
+    return std::nullopt;
 }
 
 // Inputs that would keep a strip or pile loop running without end or send the segment
 // search below the first vertex.
-std::string RefusalOfInputs(const PolylineSlipRecord& r, const SlopeSection& section,
-                            const Polyline& p) {
-    if (!(r.m_h >= 0.001))
-        return "坡高h必须不小于0.001 m。";
+std::optional<Refusal> RefusalOfInputs(const PolylineSlipRecord& r, const SlopeSection& section,
+                                       const Polyline& p) {
+    if (!(r.m_h >= kLeastPolylineSlopeHeight))
+        return Refusal{.reason = RefusalReason::BelowMinimum,
+                       .member = "h",
+                       .limit = kLeastPolylineSlopeHeight};
     if (!std::isfinite(r.m_h))
-        return "坡高h必须是有限数值。";
-    if (std::string segments = RefusalOfSegments(p); !segments.empty())
+        return Refusal{RefusalReason::NotFinite, "h"};
+    if (std::optional<Refusal> segments = RefusalOfSegments(p))
         return segments;
-    const double stripWidth = 0.01 * r.m_h;
+    const double stripWidth = kStripWidthInSlopeHeights * r.m_h;
     if (p.x[kTop] / stripWidth >= kMaxPolylineStrips)
-        return "滑面水平投影相对坡高h过长：条分数超过" + std::to_string(kMaxPolylineStrips) +
-               "条。";
+        return Refusal{.reason = RefusalReason::SlipTooLong, .limit = kMaxPolylineStrips};
     if (!(r.m_sax > 0))
-        return "桩中心距sax必须大于0。";
+        return Refusal{RefusalReason::NotPositive, "sax"};
     const double firstPile = section.firstPileX;
     if (firstPile - p.x[0] < kEps)
-        return "首排桩必须位于坡脚之后：请检查承台距坡肩距离a、桩直径d、坡高h和坡角。";
+        return Refusal{RefusalReason::FirstPileBeforeToe};
     const double lastPile = std::min(section.capFar, p.x[kTop]);
     if ((lastPile - firstPile) / r.m_sax >= kMaxPolylinePileRows)
-        return "桩中心距sax过小：承台宽度内的桩排数超过" + std::to_string(kMaxPolylinePileRows) +
-               "排。";
-    return {};
+        return Refusal{.reason = RefusalReason::TooManyPileRowsInCap,
+                       .member = "sax",
+                       .limit = kMaxPolylinePileRows};
+    return std::nullopt;
 }
-
-const char* const kBelowFirstVertex = "条块位置落在第一段折线之前，无法确定所在的折线段。";
-const char* const kTooManyStrips = "条分数超过上限，无法计算：请检查坡高h和折线长度。";
-const char* const kTooManyPileRows = "桩排数超过上限，无法计算：请检查桩中心距sax。";
 
 // Vertical strips of width 0.01 h from the toe to just past the top vertex. The slip
 // line is stepped with the angle of the segment holding each strip's right edge.
@@ -136,14 +133,14 @@ bool SumStrips(const SlopeSection& section, const Polyline& p, double dx, Polyli
     SlipSums sums;
     while (x - xTop < kEps) {
         if (out.stripCount == kPolylineStripLoopLimit) {
-            out.refusal = kTooManyStrips;
+            out.refusal = Refusal{RefusalReason::StripLimit};
             return false;
         }
         PolylineStrip s;
         s.rightX = x + dx;
         const std::optional<int> found = SegmentAt(p, s.rightX, seg);
         if (!found) {
-            out.refusal = kBelowFirstVertex;
+            out.refusal = Refusal{RefusalReason::BeforeFirstVertex};
             return false;
         }
         seg = *found;
@@ -201,9 +198,9 @@ bool SumPileRows(const PolylineSlipRecord& r, const SlopeSection& section, const
                          return p.terms[seg].base.cosAlpha;
                      });
     if (rows.end == PileWalkEnd::LoopLimit)
-        out.refusal = kTooManyPileRows;
+        out.refusal = Refusal{RefusalReason::PolylinePileRowLimit};
     else if (rows.end == PileWalkEnd::NoCrossing)
-        out.refusal = kBelowFirstVertex;
+        out.refusal = Refusal{RefusalReason::BeforeFirstVertex};
     else
         out.pileResisting = rows.resisting;
     return rows.end == PileWalkEnd::PastTheRows;
@@ -211,14 +208,25 @@ bool SumPileRows(const PolylineSlipRecord& r, const SlopeSection& section, const
 
 } // namespace
 
+std::array<SlipVertex, kPolylineSegments + 1> PolylineVertices(const PolylineSlipRecord& r) {
+    const double thetaDeg[kPolylineSegments] = {r.m_theta3, r.m_theta2, r.m_theta1};
+    const double length[kPolylineSegments] = {r.m_L3, r.m_L2, r.m_L1};
+    std::array<SlipVertex, kPolylineSegments + 1> v{};
+    for (int k = 0; k < kPolylineSegments; ++k) {
+        const double alpha = thetaDeg[k] * kDegToRad;
+        v[k + 1] = {std::cos(alpha) * length[k] + v[k].x, std::sin(alpha) * length[k] + v[k].y};
+    }
+    return v;
+}
+
 PolylineSlipDetail AnalysePolylineSlip(const PolylineSlipRecord& working) {
     PolylineSlipDetail out;
-    const double dx = 0.01 * working.m_h;
+    const double dx = kStripWidthInSlopeHeights * working.m_h;
     const SlopeSection section = SlopeSectionOf(working);
     const Polyline p = PolylineOf(working, dx);
     out.vertexX = p.x;
     out.refusal = RefusalOfInputs(working, section, p);
-    if (!out.refusal.empty())
+    if (out.refusal)
         return out;
     out.stripWidth = dx;
     int seg = kLevelStart;
@@ -231,8 +239,8 @@ PolylineSlipDetail AnalysePolylineSlip(const PolylineSlipRecord& working) {
 CalcOutcome ComputePolylineSlip(PolylineSlipRecord& r, int concreteIndex, int rebarIndex) {
     const PolylineSlipRecord working = WithPileGrades(r, concreteIndex, rebarIndex);
     const PolylineSlipDetail detail = AnalysePolylineSlip(working);
-    if (!detail.refusal.empty())
-        return CalcOutcome::Refused(detail.refusal);
+    if (detail.refusal)
+        return CalcOutcome::Refused(*detail.refusal);
 
     CalcOutcome outcome;
     ShowPileGrades(r, working);

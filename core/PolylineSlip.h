@@ -4,7 +4,7 @@
 #include "PolylineSlipRecord.h"
 
 #include <array>
-#include <string>
+#include <optional>
 #include <vector>
 
 namespace korvane {
@@ -19,6 +19,11 @@ inline constexpr int kMaxPolylinePileRows = 10000;
 // what the lengths admit; the loops stop only beyond that.
 inline constexpr int kPolylineStripLoopLimit = kMaxPolylineStrips + 2;
 inline constexpr int kPolylinePileRowLoopLimit = kMaxPolylinePileRows + 2;
+
+// Strips are a hundredth of the slope height wide; a lower slope than the least height
+// would make them too narrow to end.
+inline constexpr double kStripWidthInSlopeHeights = 0.01;
+inline constexpr double kLeastPolylineSlopeHeight = 0.001;
 
 // One vertical strip as computed, for checking the method step by step.
 struct PolylineStrip {
@@ -44,7 +49,7 @@ struct PolylinePileRow {
 };
 
 struct PolylineSlipDetail {
-    std::string refusal; // non-empty: nothing was computed
+    std::optional<Refusal> refusal; // set: nothing was computed
     std::array<double, kPolylineSegments + 1> vertexX{};
     double stripWidth = 0;
     int stripCount = 0;
@@ -60,6 +65,16 @@ struct PolylineSlipDetail {
     double pileResisting = 0; // sumP
     double factor = 0;        // ks before the cut to two decimals
 };
+
+// A vertex of the slip surface, in the section's axes (origin at the toe).
+struct SlipVertex {
+    double x = 0;
+    double y = 0;
+};
+
+// The toe and the upper end of each segment, from the toe up: the points the strips and
+// pile rows are placed against.
+std::array<SlipVertex, kPolylineSegments + 1> PolylineVertices(const PolylineSlipRecord& r);
 
 // The strip and pile-row sums on a record whose grades are already looked up.
 // Nothing is written to the record.

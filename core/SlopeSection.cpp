@@ -3,6 +3,7 @@
 #include "Grades.h"
 
 #include <cmath>
+#include <limits>
 
 namespace korvane {
 
@@ -28,6 +29,19 @@ double SlopePileShear(double d, double stirrupDia, double stirrupSpacing, double
 SliceWidthTerms SliceWidthTermsOf(const SlopeSection& s, double width, double exitX) {
     return {width, s.in.H * s.in.slopeAmp * width / s.in.Bb / s.in.b,
             s.liquefiedThrust * width / (exitX - s.crestX)};
+}
+
+std::vector<double> PileRowPositions(const SlopeSection& s, double sax, int maxRows) {
+    if (!std::isfinite(s.firstPileX) || !std::isfinite(s.capFar))
+        return {};
+    if (!(sax > 0) || !std::isfinite(sax))
+        return {s.firstPileX};
+    std::vector<double> rows;
+    ForEachPileRow(s, std::numeric_limits<double>::infinity(), sax, maxRows, [&rows](double xp) {
+        rows.push_back(xp);
+        return true;
+    });
+    return rows;
 }
 
 } // namespace korvane

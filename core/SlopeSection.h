@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <optional>
+#include <vector>
 
 namespace korvane {
 
@@ -181,30 +182,45 @@ struct PileRowSums {
     PileWalkEnd end = PileWalkEnd::PastTheRows;
 };
 
-// Every pile row from the first one, sax apart, that lies within the cap span and not
-// past lastX (both with the edge tolerance) counts as cut by the slip surface, whatever
-// the pile length. cosineAt(x) gives the cosine of the surface's inclination where the
-// row at x crosses it, or nothing when it finds no crossing.
+// The pile rows from the first one, sax apart, while a row lies within the cap span and
+// not past lastX (both with the edge tolerance). visit(x) answers whether the walk goes on
+// past the row at x.
+template <class Visit>
+PileWalkEnd ForEachPileRow(const SlopeSection& s, double lastX, double sax, int loopLimit,
+                           Visit&& visit) {
+    double xp = s.firstPileX;
+    int count = 0;
+    while (xp - s.capFar < kSlopeEdgeTol && xp - lastX < kSlopeEdgeTol) {
+        if (count == loopLimit)
+            return PileWalkEnd::LoopLimit;
+        if (!visit(xp))
+            return PileWalkEnd::NoCrossing;
+        xp = xp + sax;
+        ++count;
+    }
+    return PileWalkEnd::PastTheRows;
+}
+
+// Every such row counts as cut by the slip surface, whatever the pile length.
+// cosineAt(x) gives the cosine of the surface's inclination where the row at x crosses
+// it, or nothing when it finds no crossing.
 template <class CosineAt>
 PileRowSums WalkPileRows(const SlopeSection& s, double lastX, double sax, double say, int loopLimit,
                          CosineAt&& cosineAt) {
     PileRowSums sums;
-    double xp = s.firstPileX;
-    while (xp - s.capFar < kSlopeEdgeTol && xp - lastX < kSlopeEdgeTol) {
-        if (sums.count == loopLimit) {
-            sums.end = PileWalkEnd::LoopLimit;
-            break;
-        }
+    sums.end = ForEachPileRow(s, lastX, sax, loopLimit, [&](double xp) {
         const std::optional<double> cosine = cosineAt(xp);
-        if (!cosine) {
-            sums.end = PileWalkEnd::NoCrossing;
-            break;
-        }
+        if (!cosine)
+            return false;
         sums.resisting = *cosine * s.pileShear / say + sums.resisting;
-        xp = xp + sax;
         ++sums.count;
-    }
+        return true;
+    });
     return sums;
 }
+
+// The pile rows of the cap span at most maxRows of them, as a walk finds them: for a
+// drawing of the section. A spacing that does not move the rows on gives the first row.
+std::vector<double> PileRowPositions(const SlopeSection& s, double sax, int maxRows);
 
 } // namespace korvane

@@ -190,7 +190,7 @@ Candidate Refine(Candidate best, double angleStep, double uStep, const Sector& s
 
 ThoroughCircle ThoroughCircleSearchOn(const CircularSlipRecord& w) {
     ThoroughCircle result;
-    if (!CircleSearchRefusal(w).empty())
+    if (CircleSearchRefusal(w))
         return result;
     const double depth = kThoroughDepthInSlopeHeights * std::fabs(w.m_h);
     const Sector sector{w.m_searchAngleTo,        w.m_searchAngleFrom,

@@ -7,6 +7,8 @@
 #include "PolylineSlip.h"
 #include "resource.h"
 
+#include <algorithm>
+
 namespace korvane {
 
 namespace {
@@ -18,21 +20,57 @@ std::vector<std::string> Entries(const char* (*name)(int), int count) {
     return entries;
 }
 
-ListOption ConcreteList(const char* label) {
-    return {"concrete", label, Entries(ConcreteGradeName, kConcreteGradeCount),
-            KORVANE_CONTROL(IDC_COMBO_CONCRETE)};
+// The slope calculations compute without a grade, with its strength as 0; the pile
+// calculations refuse.
+ListOption SlopeConcreteList() {
+    return {"concrete", "桩身混凝土：", Entries(ConcreteGradeName, kConcreteGradeCount),
+            KORVANE_CONTROL(IDC_COMBO_CONCRETE), UnchosenStrength{"ft", "混凝土"}};
 }
 
 ListOption RebarList() {
     return {"rebar", "钢筋型号：", Entries(RebarGradeName, kRebarGradeCount),
-            KORVANE_CONTROL(IDC_COMBO_REBAR)};
+            KORVANE_CONTROL(IDC_COMBO_REBAR), UnchosenStrength{"fyv", "箍筋"}};
 }
 
-std::vector<double> Points(const double* series, int count) {
-    return std::vector<double>(series, series + count);
+ListOption PileConcreteList() {
+    return {"concrete", "混凝土C:", Entries(ConcreteGradeName, kConcreteGradeCount),
+            KORVANE_CONTROL(IDC_COMBO_CONCRETE)};
+}
+
+const SeriesInfo kMomentSeries{"momentSeries", "桩身弯矩深度序列", "M", "kN·m"};
+const SeriesInfo kShearSeries{"shearSeries", "桩身剪力深度序列", "Q", "kN"};
+
+// The first `count` points of the series, at the depths of the grid points below the
+// pile top, as the calculation placed them.
+PileDepthProfile ProfileOf(const PileProperties& pile, double l0, const double* moment,
+                           const double* shear, int count) {
+    PileDepthProfile profile;
+    profile.groundDepth = l0;
+    for (int j = 0; j < count; ++j)
+        profile.depths.push_back(DepthBelowPileTop(pile, j, l0));
+    profile.series = {{&kMomentSeries, std::vector<double>(moment, moment + count)},
+                      {&kShearSeries, std::vector<double>(shear, shear + count)}};
+    return profile;
 }
 
 } // namespace
+
+std::string ListCaption(const ListOption& list) {
+    std::string caption = list.label;
+    for (const std::string_view colon : {"：", ":"}) {
+        if (caption.ends_with(colon))
+            caption.resize(caption.size() - colon.size());
+    }
+    return caption;
+}
+
+const DepthSeries* PileDepthProfile::Find(const char* name) const {
+    for (const DepthSeries& s : series) {
+        if (std::string_view(name) == s.info->name)
+            return &s;
+    }
+    return nullptr;
+}
 
 std::string CalculatorTitle(std::string_view name) {
     std::string title;
@@ -40,61 +78,81 @@ std::string CalculatorTitle(std::string_view name) {
     return title;
 }
 
-Calculator<CircularSlipRecord> CircularCalculator() {
-    return {"circular",
-            "圆弧条分法计算边坡建筑桩基础整体稳定",
-            CircularSlipMembers(),
-            {ConcreteList("桩身混凝土："), RebarList()},
-            [](CircularSlipRecord& r, const std::vector<int>& sel) {
-                return SearchCriticalCircle(r, sel[0], sel[1]);
-            },
-            {}};
+const Calculator<CircularSlipRecord>& CircularCalculator() {
+    static const Calculator<CircularSlipRecord> calc{
+        "circular",
+        "圆弧条分法计算边坡建筑桩基础整体稳定",
+        CircularSlipMembers(),
+        {SlopeConcreteList(), RebarList()},
+        {},
+        true,
+        [](CircularSlipRecord& r, const std::vector<int>& sel, const CalcRequest& request,
+           CaseExtras& extras) {
+            const CircularSlipRecord entered = r;
+            CalcOutcome outcome = SearchCriticalCircle(r, sel[0], sel[1]);
+            // A second opinion on the same inputs; the record keeps the search's answer.
+            if (outcome.computed() && request.thorough)
+                extras.thorough = {ThoroughCircleSearch(entered, sel[0], sel[1]), r.m_ks};
+            return outcome;
+        }};
+    return calc;
 }
 
-Calculator<PolylineSlipRecord> PolylineCalculator() {
-    return {"polyline",
-            "折线条分法计算边坡建筑桩基础整体稳定",
-            PolylineSlipMembers(),
-            {ConcreteList("桩身混凝土："), RebarList()},
-            [](PolylineSlipRecord& r, const std::vector<int>& sel) {
-                return ComputePolylineSlip(r, sel[0], sel[1]);
-            },
-            {}};
+const Calculator<PolylineSlipRecord>& PolylineCalculator() {
+    static const Calculator<PolylineSlipRecord> calc{
+        "polyline",
+        "折线条分法计算边坡建筑桩基础整体稳定",
+        PolylineSlipMembers(),
+        {SlopeConcreteList(), RebarList()},
+        {},
+        false,
+        [](PolylineSlipRecord& r, const std::vector<int>& sel, const CalcRequest&, CaseExtras&) {
+            return ComputePolylineSlip(r, sel[0], sel[1]);
+        }};
+    return calc;
 }
 
-Calculator<CombinedActionRecord> CombinedCalculator() {
-    return {"combined",
-            "高、低、脱空承台桩身内力及承台位移计算—共同作用方法",
-            CombinedActionMembers(),
-            {ConcreteList("混凝土C:")},
-            [](CombinedActionRecord& r, const std::vector<int>& sel) {
-                return CalculateCombinedAction(r, sel[0]);
-            },
-            [](const CombinedActionRecord& r) {
+const Calculator<CombinedActionRecord>& CombinedCalculator() {
+    static const Calculator<CombinedActionRecord> calc{
+        "combined",
+        "高、低、脱空承台桩身内力及承台位移计算—共同作用方法",
+        CombinedActionMembers(),
+        {PileConcreteList()},
+        {&kMomentSeries, &kShearSeries},
+        false,
+        [](CombinedActionRecord& r, const std::vector<int>& sel, const CalcRequest&,
+           CaseExtras& extras) {
+            CombinedActionWork work;
+            CalcOutcome outcome = CalculateCombinedAction(r, sel[0], work);
+            if (outcome.computed()) {
                 // The series hold the points 0 .. m_lastPoint, at most the 41 of the grid.
-                int count = r.m_lastPoint + 1;
-                if (count < 0)
-                    count = 0;
-                if (count > CombinedActionRecord::kSeriesPoints)
-                    count = CombinedActionRecord::kSeriesPoints;
-                return std::vector<NamedSeries>{{"momentSeries", Points(r.m_momentSeries, count)},
-                                                {"shearSeries", Points(r.m_shearSeries, count)}};
-            }};
+                const int count =
+                    std::clamp(r.m_lastPoint + 1, 0, CombinedActionRecord::kSeriesPoints);
+                extras.depthProfile =
+                    ProfileOf(work.pile, r.m_l0, r.m_momentSeries, r.m_shearSeries, count);
+            }
+            return outcome;
+        }};
+    return calc;
 }
 
-Calculator<HighCapRecord> HighCapCalculator() {
-    return {"highcap",
-            "高承台桩身最大弯矩计算—共同作用方法",
-            HighCapMembers(),
-            {ConcreteList("混凝土C:")},
-            [](HighCapRecord& r, const std::vector<int>& sel) {
-                return CalculateHighCapForces(r, sel[0]);
-            },
-            [](const HighCapRecord& r) {
-                return std::vector<NamedSeries>{
-                    {"momentSeries", Points(r.m_momentSeries, HighCapRecord::kSeriesPoints)},
-                    {"shearSeries", Points(r.m_shearSeries, HighCapRecord::kSeriesPoints)}};
-            }};
+const Calculator<HighCapRecord>& HighCapCalculator() {
+    static const Calculator<HighCapRecord> calc{
+        "highcap",
+        "高承台桩身最大弯矩计算—共同作用方法",
+        HighCapMembers(),
+        {PileConcreteList()},
+        {&kMomentSeries, &kShearSeries},
+        false,
+        [](HighCapRecord& r, const std::vector<int>& sel, const CalcRequest&, CaseExtras& extras) {
+            HighCapWork work;
+            CalcOutcome outcome = CalculateHighCapForces(r, sel[0], work);
+            if (outcome.computed())
+                extras.depthProfile = ProfileOf(work.pile, r.m_l0, r.m_momentSeries,
+                                                r.m_shearSeries, HighCapRecord::kSeriesPoints);
+            return outcome;
+        }};
+    return calc;
 }
 
 } // namespace korvane

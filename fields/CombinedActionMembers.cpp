@@ -13,6 +13,9 @@ constexpr MemberRole In = MemberRole::Input;
 constexpr MemberRole Out = MemberRole::Result;
 constexpr MemberRole Internal = MemberRole::Internal;
 
+constexpr const char* kBearingLayers[] = {"非基岩", "基岩面", "嵌入基岩"};
+static_assert(R::kNonBedrock == 0 && R::kBedrockSurface == 1 && R::kEmbeddedInRock == 2);
+
 const std::array<MemberInfo<R>, 38> kMembers = {{
     {"xiN", &R::m_xiN, In, K::Number, KORVANE_CONTROL(IDC_EDIT_XIN), "桩轴力传递系数", "ξN", ""},
     {"CR", &R::m_CR, In, K::Number, KORVANE_CONTROL(IDC_EDIT_CR), "桩端基岩抗力系数CR(kN/m3)", "CR",
@@ -29,7 +32,7 @@ const std::array<MemberInfo<R>, 38> kMembers = {{
     {"h", &R::m_h, In, K::Number, KORVANE_CONTROL(IDC_EDIT_PILE_H), "桩长h(m)", "h", "m"},
     {"d", &R::m_d, In, K::Number, KORVANE_CONTROL(IDC_EDIT_PILE_D), "桩径d(m)", "d", "m"},
     {"bearingLayer", &R::m_bearingLayer, In, K::Radio, KORVANE_CONTROL(IDC_RADIO_NON_BEDROCK),
-     "桩端持力层：0 非基岩，1 基岩面，2 嵌入基岩", "", "", std::nullopt, 3},
+     "桩端持力层", "", "", std::nullopt, kBearingLayers},
     {"Ec", &R::m_Ec, Internal, K::None, {}, "混凝土弹性模量Ec", "Ec", "kPa"},
     {"ft", &R::m_ft, Internal, K::None, {}, "混凝土抗拉强度设计值ft", "ft", "N/mm²"},
     {"fc", &R::m_fc, Internal, K::None, {}, "混凝土抗压强度设计值fc", "fc", "N/mm²"},
@@ -49,8 +52,8 @@ const std::array<MemberInfo<R>, 38> kMembers = {{
      "kN·m"},
     {"phi", &R::m_phi, In, K::WholeNumber, KORVANE_CONTROL(IDC_EDIT_PILE_PHI),
      "桩侧土厚度加权内摩擦角(°)", "φ", "°"},
-    {"pileType", &R::m_pileType, In, K::Radio, KORVANE_CONTROL(IDC_RADIO_END_BEARING),
-     "桩型：0 端承型桩，1 摩擦型桩", "", "", std::nullopt, 2},
+    {"pileType", &R::m_pileType, In, K::Radio, KORVANE_CONTROL(IDC_RADIO_END_BEARING), "桩型", "",
+     "", std::nullopt, kPileTypePositions},
     {"etaC", &R::m_etaC, In, K::Number, KORVANE_CONTROL(IDC_EDIT_ETA_C), "承台效应系数", "ηc", ""},
     {"L", &R::m_L, In, K::Number, KORVANE_CONTROL(IDC_EDIT_CAP_L), "承台长度L(m)", "L", "m"},
     {"Ntop", &R::m_Ntop, Out, K::Number, KORVANE_CONTROL(IDC_EDIT_NTOP), "最大桩顶压力(KN)", "Ntop",

@@ -13,6 +13,9 @@ constexpr MemberRole In = MemberRole::Input;
 constexpr MemberRole Out = MemberRole::Result;
 constexpr MemberRole Internal = MemberRole::Internal;
 
+constexpr const char* kBearingLayers[] = {"基岩", "非基岩"};
+static_assert(R::kBedrock == 0 && R::kNonBedrock == 1);
+
 const std::array<MemberInfo<R>, 30> kMembers = {{
     {"xiN", &R::m_xiN, In, K::Number, KORVANE_CONTROL(IDC_EDIT_XIN), "桩轴力传递系数", "ξN", "",
      FieldRange{0.5, 1.0}},
@@ -33,7 +36,7 @@ const std::array<MemberInfo<R>, 30> kMembers = {{
     {"d", &R::m_d, In, K::Number, KORVANE_CONTROL(IDC_EDIT_PILE_D), "桩径d(m)", "d", "m",
      FieldRange{0.0, 3.0}},
     {"bearingLayer", &R::m_bearingLayer, In, K::Radio, KORVANE_CONTROL(IDC_RADIO_BEDROCK),
-     "桩端持力层：0 基岩，1 非基岩", "", "", std::nullopt, 2},
+     "桩端持力层", "", "", std::nullopt, kBearingLayers},
     {"Ec", &R::m_Ec, Internal, K::None, {}, "混凝土弹性模量Ec", "Ec", "kPa"},
     {"ft", &R::m_ft, Internal, K::None, {}, "混凝土抗拉强度设计值ft", "ft", "N/mm²"},
     {"fc", &R::m_fc, Internal, K::None, {}, "混凝土抗压强度设计值fc", "fc", "N/mm²"},
@@ -50,8 +53,8 @@ const std::array<MemberInfo<R>, 30> kMembers = {{
      "yM", "m"},
     {"phi", &R::m_phi, In, K::WholeNumber, KORVANE_CONTROL(IDC_EDIT_PILE_PHI),
      "桩侧土厚度加权内摩擦角(°)", "φ", "°", FieldRange{0, 45}},
-    {"pileType", &R::m_pileType, In, K::Radio, KORVANE_CONTROL(IDC_RADIO_END_BEARING),
-     "桩型：0 端承型桩，1 摩擦型桩", "", "", std::nullopt, 2},
+    {"pileType", &R::m_pileType, In, K::Radio, KORVANE_CONTROL(IDC_RADIO_END_BEARING), "桩型", "",
+     "", std::nullopt, kPileTypePositions},
     {"l0", &R::m_l0, In, K::Number, KORVANE_CONTROL(IDC_EDIT_EXPOSED_L0), "露出高度l0(m)", "l0",
      "m", FieldRange{0.0, 50.0}},
     {"Qmax", &R::m_Qmax, Out, K::Number, KORVANE_CONTROL(IDC_EDIT_QMAX), "桩身最大剪力(KN)", "Qmax",

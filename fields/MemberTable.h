@@ -2,6 +2,8 @@
 
 #include <optional>
 #include <span>
+#include <string>
+#include <string_view>
 #include <variant>
 
 namespace korvane {
@@ -55,17 +57,40 @@ template <class Record> struct MemberInfo {
     MemberRole role;
     FieldKind kind;
     ControlRef control;
-    const char* label;  // what the form or a report calls it, without a trailing colon
+    // What the form or a report calls it, without a trailing colon; for a radio group
+    // the group's name, which MemberLabel completes with its positions.
+    const char* caption;
     const char* symbol; // as in formulas and figures ("sax", "ks", "Ec"); "" when none
     const char* unit;   // "" for a pure number
     std::optional<FieldRange> range = std::nullopt;
-    // FieldKind::Radio: the buttons of its group, positions 0 .. radioButtons - 1. Not a
-    // range: the form's exchange reads a group as the button checked (-1 for none) and
-    // checks nothing, while the calculator command refuses a position the group lacks.
-    int radioButtons = 0;
+    // FieldKind::Radio: what each button of its group means, by position (0, 1, ...).
+    // Not a range: the form's exchange reads a group as the button checked (-1 for none)
+    // and checks nothing, while a case is refused for a position the group lacks.
+    std::span<const char* const> positions = {};
+
+    int RadioButtons() const { return static_cast<int>(positions.size()); }
 };
 
 template <class Record> using MemberTable = std::span<const MemberInfo<Record>>;
+
+// The label of a member as the form's label reads, a radio group's with the meaning of
+// each position ("桩型：0 端承型桩，1 摩擦型桩").
+template <class Record> std::string MemberLabel(const MemberInfo<Record>& info) {
+    std::string label = info.caption;
+    for (std::size_t i = 0; i < info.positions.size(); ++i)
+        label += (i == 0 ? "：" : "，") + std::to_string(i) + " " + info.positions[i];
+    return label;
+}
+
+// The row of `table` called `name`, or nullptr.
+template <class Record>
+const MemberInfo<Record>* FindMemberNamed(MemberTable<Record> table, std::string_view name) {
+    for (const auto& info : table) {
+        if (name == info.name)
+            return &info;
+    }
+    return nullptr;
+}
 
 // The row of `table` whose member is `member`, or nullptr.
 template <class Record, class T>

@@ -6,8 +6,8 @@
 
 #include "CalcOutcome.h"
 #include "FieldText.h"
-#include "FuzzInputs.h"
 #include "FormMembers.h"
+#include "FuzzInputs.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -30,6 +30,13 @@
 using namespace korvane;
 
 namespace fuzzcalc {
+
+// A refusal as a trace shows it: its reason by number and its member.
+inline std::string Described(const std::optional<Refusal>& r) {
+    if (!r)
+        return "computed";
+    return "reason " + std::to_string(static_cast<int>(r->reason)) + " " + r->member;
+}
 
 [[noreturn]] inline void Fail(const char* format, ...) {
     std::va_list args;
@@ -95,8 +102,9 @@ private:
             }
             wake_.wait_for(lock, std::chrono::milliseconds(100));
             if (armed_ && ClockTime(clock_) - start_ > limit_) {
-                std::fprintf(stderr, "\n*** calculation fuzz check failed: %s used more than %lld ms\n", what_,
-                             static_cast<long long>(limit_.count()));
+                std::fprintf(stderr,
+                             "\n*** calculation fuzz check failed: %s used more than %lld ms\n",
+                             what_, static_cast<long long>(limit_.count()));
                 std::abort();
             }
         }
@@ -131,7 +139,8 @@ template <class Record> double Get(const Record& r, const korvane::MemberInfo<Re
     return r.*std::get<int Record::*>(info.member);
 }
 
-template <class Record> bool Changed(const Record& before, const Record& after, const korvane::MemberInfo<Record>& info) {
+template <class Record>
+bool Changed(const Record& before, const Record& after, const korvane::MemberInfo<Record>& info) {
     if (const auto* p = std::get_if<double Record::*>(&info.member))
         return std::memcmp(&(before.**p), &(after.**p), sizeof(double)) != 0;
     const auto m = std::get<int Record::*>(info.member);
@@ -141,12 +150,13 @@ template <class Record> bool Changed(const Record& before, const Record& after, 
 // Every member that a form shows in a field is taken from the input; members
 // without a control (search parameters, looked-up materials, plot bookkeeping)
 // keep what the record holds, as no user can type them.
-template <class Record> void FillRecord(FuzzedDataProvider& in, Record& r, korvane::MemberTable<Record> members) {
+template <class Record>
+void FillRecord(FuzzedDataProvider& in, Record& r, korvane::MemberTable<Record> members) {
     for (const auto& info : members) {
         if (info.kind == korvane::FieldKind::None)
             continue;
         if (const auto* p = std::get_if<double Record::*>(&info.member))
-            r.**p = fuzzin::ConsumeDouble(in, r.**p);
+            r.** p = fuzzin::ConsumeDouble(in, r.**p);
         else {
             const auto m = std::get<int Record::*>(info.member);
             r.*m = fuzzin::ConsumeInt(in, r.*m);
@@ -165,13 +175,14 @@ inline void CheckSeries(const char* target, const char* name, const double* seri
         return;
     for (int i = 0; i <= last; ++i) {
         if (!std::isfinite(series[i]))
-            Fail("%s: computed %s[%d] = %g without naming it undefined", target, name, i, series[i]);
+            Fail("%s: computed %s[%d] = %g without naming it undefined", target, name, i,
+                 series[i]);
     }
 }
 
 template <class Record>
-void CheckOutcome(const CalcTarget<Record>& target, const CalcOutcome& outcome, const Record& before,
-                  const Record& after) {
+void CheckOutcome(const CalcTarget<Record>& target, const CalcOutcome& outcome,
+                  const Record& before, const Record& after) {
     if (!outcome.computed()) {
         if (!outcome.undefined.empty())
             Fail("%s: a refusal names undefined results", target.name);
@@ -179,9 +190,11 @@ void CheckOutcome(const CalcTarget<Record>& target, const CalcOutcome& outcome, 
             for (const auto& info : target.members) {
                 if (Changed(before, after, info))
                     Fail("%s: refused (\"%s\") but changed %s from %.17g to %.17g", target.name,
-                         outcome.refusal.c_str(), info.name, Get(before, info), Get(after, info));
+                         Described(outcome.refusal).c_str(), info.name, Get(before, info),
+                         Get(after, info));
             }
-            Fail("%s: refused (\"%s\") but changed the record", target.name, outcome.refusal.c_str());
+            Fail("%s: refused (\"%s\") but changed the record", target.name,
+                 Described(outcome.refusal).c_str());
         }
         return;
     }
@@ -200,12 +213,13 @@ void CheckOutcome(const CalcTarget<Record>& target, const CalcOutcome& outcome, 
             continue;
         const double v = Get(after, info);
         if (!Contains(outcome.undefined, info.name) && !std::isfinite(v))
-            Fail("%s: computed, but shows %s = %.17g without naming it undefined", target.name, info.name, v);
+            Fail("%s: computed, but shows %s = %.17g without naming it undefined", target.name,
+                 info.name, v);
         // Whatever a calculation writes into a field must read back on the next
         // calculation; a number rounding past the double range would not.
         if (std::isfinite(v) && !ParseNumber(FormatNumber(v)))
-            Fail("%s: computed %s = %.17g, shown as \"%s\", which the field refuses", target.name, info.name, v,
-                 FormatNumber(v).c_str());
+            Fail("%s: computed %s = %.17g, shown as \"%s\", which the field refuses", target.name,
+                 info.name, v, FormatNumber(v).c_str());
     }
     if (target.checkComputed)
         target.checkComputed(after, outcome);
@@ -223,7 +237,8 @@ private:
     alignas(Record) unsigned char storage_[sizeof(Record)];
 };
 
-template <class Record> CalcOutcome TimedRun(const CalcTarget<Record>& target, Record& r, int first, int second) {
+template <class Record>
+CalcOutcome TimedRun(const CalcTarget<Record>& target, Record& r, int first, int second) {
     Watchdog& dog = Watchdog::Instance();
     const auto start = Watchdog::ThreadTime();
     dog.Arm(target.name);
@@ -232,14 +247,16 @@ template <class Record> CalcOutcome TimedRun(const CalcTarget<Record>& target, R
     const auto spent = Watchdog::ThreadTime() - start;
     if (spent > dog.Limit())
         Fail("%s took %lld ms, above the bound of %lld ms", target.name,
-             static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(spent).count()),
+             static_cast<long long>(
+                 std::chrono::duration_cast<std::chrono::milliseconds>(spent).count()),
              static_cast<long long>(dog.Limit().count()));
     return outcome;
 }
 
 // The inputs that differ from the form's defaults, as NAME=VALUE (17 digits), so a
 // finding can be replayed by hand or with the calculator command.
-template <class Record> void DumpInputs(const CalcTarget<Record>& target, const Record& r, int first, int second) {
+template <class Record>
+void DumpInputs(const CalcTarget<Record>& target, const Record& r, int first, int second) {
     static RecordSlot<Record> defaultsSlot;
     const Record& defaults = defaultsSlot.Fresh();
     std::fprintf(stderr, "%s inputs: list=%d", target.name, first);
@@ -254,10 +271,11 @@ template <class Record> void DumpInputs(const CalcTarget<Record>& target, const 
 
 // KORVANE_FUZZ_TRACE=1: one line per run on stderr, to see what a corpus exercises.
 template <class Record>
-void Trace(const CalcTarget<Record>& target, const Record& r, int first, int second, const CalcOutcome& outcome) {
+void Trace(const CalcTarget<Record>& target, const Record& r, int first, int second,
+           const CalcOutcome& outcome) {
     std::fprintf(stderr, "%s [%d %d]: ", target.name, first, second);
     if (!outcome.computed()) {
-        std::fprintf(stderr, "refused: %s\n", outcome.refusal.c_str());
+        std::fprintf(stderr, "refused: %s\n", Described(outcome.refusal).c_str());
         return;
     }
     for (const char* name : target.results) {
@@ -274,7 +292,8 @@ void Trace(const CalcTarget<Record>& target, const Record& r, int first, int sec
 // Layout: options byte (1 modulo 8: press calculate a second time), one value per
 // drop-down list (current selection -1, none), then the members with controls in
 // table order.
-template <class Record> int RunOne(const CalcTarget<Record>& target, const std::uint8_t* data, std::size_t size) {
+template <class Record>
+int RunOne(const CalcTarget<Record>& target, const std::uint8_t* data, std::size_t size) {
     static RecordSlot<Record> slot, snapshot;
     FuzzedDataProvider in(data, size);
     const std::uint8_t options = in.ConsumeIntegral<std::uint8_t>();
@@ -301,13 +320,13 @@ template <class Record> int RunOne(const CalcTarget<Record>& target, const std::
         const CalcOutcome again = TimedRun(target, r, first, second);
         CheckOutcome(target, again, before, r);
         if (again.refusal != outcome.refusal || again.undefined != outcome.undefined)
-            Fail("%s: a second press with the same inputs gave another outcome (\"%s\" / \"%s\")", target.name,
-                 outcome.refusal.c_str(), again.refusal.c_str());
+            Fail("%s: a second press with the same inputs gave another outcome (\"%s\" / \"%s\")",
+                 target.name, Described(outcome.refusal).c_str(), Described(again.refusal).c_str());
         if (std::memcmp(&before, &r, sizeof(Record)) != 0) {
             for (const auto& info : target.members) {
                 if (Changed(before, r, info))
-                    Fail("%s: a second press with the same inputs changed %s from %.17g to %.17g", target.name,
-                         info.name, Get(before, info), Get(r, info));
+                    Fail("%s: a second press with the same inputs changed %s from %.17g to %.17g",
+                         target.name, info.name, Get(before, info), Get(r, info));
             }
             Fail("%s: a second press with the same inputs changed the record", target.name);
         }

@@ -35,8 +35,8 @@ void CheckRoundTrip(const std::vector<CsvRow>& rows, const CsvStyle& style) {
     for (const CsvRow& row : rows)
         AppendCsvRow(written, row, style);
     CsvTable back;
-    if (const std::string message = ParseCsv(written, back); !message.empty())
-        Fail("rows written as CSV are refused on reading: %s", message.c_str());
+    if (const Problem problem = ParseCsv(written, back))
+        Fail("rows written as CSV are refused on reading: %s", problem.Message().c_str());
     if (back.rows != rows)
         Fail("%zu rows written as CSV read back as %zu other rows", rows.size(), back.rows.size());
 }
@@ -45,9 +45,9 @@ template <class Record> void RunBatch(const Calculator<Record>& calc, std::strin
     // A circle search takes far longer than the other calculations: fewer rows.
     const std::size_t maxRows = std::string_view(calc.name) == "circular" ? 2 : 6;
     CsvTable table;
-    if (const std::string message = ParseCsv(csv, table, maxRows + 1); !message.empty()) {
-        if (!message.starts_with("CSV 第 "))
-            Fail("the reader's message names no line: %s", message.c_str());
+    if (const Problem problem = ParseCsv(csv, table, maxRows + 1)) {
+        if (!problem.Message().starts_with("CSV 第 "))
+            Fail("the reader's message names no line: %s", problem.Message().c_str());
         return;
     }
     if (table.rows.size() != table.lines.size())
@@ -57,7 +57,7 @@ template <class Record> void RunBatch(const Calculator<Record>& calc, std::strin
         return;
 
     BatchPlan plan;
-    if (const std::string message = PlanBatch(calc, table.rows.front(), plan); !message.empty())
+    if (PlanBatch(calc, table.rows.front(), plan))
         return;
     const std::size_t width = table.rows.front().size();
     CsvRow out;

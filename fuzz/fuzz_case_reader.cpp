@@ -10,17 +10,16 @@ using namespace korvane;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    const CaseReading reading = ReadCaseJson(bytes);
-    if (!reading.data) {
-        if (reading.problem.isEmpty())
+    CaseData a;
+    const Problem problem = ReadCaseJson(bytes, a);
+    if (problem) {
+        if (problem.Message().empty())
             std::abort(); // a refusal must say why
         return 0;
     }
-    const CaseReading again = ReadCaseJson(CaseJson(*reading.data, "fuzz"));
-    if (!again.data)
+    CaseData b;
+    if (ReadCaseJson(CaseJson(a, "fuzz"), b))
         std::abort();
-    const CaseData& a = *reading.data;
-    const CaseData& b = *again.data;
     if (a.calculator != b.calculator || a.inputs != b.inputs || a.selections != b.selections ||
         a.calculated != b.calculated || a.results != b.results)
         std::abort();

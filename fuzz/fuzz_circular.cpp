@@ -29,7 +29,7 @@ void CheckThorough(const CircularSlipRecord& r, int concrete, int rebar) {
         fuzzcalc::Fail("thorough search changed the record");
     if (!t.found)
         return;
-    if (!CircleSearchRefusal(CircleSearchWorkingRecord(r, concrete, rebar)).empty())
+    if (CircleSearchRefusal(CircleSearchWorkingRecord(r, concrete, rebar)))
         fuzzcalc::Fail("thorough search answered inputs the critical circle search refuses");
     if (!std::isfinite(t.ks))
         fuzzcalc::Fail("thorough search found ks = %.17g", t.ks);

@@ -1,15 +1,13 @@
 #include "Report.h"
 
-#include "CaseRecord.h"
+#include "CaseEvaluation.h"
+#include "CaseMessages.h"
 #include "ReportDrawings.h"
 #include "ReportMethod.h"
-#include "ThoroughCircleSearch.h"
 #include "ThoroughCircleShown.h"
 #include "ThoroughCircleText.h"
 
 #include <algorithm>
-#include <map>
-#include <type_traits>
 
 namespace korvane {
 
@@ -19,41 +17,21 @@ QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// A list's label without its closing colon ("桩身混凝土：" -> "桩身混凝土").
-QString ListName(const char* label) {
-    QString name = QString::fromUtf8(label).trimmed();
-    while (name.endsWith(QChar(0xFF1A)) || name.endsWith(QLatin1Char(':')))
-        name.chop(1);
-    return name;
-}
-
-// A radio group's label lists its positions ("桩型：0 端承型桩，1 摩擦型桩"): the name is
-// the part before the colon, and a position reads with its meaning ("1（摩擦型桩）").
-struct RadioText {
-    QString name;
-    QString value;
-};
-RadioText RadioRow(const char* label, const QString& position) {
-    const QString text = QString::fromUtf8(label);
-    const int colon = text.indexOf(QChar(0xFF1A));
-    if (colon < 0)
-        return {text, position};
-    RadioText row{text.left(colon), position};
-    for (const QString& option : text.mid(colon + 1).split(QChar(0xFF0C))) {
-        const QString trimmed = option.trimmed();
-        if (trimmed.startsWith(position + QLatin1Char(' ')))
-            row.value = position + QStringLiteral("（") + trimmed.mid(position.size() + 1) +
-                        QStringLiteral("）");
+// A radio group reads with the meaning of its position ("1（摩擦型桩）"); a text that is
+// no position of the group reads as it is.
+template <class Record> QString RadioValue(const MemberInfo<Record>& info, const QString& text) {
+    for (std::size_t i = 0; i < info.positions.size(); ++i) {
+        if (text == QString::number(i))
+            return text + QStringLiteral("（") + QString::fromUtf8(info.positions[i]) +
+                   QStringLiteral("）");
     }
-    return row;
+    return text;
 }
 
 template <class Record> QStringList MemberRow(const MemberInfo<Record>& info, const QString& text) {
-    if (info.kind == FieldKind::Radio) {
-        const RadioText radio = RadioRow(info.label, text);
-        return {radio.name, QString(), radio.value, QString()};
-    }
-    return {QString::fromUtf8(info.label), QString::fromUtf8(info.symbol), text,
+    if (info.kind == FieldKind::Radio)
+        return {QString::fromUtf8(info.caption), QString(), RadioValue(info, text), QString()};
+    return {Q(MemberLabel(info)), QString::fromUtf8(info.symbol), text,
             QString::fromUtf8(info.unit)};
 }
 
@@ -70,53 +48,25 @@ bool IsSearchParameter(const char* name) {
     return std::string_view(name).starts_with("search");
 }
 
-// The calculator's name for a member or a depth series named by a calculation outcome.
+// The calculator's name for a result named by a calculation outcome.
 template <class Record>
 QString OutcomeName(const Calculator<Record>& calc, const std::string& name) {
-    for (const MemberInfo<Record>& info : calc.members) {
-        if (name == info.name)
-            return QString::fromUtf8(info.label) + QStringLiteral("（") + Q(name) +
-                   QStringLiteral("）");
-    }
-    if (name == "momentSeries")
-        return QStringLiteral("桩身弯矩深度序列（momentSeries）");
-    if (name == "shearSeries")
-        return QStringLiteral("桩身剪力深度序列（shearSeries）");
-    return Q(name);
+    const std::string label = ResultLabel(calc, name);
+    if (label == name)
+        return Q(name);
+    return Q(label) + QStringLiteral("（") + Q(name) + QStringLiteral("）");
 }
-
-template <class Record>
-constexpr bool kIsPile =
-    std::is_same_v<Record, CombinedActionRecord> || std::is_same_v<Record, HighCapRecord>;
 
 // Everything a report section needs to know of one case.
-template <class Record> struct CaseRun {
+template <class Record> struct ReportCase {
     const Calculator<Record>& calc;
     const CaseData& data;
-    std::vector<int> selections;
-    std::string refusal; // the case's texts or lists were refused
-    Record entered;      // inputs as read, before the calculation
-    Record record;       // after the calculation
-    CalcOutcome outcome;
-    // The circular calculator's thorough search, beside the form's own.
-    std::optional<ThoroughCircle> thorough;
-    bool accepted() const { return refusal.empty(); }
-    bool computed() const { return accepted() && outcome.computed(); }
-};
+    CaseEvaluation<Record> e;
+    std::string refusal; // why the case or its calculation was refused
 
-template <class Record> void ReadAndRun(CaseRun<Record>& run) {
-    run.refusal = CaseSelections(run.calc, run.data, run.selections);
-    if (run.refusal.empty())
-        run.refusal = ReadCaseTexts(run.calc, run.data, run.entered);
-    if (!run.accepted())
-        return;
-    run.record = run.entered;
-    run.outcome = run.calc.run(run.record, run.selections);
-    if constexpr (std::is_same_v<Record, CircularSlipRecord>) {
-        if (run.outcome.computed())
-            run.thorough = ThoroughCircleSearch(run.entered, run.selections[0], run.selections[1]);
-    }
-}
+    bool accepted() const { return e.inputsRead; }
+    bool computed() const { return e.Calculated(); }
+};
 
 // The thorough search's circle beside the form's critical circle: what it found, and
 // whether some circle of the family has a lower factor than the one the search shows.
@@ -135,27 +85,30 @@ ReportTable ThoroughTable(const ThoroughCircle& thorough) {
     return table;
 }
 
-QString ThoroughParagraph(double formKs, const ThoroughCircle& thorough) {
-    QString text = QStringLiteral(
-        "全面搜索：在同一族圆弧（通过坡脚、圆心位于上述两条搜索射线之间）中，按射线角与圆心距"
-        "的网格逐一计算稳定系数，再从最小的几处局部细化，直至稳定系数的变化小于0.0001；单个圆弧"
-        "的稳定系数与上表的计算方法相同。上表为程序搜索的结果，不因全面搜索而改变。");
-    if (!thorough.found)
+QString ThoroughParagraph(const ThoroughBeside& thorough) {
+    const QString text =
+        QStringLiteral(
+            "全面搜索：在同一族圆弧（通过坡脚、圆心位于上述两条搜索射线之间）中，按射线角与圆心距"
+            "的网格逐一计算稳定系数，再从最小的几处局部细化，直至稳定系数的变化小于%1；单个圆弧"
+            "的稳定系数与上表的计算方法相同。上表为程序搜索的结果，不因全面搜索而改变。")
+            .arg(Q(FormatNumber(kThoroughFactorTol)));
+    if (!thorough.circle.found)
         return text + QStringLiteral("全面搜索未得到有限的稳定系数。");
-    const std::string lower = ThoroughLowerSentence(formKs, thorough);
+    const std::string lower = ThoroughLowerSentence(thorough.shownKs, thorough.circle);
     if (lower.empty())
-        return text + QStringLiteral("全面搜索未发现稳定系数比上表低0.005以上的滑动圆。");
+        return text + QStringLiteral("全面搜索未发现稳定系数比上表低%1以上的滑动圆。")
+                          .arg(Q(FormatNumber(kThoroughLowerMargin)));
     return text + Q(lower) + QStringLiteral("。");
 }
 
-template <class Record> ReportSection InputSection(const CaseRun<Record>& run) {
+template <class Record> ReportSection InputSection(const ReportCase<Record>& run) {
     ReportSection s{QStringLiteral("输入参数"), {}};
     ReportTable inputs{QStringLiteral("输入参数"), kMemberHeader, {}};
     for (const MemberInfo<Record>& info : run.calc.members) {
         if (info.role != MemberRole::Input)
             continue;
         if (run.accepted()) {
-            inputs.rows.push_back(MemberRow(info, Q(MemberFieldText(run.entered, info))));
+            inputs.rows.push_back(MemberRow(info, Q(MemberFieldText(run.e.entered, info))));
         } else if (const auto it = run.data.inputs.find(info.name); it != run.data.inputs.end()) {
             inputs.rows.push_back(MemberRow(info, Q(it->second)));
         }
@@ -166,13 +119,12 @@ template <class Record> ReportSection InputSection(const CaseRun<Record>& run) {
 
     ReportTable lists{
         QStringLiteral("材料等级选择"), {QStringLiteral("列表"), QStringLiteral("选择")}, {}};
-    for (std::size_t i = 0; i < run.calc.lists.size(); ++i) {
-        const ListOption& list = run.calc.lists[i];
+    for (const ListOption& list : run.calc.lists) {
         const auto it = run.data.selections.find(list.name);
         const QString chosen = it == run.data.selections.end() || it->second.empty()
                                    ? QStringLiteral("（未选择）")
                                    : Q(it->second);
-        lists.rows.push_back({ListName(list.label), chosen});
+        lists.rows.push_back({Q(ListCaption(list)), chosen});
     }
     s.blocks.push_back(lists);
 
@@ -183,7 +135,7 @@ template <class Record> ReportSection InputSection(const CaseRun<Record>& run) {
             if (info.role != MemberRole::Internal || IsPlotBookkeeping(info.name))
                 continue;
             (IsSearchParameter(info.name) ? search : materials)
-                .rows.push_back(MemberRow(info, Q(MemberFieldText(run.record, info))));
+                .rows.push_back(MemberRow(info, Q(MemberFieldText(run.e.computed, info))));
         }
         s.blocks.push_back(materials);
         if (!search.rows.isEmpty())
@@ -192,12 +144,7 @@ template <class Record> ReportSection InputSection(const CaseRun<Record>& run) {
     return s;
 }
 
-template <class Record> bool IsUndefined(const CalcOutcome& outcome, const char* name) {
-    return std::find(outcome.undefined.begin(), outcome.undefined.end(), name) !=
-           outcome.undefined.end();
-}
-
-template <class Record> ReportSection ResultSection(const CaseRun<Record>& run) {
+template <class Record> ReportSection ResultSection(const ReportCase<Record>& run) {
     ReportSection s{QStringLiteral("计算结果"), {}};
     if (!run.computed()) {
         s.blocks.push_back(ReportParagraph{QStringLiteral("无计算结果：计算未进行，原因见说明。")});
@@ -207,35 +154,33 @@ template <class Record> ReportSection ResultSection(const CaseRun<Record>& run) 
     for (const MemberInfo<Record>& info : run.calc.members) {
         if (info.role != MemberRole::Result)
             continue;
-        QString text = Q(MemberFieldText(run.record, info));
-        if (IsUndefined<Record>(run.outcome, info.name))
+        QString text = Q(MemberFieldText(run.e.computed, info));
+        if (IsUndefined(run.e.outcome, info.name))
             text += QStringLiteral(" ※无定义");
         results.rows.push_back(MemberRow(info, text));
     }
     s.blocks.push_back(results);
-    if constexpr (std::is_same_v<Record, CircularSlipRecord>) {
-        if (run.thorough) {
-            s.blocks.push_back(ThoroughTable(*run.thorough));
-            s.blocks.push_back(ReportParagraph{ThoroughParagraph(run.record.m_ks, *run.thorough)});
-        }
+    if (const auto& thorough = run.e.extras.thorough) {
+        s.blocks.push_back(ThoroughTable(thorough->circle));
+        s.blocks.push_back(ReportParagraph{ThoroughParagraph(*thorough)});
     }
     return s;
 }
 
-template <class Record> ReportSection ChartSection(const CaseRun<Record>& run) {
+// The moment and shear of one pile along its depth, for a calculator that gives them.
+template <class Record> ReportSection ChartSection(const ReportCase<Record>& run) {
     ReportSection s{QStringLiteral("桩身弯矩与剪力图"), {}};
-    if (!run.computed()) {
+    const std::optional<PileDepthProfile>& profile = run.e.extras.depthProfile;
+    if (!run.computed() || !profile) {
         s.blocks.push_back(ReportParagraph{QStringLiteral("无计算结果，不绘制内力图。")});
         return s;
     }
-    std::map<std::string, std::vector<double>> series;
-    for (auto& [name, values] : run.calc.series(run.record))
-        series[name] = values;
-    const std::vector<double>& moment = series["momentSeries"];
-    const std::vector<double>& shear = series["shearSeries"];
-    const int count = static_cast<int>(std::max(moment.size(), shear.size()));
-    const std::vector<double> depths = SeriesDepths(run.record, run.selections[0], count);
-    const DepthChartPair charts = PileCharts(depths, moment, shear, run.record.m_l0);
+    const auto values = [&profile](const char* name) {
+        const DepthSeries* series = profile->Find(name);
+        return series ? series->values : std::vector<double>();
+    };
+    const DepthChartPair charts = PileCharts(profile->depths, values("momentSeries"),
+                                             values("shearSeries"), profile->groundDepth);
     s.blocks.push_back(
         ReportFigure{QStringLiteral("一根桩的弯矩图与剪力图（深度自承台底起算）"), charts});
 
@@ -251,12 +196,12 @@ template <class Record> ReportSection ChartSection(const CaseRun<Record>& run) {
     s.blocks.push_back(ReportParagraph{
         QStringLiteral("图中各点为计算的深度点（共%1点），第一点位于地面（距承台底 l0 = %2 m）。"
                        "极值：%3。")
-            .arg(count)
-            .arg(Q(FormatNumber(run.record.m_l0)), parts.join(QStringLiteral("。")))});
+            .arg(static_cast<int>(profile->depths.size()))
+            .arg(Q(FormatNumber(profile->groundDepth)), parts.join(QStringLiteral("。")))});
     return s;
 }
 
-template <class Record> ReportSection NoteSection(const CaseRun<Record>& run) {
+template <class Record> ReportSection NoteSection(const ReportCase<Record>& run) {
     ReportSection s{QStringLiteral("说明"), {}};
     auto say = [&s](const QString& text) { s.blocks.push_back(ReportParagraph{text}); };
     if (!run.accepted()) {
@@ -264,46 +209,38 @@ template <class Record> ReportSection NoteSection(const CaseRun<Record>& run) {
             Q(run.refusal));
         return s;
     }
-    if (!run.outcome.computed()) {
-        say(QStringLiteral("计算拒绝了这组输入，未得出结果：") + Q(run.outcome.refusal));
+    if (!run.computed()) {
+        say(QStringLiteral("计算拒绝了这组输入，未得出结果：") + Q(run.refusal));
         return s;
     }
-    if (!run.outcome.undefined.empty()) {
+    const CalcOutcome& outcome = run.e.outcome;
+    if (!outcome.undefined.empty()) {
         QStringList names;
-        for (const std::string& name : run.outcome.undefined)
+        for (const std::string& name : outcome.undefined)
             names << OutcomeName(run.calc, name);
         say(QStringLiteral("以下结果无定义（计算值不是有限数），表中或图中显示的数值不是计算结果："
                            "%1。")
                 .arg(names.join(QStringLiteral("、"))));
     }
-    if constexpr (!kIsPile<Record>) {
-        for (std::size_t i = 0; i < run.calc.lists.size(); ++i) {
-            if (run.selections[i] >= 0)
-                continue;
-            const bool concrete = std::string_view(run.calc.lists[i].name) == "concrete";
-            say(QStringLiteral("%1未选择：%2按0计，桩的抗剪承载力中%3项为0。")
-                    .arg(ListName(run.calc.lists[i].label),
-                         concrete ? QStringLiteral("ft") : QStringLiteral("fyv"),
-                         concrete ? QStringLiteral("混凝土") : QStringLiteral("箍筋")));
-        }
-    }
+    for (const CaseNote& note : run.e.extras.notes)
+        say(Q(NoteSentence(note)));
     // Results a case file kept that this calculation does not give again.
     QStringList changed;
     for (const MemberInfo<Record>& info : run.calc.members) {
         const auto it = run.data.results.find(info.name);
         if (!run.data.calculated || info.role != MemberRole::Result || it == run.data.results.end())
             continue;
-        const std::string now = MemberFieldText(run.record, info);
+        const std::string now = MemberFieldText(run.e.computed, info);
         if (now != it->second)
             changed << QStringLiteral("%1：算例 %2，本次 %3")
-                           .arg(QString::fromUtf8(info.label), Q(it->second), Q(now));
+                           .arg(Q(MemberLabel(info)), Q(it->second), Q(now));
     }
     if (!changed.isEmpty())
         say(QStringLiteral("算例所存结果与本次计算结果不同（以本次计算为准）：") +
             changed.join(QStringLiteral("；")) + QStringLiteral("。"));
     if (!run.data.calculated)
         say(QStringLiteral("算例未附计算结果，本计算书的结果由上列输入计算得出。"));
-    if (run.outcome.undefined.empty())
+    if (outcome.undefined.empty())
         say(QStringLiteral("计算正常完成，各项结果均为有限数值。"));
     return s;
 }
@@ -323,33 +260,29 @@ void NumberCaptions(ReportContent& report) {
 
 template <class Record>
 ReportContent Build(const Calculator<Record>& calc, const CaseData& data, const ReportMeta& meta) {
-    CaseRun<Record> run{calc, data, {}, {}, Record(), Record(), {}, {}};
-    ReadAndRun(run);
+    ReportCase<Record> run{calc, data, EvaluateCase(calc, data, {.thorough = true}), {}};
+    if (run.e.refusal)
+        run.refusal = RefusalText(calc, *run.e.refusal);
 
     ReportContent report;
     report.title = QString::fromUtf8(calc.title) + QStringLiteral("计算书");
     report.meta = meta;
 
     ReportSection method{QStringLiteral("问题与方法"), {}};
-    for (const QString& paragraph : MethodParagraphs(run.accepted() ? run.entered : Record()))
+    for (const QString& paragraph : MethodParagraphs(run.accepted() ? run.e.entered : Record()))
         method.blocks.push_back(ReportParagraph{paragraph});
     report.sections.push_back(method);
 
     ReportSection drawing{QStringLiteral("计算简图"), {}};
-    if (run.accepted()) {
-        if constexpr (std::is_same_v<Record, CircularSlipRecord>)
-            drawing.blocks = SectionDrawings(
-                run.record, run.computed(),
-                run.thorough ? std::optional(ShowThoroughCircle(*run.thorough)) : std::nullopt);
-        else
-            drawing.blocks = SectionDrawings(run.record, run.computed());
-    } else
+    if (run.accepted())
+        drawing.blocks = SectionDrawings(run.e);
+    else
         drawing.blocks.push_back(ReportParagraph{QStringLiteral("输入未被接受，不绘制计算简图。")});
     report.sections.push_back(drawing);
 
     report.sections.push_back(InputSection(run));
     report.sections.push_back(ResultSection(run));
-    if constexpr (kIsPile<Record>)
+    if (!calc.series.empty())
         report.sections.push_back(ChartSection(run));
     report.sections.push_back(NoteSection(run));
 

@@ -7,6 +7,7 @@
 // runs one on the offscreen platform.
 
 #include "CaseData.h"
+#include "Problem.h"
 #include "ReportContent.h"
 
 #include <QString>
@@ -28,18 +29,17 @@ ReportContent BuildReport(const CaseData& data, const ReportMeta& meta);
 int PaintReport(const ReportContent& report, QPagedPaintDevice* device);
 
 // Writes the report as an A4 PDF at `path`. The file appears only when it is
-// complete; on failure returns false, leaves any earlier file as it was and, when
-// `error` is given, says why in Chinese.
-bool WriteReportPdf(const ReportContent& report, const QString& path, QString* error);
+// complete; on failure any earlier file stays as it was, and the problem says why.
+Problem WriteReportPdf(const ReportContent& report, const QString& path);
 
 // The report as one self-contained HTML page (UTF-8, figures inline as SVG).
 QString ReportHtml(const ReportContent& report);
 // Writes ReportHtml to `path`, with the same care as WriteReportPdf.
-bool WriteReportHtml(const ReportContent& report, const QString& path, QString* error);
+Problem WriteReportHtml(const ReportContent& report, const QString& path);
 
 // Builds the report of `data` and writes it as PDF (".pdf") or HTML (".html", ".htm"),
 // chosen by the suffix of `path`; any other suffix is refused with a message.
-bool WriteReport(const CaseData& data, const ReportMeta& meta, const QString& path, QString* error);
+Problem WriteReport(const CaseData& data, const ReportMeta& meta, const QString& path);
 
 // All text of the report in reading order: title block, section titles, paragraphs,
 // table captions and rows (cells separated by tabs), figure captions.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Problem.h"
 #include "ReportFigures.h"
 
 #include <QList>
@@ -51,5 +52,10 @@ struct ReportContent {
     ReportMeta meta;
     std::vector<ReportSection> sections;
 };
+
+// A problem told in the words of a message built with Qt.
+inline Problem Said(const QString& message) {
+    return Problem(message.toStdString());
+}
 
 } // namespace korvane

@@ -1,13 +1,16 @@
 #include "ReportDrawings.h"
 
+#include "CircularSlip.h"
 #include "FieldText.h"
-#include "Grades.h"
-#include "PileGroup.h"
-#include "PileKernel.h"
+#include "ThoroughCircleShown.h"
 
 namespace korvane {
 
 namespace {
+
+QString Number(double value) {
+    return QString::fromStdString(FormatNumber(value));
+}
 
 ReportParagraph ScaleNote() {
     return {QStringLiteral("图按比例绘制，尺寸单位为m，比例见图中比例尺。")};
@@ -33,19 +36,23 @@ template <class Record> PileElevationFigure ElevationOf(const Record& r) {
     return f;
 }
 
-std::vector<double> DepthsBelowTop(const PileProperties& pile, double l0, int count) {
-    std::vector<double> depths;
-    for (int j = 0; j < count && j < kGridPoints; ++j)
-        depths.push_back(kReducedDepthGrid[j] / pile.alpha + l0);
-    return depths;
+std::vector<ReportBlock> PileGroupDrawings(const PilePlanFigure& plan,
+                                           const PileElevationFigure& elevation,
+                                           const QString& note) {
+    return {ReportFigure{QStringLiteral("桩位平面布置"), plan},
+            ReportFigure{QStringLiteral("沿X向立面"), elevation}, ScaleNote(),
+            ReportParagraph{note}};
 }
 
 } // namespace
 
-std::vector<ReportBlock> SectionDrawings(const CircularSlipRecord& r, bool computed,
-                                         const std::optional<ThoroughShown>& thorough) {
-    const bool circle = computed && r.m_R > 0;
+std::vector<ReportBlock> SectionDrawings(const CaseEvaluation<CircularSlipRecord>& e) {
+    const CircularSlipRecord& r = e.computed;
+    const bool circle = e.Calculated() && r.m_R > 0;
     SlopeFigure figure = SlopeFigureOf(r, circle);
+    std::optional<ThoroughShown> thorough;
+    if (e.extras.thorough)
+        thorough = ShowThoroughCircle(e.extras.thorough->circle);
     const bool second = circle && thorough && thorough->undefined.empty() && thorough->R > 0;
     if (second)
         figure.secondCircle =
@@ -54,7 +61,9 @@ std::vector<ReportBlock> SectionDrawings(const CircularSlipRecord& r, bool compu
                                                         : QStringLiteral("边坡计算断面"),
                                                  figure}};
     QString note = QStringLiteral("图中桩排按计算所取位置绘出（首排距承台近坡边一倍桩径，排距sax");
-    note += r.m_sax == 0 ? QStringLiteral("，sax为0时按0.1 m）。") : QStringLiteral("）。");
+    note += SearchSubstitutesSpacing(r.m_sax)
+                ? QStringLiteral("，sax为0时按%1 m）。").arg(Number(kZeroSpacingSubstitute))
+                : QStringLiteral("）。");
     if (circle)
         note += QStringLiteral("滑弧按显示的圆心坐标与半径绘出，自坡脚至滑弧穿出地面处。");
     if (second)
@@ -64,44 +73,33 @@ std::vector<ReportBlock> SectionDrawings(const CircularSlipRecord& r, bool compu
     return blocks;
 }
 
-std::vector<ReportBlock> SectionDrawings(const PolylineSlipRecord& r, bool) {
-    return {ReportFigure{QStringLiteral("边坡计算断面与折线滑动面"), SlopeFigureOf(r)}, ScaleNote(),
+std::vector<ReportBlock> SectionDrawings(const CaseEvaluation<PolylineSlipRecord>& e) {
+    return {ReportFigure{QStringLiteral("边坡计算断面与折线滑动面"), SlopeFigureOf(e.computed)},
+            ScaleNote(),
             ReportParagraph{QStringLiteral(
                 "折线滑动面按各段倾角与长度自坡脚依次绘出（滑面3、滑面2、滑面1）；桩排按计算所取"
                 "位置绘出（首排距承台近坡边一倍桩径，排距sax）。")}};
 }
 
-std::vector<ReportBlock> SectionDrawings(const CombinedActionRecord& r, bool) {
+std::vector<ReportBlock> SectionDrawings(const CaseEvaluation<CombinedActionRecord>& e) {
+    const CombinedActionRecord& r = e.computed;
     PilePlanFigure plan = PlanOf(r);
     plan.capX = r.m_L;
     plan.capZ = r.m_B;
     PileElevationFigure elevation = ElevationOf(r);
     elevation.capX = r.m_L;
-    return {
-        ReportFigure{QStringLiteral("桩位平面布置"), plan},
-        ReportFigure{QStringLiteral("沿X向立面"), elevation}, ScaleNote(),
-        ReportParagraph{
-            QStringLiteral(
-                "承台沿X向长L、沿Z向宽B，桩群对称布置于承台中心；立面中承台厚度无输入，按示意绘出。"
-                "承台埋深hn = %1 m（承台侧土作用深度），不在立面中表示。")
-                .arg(QString::fromStdString(FormatNumber(r.m_hn)))}};
+    return PileGroupDrawings(
+        plan, elevation,
+        QStringLiteral(
+            "承台沿X向长L、沿Z向宽B，桩群对称布置于承台中心；立面中承台厚度无输入，按示意绘出。"
+            "承台埋深hn = %1 m（承台侧土作用深度），不在立面中表示。")
+            .arg(Number(r.m_hn)));
 }
 
-std::vector<ReportBlock> SectionDrawings(const HighCapRecord& r, bool) {
-    return {ReportFigure{QStringLiteral("桩位平面布置"), PlanOf(r)},
-            ReportFigure{QStringLiteral("沿X向立面"), ElevationOf(r)}, ScaleNote(),
-            ReportParagraph{QStringLiteral(
-                "承台尺寸无输入，平面图以虚线示桩群外缘；立面中承台厚度按示意绘出。")}};
-}
-
-std::vector<double> SeriesDepths(const CombinedActionRecord& r, int concreteIndex, int count) {
-    return DepthsBelowTop(PilePropertiesOf(ConcreteGradeTable(concreteIndex), r.m_d, r.m_ms),
-                          r.m_l0, count);
-}
-
-std::vector<double> SeriesDepths(const HighCapRecord& r, int concreteIndex, int count) {
-    return DepthsBelowTop(PilePropertiesOf(ConcreteGradeTable(concreteIndex), r.m_d, r.m_ms1),
-                          r.m_l0, count);
+std::vector<ReportBlock> SectionDrawings(const CaseEvaluation<HighCapRecord>& e) {
+    return PileGroupDrawings(
+        PlanOf(e.computed), ElevationOf(e.computed),
+        QStringLiteral("承台尺寸无输入，平面图以虚线示桩群外缘；立面中承台厚度按示意绘出。"));
 }
 
 DepthChartPair PileCharts(const std::vector<double>& depths, const std::vector<double>& moment,

@@ -125,20 +125,16 @@ QString ReportHtml(const ReportContent& r) {
     return html;
 }
 
-bool WriteReportHtml(const ReportContent& report, const QString& path, QString* error) {
+Problem WriteReportHtml(const ReportContent& report, const QString& path) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = QStringLiteral("无法写入计算书文件“%1”：%2").arg(path, file.errorString());
-        return false;
+        return Said(QStringLiteral("无法写入计算书文件“%1”：%2").arg(path, file.errorString()));
     }
     file.write(ReportHtml(report).toUtf8());
     if (!file.commit()) {
-        if (error)
-            *error = QStringLiteral("无法写入计算书文件“%1”：%2").arg(path, file.errorString());
-        return false;
+        return Said(QStringLiteral("无法写入计算书文件“%1”：%2").arg(path, file.errorString()));
     }
-    return true;
+    return {};
 }
 
 } // namespace korvane

@@ -331,12 +331,10 @@ int PaintReport(const ReportContent& report, QPagedPaintDevice* device) {
     return count;
 }
 
-bool WriteReportPdf(const ReportContent& report, const QString& path, QString* error) {
+Problem WriteReportPdf(const ReportContent& report, const QString& path) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = QStringLiteral("无法写入计算书文件“%1”：%2").arg(path, file.errorString());
-        return false;
+        return Said(QStringLiteral("无法写入计算书文件“%1”：%2").arg(path, file.errorString()));
     }
     int pages = 0;
     {
@@ -350,16 +348,12 @@ bool WriteReportPdf(const ReportContent& report, const QString& path, QString* e
     }
     if (pages == 0) {
         file.cancelWriting();
-        if (error)
-            *error = QStringLiteral("无法生成计算书“%1”：PDF 绘制失败。").arg(path);
-        return false;
+        return Said(QStringLiteral("无法生成计算书“%1”：PDF 绘制失败。").arg(path));
     }
     if (!file.commit()) {
-        if (error)
-            *error = QStringLiteral("无法写入计算书文件“%1”：%2").arg(path, file.errorString());
-        return false;
+        return Said(QStringLiteral("无法写入计算书文件“%1”：%2").arg(path, file.errorString()));
     }
-    return true;
+    return {};
 }
 
 } // namespace korvane

@@ -37,19 +37,16 @@ QString ReportPlainText(const ReportContent& r) {
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
-bool WriteReport(const CaseData& data, const ReportMeta& meta, const QString& path,
-                 QString* error) {
+Problem WriteReport(const CaseData& data, const ReportMeta& meta, const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
     const bool pdf = suffix == QStringLiteral("pdf");
     const bool html = suffix == QStringLiteral("html") || suffix == QStringLiteral("htm");
     if (!pdf && !html) {
-        if (error)
-            *error = QStringLiteral("不支持的计算书格式“%1”：文件名应以 .pdf、.html 或 .htm 结尾。")
-                         .arg(suffix.isEmpty() ? path : QStringLiteral(".") + suffix);
-        return false;
+        return Said(QStringLiteral("不支持的计算书格式“%1”：文件名应以 .pdf、.html 或 .htm 结尾。")
+                        .arg(suffix.isEmpty() ? path : QStringLiteral(".") + suffix));
     }
     const ReportContent report = BuildReport(data, meta);
-    return pdf ? WriteReportPdf(report, path, error) : WriteReportHtml(report, path, error);
+    return pdf ? WriteReportPdf(report, path) : WriteReportHtml(report, path);
 }
 
 } // namespace korvane

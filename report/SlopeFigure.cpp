@@ -1,8 +1,8 @@
 #include "SlopeFigure.h"
 
+#include "CircularSlip.h"
 #include "FigurePainting.h"
-#include "Grades.h"
-#include "SlopeSection.h"
+#include "PolylineSlip.h"
 
 #include <QPainterPath>
 #include <QPolygonF>
@@ -18,35 +18,6 @@ namespace {
 // More rows than this are drawn as the block they make, not pile by pile.
 constexpr int kMostDrawnPileRows = 400;
 
-template <class Record> SlopeFigure SectionOf(const Record& r) {
-    SlopeFigure f;
-    f.h = r.m_h;
-    f.beta = r.m_beta;
-    f.a = r.m_a;
-    f.b = r.m_b;
-    f.hb = r.m_hb;
-    f.L = r.m_L;
-    f.h1 = r.m_h1;
-    f.d = r.m_d / 1000;
-    return f;
-}
-
-// The rows the calculation walks: from one diameter inside the cap's near edge, sax
-// apart, up to the far edge with the same tolerance.
-std::vector<double> PileRows(const SlopeSection& s, double sax) {
-    std::vector<double> rows;
-    if (!std::isfinite(s.firstPileX) || !std::isfinite(s.capFar))
-        return rows;
-    if (!(sax > 0) || !std::isfinite(sax))
-        return {s.firstPileX};
-    for (double xp = s.firstPileX; xp - s.capFar < kSlopeEdgeTol; xp = xp + sax) {
-        if (rows.size() == kMostDrawnPileRows)
-            break;
-        rows.push_back(xp);
-    }
-    return rows;
-}
-
 bool Finite(std::initializer_list<double> values) {
     return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
 }
@@ -54,34 +25,27 @@ bool Finite(std::initializer_list<double> values) {
 } // namespace
 
 SlopeFigure SlopeFigureOf(const CircularSlipRecord& r, bool withCircle) {
-    SlopeFigure f = SectionOf(r);
-    // A spacing of 0 is searched as 0.1, as the calculation does.
-    f.pileX = PileRows(SlopeSectionOf(r), r.m_sax == 0 ? 0.1 : r.m_sax);
+    SlopeFigure f;
+    f.section = SlopeSectionOf(r);
+    f.pileX = PileRowPositions(f.section, CircleSearchSpacing(r.m_sax), kMostDrawnPileRows);
     if (withCircle)
         f.circle = SlopeCircle{r.m_x, r.m_y, r.m_R, QStringLiteral("临界滑弧")};
     return f;
 }
 
 SlopeFigure SlopeFigureOf(const PolylineSlipRecord& r) {
-    SlopeFigure f = SectionOf(r);
-    f.pileX = PileRows(SlopeSectionOf(r), r.m_sax);
-    // Segment 3 starts at the toe; x of each vertex as the calculation steps it.
-    const double angle[] = {r.m_theta3, r.m_theta2, r.m_theta1};
-    const double length[] = {r.m_L3, r.m_L2, r.m_L1};
-    QPointF at(0, 0);
-    f.slipPolyline.push_back(at);
-    for (int k = 0; k < 3; ++k) {
-        at = QPointF(std::cos(angle[k] * kDegToRad) * length[k] + at.x(),
-                     std::sin(angle[k] * kDegToRad) * length[k] + at.y());
-        f.slipPolyline.push_back(at);
-    }
+    SlopeFigure f;
+    f.section = SlopeSectionOf(r);
+    f.pileX = PileRowPositions(f.section, r.m_sax, kMostDrawnPileRows);
+    for (const SlipVertex& v : PolylineVertices(r))
+        f.slipPolyline.emplace_back(v.x, v.y);
     return f;
 }
 
 double GroundHeight(const SlopeFigure& f, double x) {
     if (x <= 0)
         return 0;
-    return std::min(std::tan(f.beta * kDegToRad) * x, f.h);
+    return std::min(f.section.slope * x, f.in().h);
 }
 
 std::vector<QPointF> SlipArc(const SlopeFigure& f, const SlopeCircle& c) {
@@ -126,16 +90,18 @@ std::vector<QPointF> SlipArc(const SlopeFigure& f, const SlopeCircle& c) {
 
 SlopeGeometry SlopeGeometryOf(const SlopeFigure& f) {
     SlopeGeometry g;
-    const double tanBeta = std::tan(f.beta * kDegToRad);
-    g.crestX = f.h / tanBeta;
-    g.capNear = g.crestX + f.a;
-    g.capFar = g.capNear + f.b;
-    if (!Finite({f.h, f.beta, f.a, f.b, f.hb, f.L, f.h1, f.d, g.crestX, g.capFar}) || !(f.h > 0) ||
-        !(tanBeta > 0))
+    const SlopeSection& s = f.section;
+    g.crestX = s.crestX;
+    g.capNear = s.capNear;
+    g.capFar = s.capFar;
+    const SlopeInputs& in = s.in;
+    if (!Finite({in.h, in.beta, in.a, in.b, in.hb, in.L, in.h1, f.PileDiameter(), g.crestX,
+                 g.capFar}) ||
+        !(in.h > 0) || !(s.slope > 0))
         return g;
 
     double minX = 0, maxX = std::max(g.crestX, g.capFar);
-    double minY = std::min(0.0, f.h - f.hb - f.L), maxY = f.h;
+    double minY = std::min(0.0, in.h - in.hb - in.L), maxY = in.h;
     auto include = [&](const std::vector<QPointF>& points) {
         for (const QPointF& p : points) {
             minX = std::min(minX, p.x());
@@ -159,9 +125,9 @@ SlopeGeometry SlopeGeometryOf(const SlopeFigure& f) {
         return g;
     // Some level ground on both sides so that toe and cap stand clear of the edges.
     const double span = maxX - minX;
-    minX -= 0.08 * span + f.d;
-    maxX += 0.08 * span + f.d;
-    g.ground = {{minX, 0}, {0, 0}, {g.crestX, f.h}, {maxX, f.h}};
+    minX -= 0.08 * span + f.PileDiameter();
+    maxX += 0.08 * span + f.PileDiameter();
+    g.ground = {{minX, 0}, {0, 0}, {g.crestX, in.h}, {maxX, in.h}};
     g.bounds = QRectF(QPointF(minX, minY), QPointF(maxX, maxY));
     g.drawable = g.bounds.width() > 0 && g.bounds.height() > 0;
     return g;
@@ -248,6 +214,8 @@ void PaintSlopeFigure(QPainter& p, const QRectF& rect, const SlopeFigure& f) {
     const FigureStyle st(p, rect);
     const double u = st.unit;
     const SlopeGeometry g = SlopeGeometryOf(f);
+    const SlopeInputs& in = f.in();
+    const double d = f.PileDiameter();
     if (!g.drawable) {
         DrawLabel(st, rect.center(), QStringLiteral("输入的坡高、坡角或尺寸不能按比例绘制。"),
                   Qt::AlignCenter, st.Font(3.2));
@@ -271,25 +239,25 @@ void PaintSlopeFigure(QPainter& p, const QRectF& rect, const SlopeFigure& f) {
     p.drawPolygon(Mapped(map, soil));
 
     // Liquefied layer under the level ground beyond the crest.
-    if (f.h1 > 0) {
-        const QRectF layer(map(g.crestX, f.h), map(maxX, f.h - f.h1));
+    if (in.h1 > 0) {
+        const QRectF layer(map(g.crestX, in.h), map(maxX, in.h - in.h1));
         p.setBrush(QBrush(QColor(70, 130, 200), Qt::BDiagPattern));
         p.setPen(Qt::NoPen);
         p.drawRect(layer.normalized());
         DrawLabel(st, QPointF(layer.right() - 1 * u, layer.normalized().center().y()),
-                  QStringLiteral("液化层 h1=%1 m").arg(FigureNumber(f.h1)),
+                  QStringLiteral("液化层 h1=%1 m").arg(FigureNumber(in.h1)),
                   Qt::AlignRight | Qt::AlignVCenter, st.Font(2.6), QColor(30, 70, 140));
     }
 
     // Piles from the cap base down.
-    const double pileTop = f.h - f.hb, pileTip = f.h - f.hb - f.L;
+    const double pileTop = in.h - in.hb, pileTip = in.h - in.hb - in.L;
     p.setBrush(kConcrete);
     p.setPen(st.Pen(QColor(80, 80, 80), 0.2));
     for (double x : f.pileX)
-        p.drawRect(QRectF(map(x - f.d / 2, pileTop), map(x + f.d / 2, pileTip)).normalized());
+        p.drawRect(QRectF(map(x - d / 2, pileTop), map(x + d / 2, pileTip)).normalized());
 
     // The cap, its top at the ground, its base hb below.
-    const QRectF cap = QRectF(map(g.capNear, f.h), map(g.capFar, f.h - f.hb)).normalized();
+    const QRectF cap = QRectF(map(g.capNear, in.h), map(g.capFar, in.h - in.hb)).normalized();
     p.setBrush(QColor(150, 150, 150));
     p.setPen(st.Pen(Qt::black, 0.3));
     p.drawRect(cap);
@@ -328,7 +296,7 @@ void PaintSlopeFigure(QPainter& p, const QRectF& rect, const SlopeFigure& f) {
         PaintCircle(st, map, *f.secondCircle, g.secondArc, kSecondSlip, true, true);
 
     // Points A and B, and the cap's name.
-    const QPointF toe = map(0, 0), crest = map(g.crestX, f.h);
+    const QPointF toe = map(0, 0), crest = map(g.crestX, in.h);
     DrawLabel(st, toe + QPointF(-0.8 * u, 0.8 * u), QStringLiteral("A(0, 0)"),
               Qt::AlignRight | Qt::AlignTop, st.Font(2.6));
     DrawLabel(st, crest + QPointF(-0.8 * u, -0.6 * u), QStringLiteral("B"),
@@ -336,8 +304,8 @@ void PaintSlopeFigure(QPainter& p, const QRectF& rect, const SlopeFigure& f) {
     DrawLabel(st, QPointF(cap.center().x(), cap.top() - 0.5 * u), QStringLiteral("承台"),
               Qt::AlignHCenter | Qt::AlignBottom, st.Font(2.6), Qt::black, false);
     if (!f.pileX.empty())
-        DrawLabel(st, map(f.pileX.front() - f.d / 2, pileTip + 0.5 * f.L) - QPointF(0.8 * u, 0),
-                  QStringLiteral("桩 d=%1 m").arg(FigureNumber(f.d, 3)),
+        DrawLabel(st, map(f.pileX.front() - d / 2, pileTip + 0.5 * in.L) - QPointF(0.8 * u, 0),
+                  QStringLiteral("桩 d=%1 m").arg(FigureNumber(d, 3)),
                   Qt::AlignRight | Qt::AlignVCenter, st.Font(2.6));
 
     // Axes at the toe.
@@ -356,28 +324,28 @@ void PaintSlopeFigure(QPainter& p, const QRectF& rect, const SlopeFigure& f) {
         p.setPen(st.Pen(Qt::black, 0.2));
         p.setBrush(Qt::NoBrush);
         p.drawArc(QRectF(toe - QPointF(r, r), toe + QPointF(r, r)), 0,
-                  static_cast<int>(std::lround(f.beta * 16)));
+                  static_cast<int>(std::lround(in.beta * 16)));
         p.restore();
-        const double mid = f.beta / 2 * std::numbers::pi / 180;
+        const double mid = in.beta / 2 * std::numbers::pi / 180;
         DrawLabel(st, toe + QPointF(std::cos(mid), -std::sin(mid)) * (r + 0.6 * u),
-                  QStringLiteral("β=%1°").arg(FigureNumber(f.beta)),
+                  QStringLiteral("β=%1°").arg(FigureNumber(in.beta)),
                   Qt::AlignLeft | Qt::AlignVCenter, st.Font(2.8));
     }
 
     // Dimensions: h left of the toe; a and b above the ground; hb and L right of the cap.
     const double left = map(minX, 0).x() - 4 * u;
     DrawDimension(st, QPointF(left, toe.y()), QPointF(left, crest.y()),
-                  QStringLiteral("h=%1").arg(FigureNumber(f.h)), QPointF(-1, 0));
+                  QStringLiteral("h=%1").arg(FigureNumber(in.h)), QPointF(-1, 0));
     const double top = crest.y() - 5 * u;
     DrawDimension(st, QPointF(crest.x(), top), QPointF(cap.left(), top),
-                  QStringLiteral("a=%1").arg(FigureNumber(f.a)), QPointF(0, -1));
+                  QStringLiteral("a=%1").arg(FigureNumber(in.a)), QPointF(0, -1));
     DrawDimension(st, QPointF(cap.left(), top), QPointF(cap.right(), top),
-                  QStringLiteral("b=%1").arg(FigureNumber(f.b)), QPointF(0, -1));
+                  QStringLiteral("b=%1").arg(FigureNumber(in.b)), QPointF(0, -1));
     const double right = map(maxX, 0).x() + 3 * u;
-    DrawDimension(st, QPointF(right, map(0, f.h).y()), QPointF(right, map(0, pileTop).y()),
-                  QStringLiteral("hb=%1").arg(FigureNumber(f.hb)), QPointF(1, 0));
+    DrawDimension(st, QPointF(right, map(0, in.h).y()), QPointF(right, map(0, pileTop).y()),
+                  QStringLiteral("hb=%1").arg(FigureNumber(in.hb)), QPointF(1, 0));
     DrawDimension(st, QPointF(right, map(0, pileTop).y()), QPointF(right, map(0, pileTip).y()),
-                  QStringLiteral("L=%1").arg(FigureNumber(f.L)), QPointF(1, 0));
+                  QStringLiteral("L=%1").arg(FigureNumber(in.L)), QPointF(1, 0));
     // Extension lines from the cap's edges and the ground to the dimension lines.
     p.save();
     p.setPen(st.Pen(QColor(120, 120, 120), 0.12));
@@ -389,7 +357,7 @@ void PaintSlopeFigure(QPainter& p, const QRectF& rect, const SlopeFigure& f) {
     const double capBaseY = map(0, pileTop).y(), tipY = map(0, pileTip).y();
     p.drawLine(QPointF(cap.right() + 0.8 * u, capBaseY), QPointF(right + 0.8 * u, capBaseY));
     if (!f.pileX.empty())
-        p.drawLine(QPointF(map(f.pileX.back() + f.d / 2, 0).x() + 0.8 * u, tipY),
+        p.drawLine(QPointF(map(f.pileX.back() + d / 2, 0).x() + 0.8 * u, tipY),
                    QPointF(right + 0.8 * u, tipY));
     p.restore();
 

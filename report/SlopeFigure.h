@@ -2,6 +2,7 @@
 
 #include "CircularSlipRecord.h"
 #include "PolylineSlipRecord.h"
+#include "SlopeSection.h"
 
 #include <QPointF>
 #include <QRectF>
@@ -24,19 +25,18 @@ struct SlopeCircle {
 };
 
 struct SlopeFigure {
-    double h = 0, beta = 0;                  // slope height (m) and angle (°)
-    double a = 0, b = 0;                     // cap distance from the crest and cap width, m
-    double hb = 0, L = 0;                    // cap base depth below the ground and pile length, m
-    double h1 = 0;                           // liquefied layer thickness, m
-    double d = 0;                            // pile diameter, m
-    std::vector<double> pileX;               // pile row centres, where the calculation counts them
-    std::optional<SlopeCircle> circle;       // the critical circle
+    SlopeSection section{};            // the slope, cap and piles as the calculation places them
+    std::vector<double> pileX;         // pile row centres, where the calculation counts them
+    std::optional<SlopeCircle> circle; // the critical circle
     std::optional<SlopeCircle> secondCircle; // another circle to compare, drawn dashed
     std::vector<QPointF> slipPolyline;       // vertices from the toe; empty for a circle
+
+    const SlopeInputs& in() const { return section.in; }
+    double PileDiameter() const { return section.in.d / 1000; } // m
 };
 
-// The section of a circular slip case; the circle when `withCircle` (the record's
-// shown centre and radius).
+// The section of a circular slip case, its pile rows at the spacing the search takes;
+// the circle when `withCircle` (the record's shown centre and radius).
 SlopeFigure SlopeFigureOf(const CircularSlipRecord& r, bool withCircle);
 // The section of a polyline slip case with its three segments.
 SlopeFigure SlopeFigureOf(const PolylineSlipRecord& r);

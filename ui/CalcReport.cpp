@@ -4,17 +4,8 @@
 
 namespace korvane {
 
-QString UnlistedResultLabel(const std::string& name) {
-    if (name == "momentSeries")
-        return "深度图中的桩身弯矩";
-    if (name == "shearSeries")
-        return "深度图中的桩身剪力";
-    return QString::fromStdString(name);
-}
-
-void ReportRefusal(const CalcOutcome& outcome, QWidget* form) {
-    if (!outcome.computed())
-        AfxMessageBox(QString::fromStdString(outcome.refusal), form);
+void ReportRefusal(const std::string& message, QWidget* form) {
+    AfxMessageBox(QString::fromStdString(message), form);
 }
 
 void ReportUndefinedResults(const QStringList& labels, QWidget* form) {

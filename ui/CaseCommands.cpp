@@ -73,12 +73,12 @@ bool CaseCommands::Open(const QString& chosen) {
         return false;
     const QString calculator = m_form->CalculatorName();
     const bool lastClosed = IsLastClosedCase(path);
-    const CaseReading reading = LoadCaseFile(path, !lastClosed);
-    if (!reading.data) {
-        AfxMessageBox("无法打开算例。\n" + reading.problem, m_form);
+    CaseData data;
+    if (const Problem problem = LoadCaseFile(path, data, !lastClosed)) {
+        AfxMessageBox("无法打开算例。\n" + QString::fromStdString(problem.Message()), m_form);
         return false;
     }
-    const QString other = QString::fromStdString(reading.data->calculator);
+    const QString other = QString::fromStdString(data.calculator);
     if (other != calculator) {
         AfxMessageBox(QString("无法打开算例。\n“%1”是“%2”的算例，不能在“%3”中打开；"
                               "请从启动窗口打开它。")
@@ -88,7 +88,7 @@ bool CaseCommands::Open(const QString& chosen) {
                       m_form);
         return false;
     }
-    m_form->ShowCase(*reading.data);
+    m_form->ShowCase(data);
     // The last closed inputs are no file of the user's: saving asks for a name.
     m_form->SetCaseFilePath(lastClosed ? QString() : path);
     if (!lastClosed) {
@@ -123,14 +123,13 @@ bool CaseCommands::SaveAs(const QString& chosen) {
 bool CaseCommands::SaveTo(const QString& path) {
     const CaseData data = m_form->ShownCase();
     // A case is kept only as the form would read it back.
-    const CaseReading check = ReadCaseJson(CaseJson(data));
-    if (!check.data) {
-        AfxMessageBox("算例未保存：" + check.problem, m_form);
+    CaseData check;
+    if (const Problem problem = ReadCaseJson(CaseJson(data), check)) {
+        AfxMessageBox("算例未保存：" + QString::fromStdString(problem.Message()), m_form);
         return false;
     }
-    QString error;
-    if (!SaveCaseFile(path, data, CaseWriterName(), &error)) {
-        AfxMessageBox(error, m_form);
+    if (const Problem problem = SaveCaseFile(path, data, CaseWriterName())) {
+        AfxMessageBox(QString::fromStdString(problem.Message()), m_form);
         return false;
     }
     m_form->SetCaseFilePath(path);

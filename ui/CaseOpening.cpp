@@ -25,14 +25,14 @@ std::unique_ptr<CalculatorForm> NewCalculatorForm(const QString& calculator) {
 bool OpenCaseInNewForm(const QString& path, QWidget* owner) {
     // The last closed inputs are shown as they were, even a text the form refuses.
     const bool lastClosed = IsLastClosedCase(path);
-    const CaseReading reading = LoadCaseFile(path, !lastClosed);
-    if (!reading.data) {
-        AfxMessageBox("无法打开算例。\n" + reading.problem, owner);
+    CaseData data;
+    if (const Problem problem = LoadCaseFile(path, data, !lastClosed)) {
+        AfxMessageBox("无法打开算例。\n" + QString::fromStdString(problem.Message()), owner);
         return false;
     }
-    const QString calculator = QString::fromStdString(reading.data->calculator);
+    const QString calculator = QString::fromStdString(data.calculator);
     std::unique_ptr<CalculatorForm> form = NewCalculatorForm(calculator);
-    form->OpenWith(*reading.data, lastClosed ? QString() : path);
+    form->OpenWith(data, lastClosed ? QString() : path);
     if (!lastClosed) {
         RememberCase(path, calculator);
         RememberCaseFolder(path);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "CDialog.h"
-#include "CaseRecord.h"
+#include "CaseEvaluation.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -49,11 +49,13 @@ CaseData ShownCaseOf(const CDialog& form, const Calculator<Record>& calc, bool c
 
 // Shows `data` (checked against the calculator already) in the form's fields. A radio
 // position is chosen by clicking its button, so that the form's handler for it runs
-// (greying or enabling the fields that depend on it) as when the user chooses it.
+// (greying or enabling the fields that depend on it) as when the user chooses it; a
+// position the group lacks (a form's own last closed inputs are not checked) leaves no
+// button checked, as the exchange shows such a member, so that it is not taken for one.
 template <class Record>
 void ShowCaseIn(CDialog& form, const Calculator<Record>& calc, const CaseData& data) {
     std::vector<int> selections;
-    CaseSelections(calc, data, selections);
+    (void)CaseSelections(calc, data, selections);
     for (std::size_t i = 0; i < calc.lists.size(); ++i) {
         if (auto* combo = qobject_cast<QComboBox*>(form.GetDlgItem(calc.lists[i].control.id)))
             combo->setCurrentIndex(selections[i]);
@@ -68,6 +70,8 @@ void ShowCaseIn(CDialog& form, const Calculator<Record>& calc, const CaseData& d
             const std::optional<int> position = ParseWholeNumber(it->second);
             if (position && *position >= 0 && *position < static_cast<int>(group.size()))
                 group[*position]->click();
+            else
+                form.CheckRadio(info.control.id, -1);
         } else if (auto* edit = qobject_cast<QLineEdit*>(form.GetDlgItem(info.control.id))) {
             edit->setText(QString::fromStdString(it->second));
         }

@@ -73,7 +73,7 @@ QString LastClosedCasePath(const QString& calculator) {
 void KeepLastClosedCase(const CaseData& data) {
     const QString path = LastClosedCasePath(QString::fromStdString(data.calculator));
     QDir().mkpath(QFileInfo(path).absolutePath());
-    SaveCaseFile(path, data, CaseWriterName(), nullptr);
+    (void)SaveCaseFile(path, data, CaseWriterName());
 }
 
 bool IsLastClosedCase(const QString& path) {

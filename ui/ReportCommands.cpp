@@ -58,9 +58,8 @@ bool CaseCommands::ExportReport(const QString& chosen) {
         if (QFileInfo(path).suffix().isEmpty())
             path += filter.startsWith("HTML") ? ".html" : ".pdf";
     }
-    QString error;
-    if (!WriteReport(m_form->ShownCase(), FormReportMeta(*m_form), path, &error)) {
-        AfxMessageBox(error, m_form);
+    if (const Problem problem = WriteReport(m_form->ShownCase(), FormReportMeta(*m_form), path)) {
+        AfxMessageBox(QString::fromStdString(problem.Message()), m_form);
         return false;
     }
     return true;

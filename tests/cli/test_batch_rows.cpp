@@ -11,7 +11,7 @@ namespace {
 
 CsvTable Parsed(std::string_view bytes) {
     CsvTable table;
-    EXPECT_EQ(ParseCsv(bytes, table), "") << bytes;
+    EXPECT_EQ(ParseCsv(bytes, table).Message(), "") << bytes;
     return table;
 }
 
@@ -44,9 +44,9 @@ TEST(BatchCsv, LineEndsByteOrderMarkAndEmptyLines) {
 
 TEST(BatchCsv, TextThatIsNoCsvIsRefusedWithItsLine) {
     CsvTable t;
-    EXPECT_EQ(ParseCsv("h\n\"1\n2", t), "CSV 第 2 行：引号没有结束");
-    EXPECT_EQ(ParseCsv("h\n1\n\"1\"x", t), "CSV 第 3 行：右引号后面只能是逗号或行尾");
-    EXPECT_NE(ParseCsv("h\n1\"\n", t).find("CSV 第 2 行：没有用引号括起的格子里有引号"),
+    EXPECT_EQ(ParseCsv("h\n\"1\n2", t).Message(), "CSV 第 2 行：引号没有结束");
+    EXPECT_EQ(ParseCsv("h\n1\n\"1\"x", t).Message(), "CSV 第 3 行：右引号后面只能是逗号或行尾");
+    EXPECT_NE(ParseCsv("h\n1\"\n", t).Message().find("CSV 第 2 行：没有用引号括起的格子里有引号"),
               std::string::npos);
     EXPECT_EQ(t.rows.size(), 1u); // the rows before it
 }
@@ -76,28 +76,29 @@ TEST(BatchCsv, WrittenRowsReadBackAsTheyWere) {
 
 TEST(BatchCsv, StopsAtTheRowLimit) {
     CsvTable t;
-    EXPECT_EQ(ParseCsv("1\n2\n3\n\"unclosed", t, 2), "");
+    EXPECT_EQ(ParseCsv("1\n2\n3\n\"unclosed", t, 2).Message(), "");
     EXPECT_EQ(t.rows.size(), 2u);
 }
 
 TEST(BatchRows, HeaderNamesInputsAndListsOnly) {
     const auto calc = CombinedCalculator();
     BatchPlan plan;
-    EXPECT_EQ(PlanBatch(calc, {" nx ", "concrete", "phi"}, plan), "");
+    EXPECT_EQ(PlanBatch(calc, {" nx ", "concrete", "phi"}, plan).Message(), "");
     EXPECT_EQ(plan.columns, (std::vector<std::string>{"nx", "concrete", "phi"}));
     EXPECT_EQ(plan.isList, (std::vector<bool>{false, true, false}));
     EXPECT_EQ(plan.results.front(), "Ntop");
     EXPECT_EQ(BatchOutputHeader({" nx ", "concrete", "phi"}, plan).back(), "status");
-    EXPECT_NE(
-        PlanBatch(calc, {"nx", "rebar"}, plan).find("“rebar”不是 combined 的输入项或下拉列表"),
-        std::string::npos);
-    EXPECT_NE(PlanBatch(calc, {"maxMoment"}, plan).find("不是输入项"), std::string::npos);
+    EXPECT_NE(PlanBatch(calc, {"nx", "rebar"}, plan)
+                  .Message()
+                  .find("“rebar”不是 combined 的输入项或下拉列表"),
+              std::string::npos);
+    EXPECT_NE(PlanBatch(calc, {"maxMoment"}, plan).Message().find("不是输入项"), std::string::npos);
 }
 
 TEST(BatchRows, ARowIsReadLikeACase) {
     const auto calc = HighCapCalculator();
     BatchPlan plan;
-    ASSERT_EQ(PlanBatch(calc, {"concrete", "phi", "xiN"}, plan), "");
+    ASSERT_EQ(PlanBatch(calc, {"concrete", "phi", "xiN"}, plan).Message(), "");
     CsvRow out;
     EXPECT_EQ(ComputeBatchRow(calc, plan, {"C30", "", ""}, out), BatchRowStatus::Computed);
     EXPECT_EQ(out[3], "32.87"); // Mmax, as with the form's defaults
@@ -115,10 +116,22 @@ TEST(BatchRows, ARowIsReadLikeACase) {
     EXPECT_EQ(out[2], "1");
 }
 
+TEST(BatchRows, ARadioPositionOutsideItsGroupRefusesTheRow) {
+    const auto& calc = HighCapCalculator();
+    BatchPlan plan;
+    ASSERT_FALSE(PlanBatch(calc, {"concrete", "bearingLayer"}, plan));
+    CsvRow out;
+    EXPECT_EQ(ComputeBatchRow(calc, plan, {"C30", "7"}, out), BatchRowStatus::Refused);
+    EXPECT_EQ(out.back(),
+              "拒绝：桩端持力层：0 基岩，1 非基岩（bearingLayer）的单选位置 7 不在组内："
+              "“请填入一个在0和1之间的整数。”");
+    EXPECT_EQ(ComputeBatchRow(calc, plan, {"C30", "1"}, out), BatchRowStatus::Computed);
+}
+
 TEST(BatchRows, ThreadsChangeNothingButTheTime) {
     const auto calc = CombinedCalculator();
     BatchPlan plan;
-    ASSERT_EQ(PlanBatch(calc, {"nx", "H", "concrete"}, plan), "");
+    ASSERT_EQ(PlanBatch(calc, {"nx", "H", "concrete"}, plan).Message(), "");
     std::vector<CsvRow> rows;
     for (int i = 0; i < 700; ++i)
         rows.push_back({std::to_string(i % 11), std::to_string(i * 3.7), i % 6 ? "C35" : ""});

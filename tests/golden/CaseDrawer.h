@@ -152,7 +152,7 @@ private:
         trial.Set(input, v);
         const CalcOutcome outcome = recipe_.calc.run(*trial.record, trial.lists[0],
                                                      recipe_.calc.lists > 1 ? trial.lists[1] : -1);
-        return outcome.refusal + " " + trial.Field(result).Encode(*trial.record);
+        return recipe_.calc.Refused(outcome) + " " + trial.Field(result).Encode(*trial.record);
     }
 
     // Bisects one edge input, between its value and a little more, down to two

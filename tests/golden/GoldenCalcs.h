@@ -3,6 +3,7 @@
 // The four calculations as the golden master sees them: the file that holds their
 // cases, how many drop-down lists they take, the recorded fields and the call.
 
+#include "CaseMessages.h"
 #include "CircularSlip.h"
 #include "CombinedAction.h"
 #include "FormMembers.h"
@@ -22,6 +23,15 @@ template <class Record> struct GoldenCalc {
     CalcOutcome (*run)(Record&, int concrete, int rebar);
 
     std::string FileName() const { return std::string(name) + ".golden.gz"; }
+    // The refusal of an outcome in the user's words, as the files keep it; "" when
+    // it computed.
+    std::string Refused(const CalcOutcome& outcome) const {
+        std::string words;
+        if (outcome.refusal)
+            WithCalculator(name,
+                           [&](const auto& calc) { words = RefusalText(calc, *outcome.refusal); });
+        return words;
+    }
 };
 
 inline GoldenCalc<CircularSlipRecord> CircularGolden() {

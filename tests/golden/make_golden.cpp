@@ -35,7 +35,7 @@ public:
             if (f.kind == korvane::FieldKind::Radio)
                 ++radios_[f.name][f.Whole(*c.record)];
         if (!outcome.computed())
-            ++refusals_[WithoutNumbers(outcome.refusal)];
+            ++refusals_[WithoutNumbers(recipe_.calc.Refused(outcome))];
         else if (!outcome.undefined.empty())
             ++withUndefined_;
         for (const std::string& name : outcome.undefined)
@@ -193,7 +193,7 @@ template <class Record> bool WriteMaster(const CaseRecipe<Record>& recipe, const
         const CalcOutcome outcome =
             recipe.calc.run(*c.record, c.lists[0], recipe.calc.lists > 1 ? c.lists[1] : -1);
         if (!outcome.computed())
-            out.Line("refused " + outcome.refusal);
+            out.Line("refused " + recipe.calc.Refused(outcome));
         if (!outcome.undefined.empty()) {
             std::string names = "undefined";
             for (const std::string& name : outcome.undefined)

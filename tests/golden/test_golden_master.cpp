@@ -120,8 +120,8 @@ template <class Record> void Replay(const GoldenCalc<Record>& calc) {
             return;
 
         const CalcOutcome outcome = calc.run(*actual, c.lists[0], calc.lists > 1 ? c.lists[1] : -1);
-        if (outcome.refusal != c.refusal)
-            report.Add(c.number, "outcome", Quoted(c.refusal), Quoted(outcome.refusal));
+        if (calc.Refused(outcome) != c.refusal)
+            report.Add(c.number, "outcome", Quoted(c.refusal), Quoted(calc.Refused(outcome)));
         if (outcome.undefined != c.undefined)
             report.Add(c.number, "undefined", Listed(c.undefined), Listed(outcome.undefined));
         Compare(calc, c.number, *expected, *actual, report);

@@ -247,11 +247,14 @@ TEST(CombinedActionInput, RefusalsLeaveTheRecordUntouched) {
     const struct {
         const char* what;
         int grade, nx, nz;
-        const char* mentions;
+        RefusalReason reason;
     } cases[] = {
-        {"no grade", -1, 9, 26, "混凝土"},      {"grade past the list", 6, 9, 26, "混凝土"},
-        {"no X piles", kC30, 0, 26, "X向桩数"}, {"negative Z piles", kC30, 9, -2, "Z向桩数"},
-        {"2501 piles", kC30, 41, 61, "2500"},   {"int overflow", kC30, 100000, 100000, "2500"},
+        {"no grade", -1, 9, 26, RefusalReason::NoConcreteGrade},
+        {"grade past the list", 6, 9, 26, RefusalReason::NoConcreteGrade},
+        {"no X piles", kC30, 0, 26, RefusalReason::TooFewPiles},
+        {"negative Z piles", kC30, 9, -2, RefusalReason::TooFewPiles},
+        {"2501 piles", kC30, 41, 61, RefusalReason::TooManyPiles},
+        {"int overflow", kC30, 100000, 100000, RefusalReason::TooManyPiles},
     };
     for (const auto& c : cases) {
         CombinedRun before;
@@ -263,7 +266,8 @@ TEST(CombinedActionInput, RefusalsLeaveTheRecordUntouched) {
         CombinedActionRecord copy = run.r;
         run.Calculate(c.grade);
         EXPECT_FALSE(run.outcome.computed()) << c.what;
-        EXPECT_NE(run.outcome.refusal.find(c.mentions), std::string::npos) << c.what;
+        ASSERT_TRUE(run.outcome.refusal) << c.what;
+        EXPECT_EQ(run.outcome.refusal->reason, c.reason) << c.what;
         ExpectSameRecord(run.r, copy);
     }
 }

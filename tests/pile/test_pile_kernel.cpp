@@ -1,4 +1,5 @@
 #include "PileKernel.h"
+#include "RefusalPrinting.h"
 #include "Trunc2.h"
 
 #include <gtest/gtest.h>
@@ -213,18 +214,22 @@ TEST(PileForces, RunningMaximumComparesCutWithUncut) {
 }
 
 TEST(PileGroupInput, Refusals) {
-    EXPECT_EQ(PileGroupInputRefusal(-1, 9, 26), "请选择桩身混凝土强度等级。");
-    EXPECT_EQ(PileGroupInputRefusal(6, 9, 26), "请选择桩身混凝土强度等级。");
-    EXPECT_NE(PileGroupInputRefusal(0, 0, 26).find("X向桩数"), std::string::npos);
-    EXPECT_NE(PileGroupInputRefusal(0, -3, 26).find("X向桩数"), std::string::npos);
-    EXPECT_NE(PileGroupInputRefusal(0, 9, 0).find("Z向桩数"), std::string::npos);
-    EXPECT_NE(PileGroupInputRefusal(0, 41, 61).find("2500"), std::string::npos);
+    using R = RefusalReason;
+    const Refusal noGrade{R::NoConcreteGrade};
+    EXPECT_EQ(PileGroupInputRefusal(-1, 9, 26), noGrade);
+    EXPECT_EQ(PileGroupInputRefusal(6, 9, 26), noGrade);
+    EXPECT_EQ(PileGroupInputRefusal(0, 0, 26), (Refusal{R::TooFewPiles, "nx"}));
+    EXPECT_EQ(PileGroupInputRefusal(0, -3, 26), (Refusal{R::TooFewPiles, "nx"}));
+    EXPECT_EQ(PileGroupInputRefusal(0, 9, 0), (Refusal{R::TooFewPiles, "nz"}));
+    const auto tooMany = [](long long piles) {
+        return Refusal{.reason = R::TooManyPiles, .count = piles, .limit = kMaxGroupPiles};
+    };
+    EXPECT_EQ(PileGroupInputRefusal(0, 41, 61), tooMany(2501));
     // The product is formed without overflow.
-    const std::string huge = PileGroupInputRefusal(5, 100000, 100000);
-    EXPECT_NE(huge.find("10000000000"), std::string::npos);
-    EXPECT_NE(PileGroupInputRefusal(0, 2147483647, 2147483647).find("2500"), std::string::npos);
-    EXPECT_EQ(PileGroupInputRefusal(0, 50, 50), "");
-    EXPECT_EQ(PileGroupInputRefusal(5, 1, 1), "");
+    EXPECT_EQ(PileGroupInputRefusal(5, 100000, 100000), tooMany(10000000000));
+    EXPECT_EQ(PileGroupInputRefusal(0, 2147483647, 2147483647), tooMany(4611686014132420609));
+    EXPECT_EQ(PileGroupInputRefusal(0, 50, 50), std::nullopt);
+    EXPECT_EQ(PileGroupInputRefusal(5, 1, 1), std::nullopt);
 }
 
 } // namespace

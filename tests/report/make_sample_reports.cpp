@@ -45,9 +45,8 @@ int main(int argc, char** argv) {
         for (const char* suffix : {".pdf", ".html"}) {
             const QString path = dir + QLatin1Char('/') + QString::fromStdString(data.calculator) +
                                  QString::fromUtf8(suffix);
-            QString error;
-            if (!korvane::WriteReport(data, meta, path, &error)) {
-                std::fprintf(stderr, "%s\n", error.toLocal8Bit().constData());
+            if (const korvane::Problem problem = korvane::WriteReport(data, meta, path)) {
+                std::fprintf(stderr, "%s\n", problem.Message().c_str());
                 ++failures;
             }
         }

@@ -1,6 +1,7 @@
 // What a report says of each calculator's default case, held against the calculator
 // command, and what it says of refused and undefined cases.
 #include "CalcCommand.h"
+#include "CaseEvaluation.h"
 #include "ReportQueries.h"
 #include "SampleCases.h"
 #include "ThoroughCircleSearch.h"
@@ -74,12 +75,16 @@ TEST_P(DefaultReport, ListsEveryInputWithItsLabelSymbolValueAndUnit) {
                 continue;
             ++count;
             const QString value = Q(data.inputs.at(info.name));
-            const QString label = QString::fromUtf8(info.label);
+            const QString label = Q(MemberLabel(info));
             if (info.kind == FieldKind::Radio) {
-                const QString name = label.left(label.indexOf(QChar(0xFF1A)));
-                const QStringList* row = FindRow(inputs, name);
+                // The group by its name, the position with what it means.
+                const QStringList* row = FindRow(inputs, QString::fromUtf8(info.caption));
                 ASSERT_NE(row, nullptr) << info.name;
-                EXPECT_TRUE((*row)[2].startsWith(value + QStringLiteral("（"))) << info.name;
+                const int position = value.toInt();
+                EXPECT_EQ((*row)[2], value + QStringLiteral("（") +
+                                         QString::fromUtf8(info.positions[position]) +
+                                         QStringLiteral("）"))
+                    << info.name;
                 continue;
             }
             const QStringList* row = FindRow(inputs, label);
@@ -101,7 +106,7 @@ TEST_P(DefaultReport, ShowsTheResultsTheCalculatorCommandShows) {
         for (const auto& info : calc.members) {
             if (info.role != MemberRole::Result)
                 continue;
-            const QStringList* row = FindRow(results, QString::fromUtf8(info.label));
+            const QStringList* row = FindRow(results, Q(MemberLabel(info)));
             ASSERT_NE(row, nullptr) << info.name;
             EXPECT_EQ((*row)[2], Q(command.at(info.name))) << info.name;
             EXPECT_TRUE(text.contains(row->join(QLatin1Char('\t')))) << info.name;
@@ -288,11 +293,10 @@ TEST(CalculatedCase, NotesStoredResultsThatDifferFromTheCalculation) {
 TEST(ThoroughSearch, TheCircularReportShowsBothCircles) {
     CaseData data = DefaultCase("circular");
     const ReportContent report = BuildReport(data, SampleMeta());
-    CircularSlipRecord record;
-    std::vector<int> selections;
-    ASSERT_EQ(CaseSelections(CircularCalculator(), data, selections), "");
-    ASSERT_EQ(ReadCaseTexts(CircularCalculator(), data, record), "");
-    const ThoroughCircle thorough = ThoroughCircleSearch(record, selections[0], selections[1]);
+    const auto read = EvaluateCase(CircularCalculator(), data, {.calculate = false});
+    ASSERT_TRUE(read.inputsRead);
+    const ThoroughCircle thorough =
+        ThoroughCircleSearch(read.entered, read.selections[0], read.selections[1]);
     ASSERT_TRUE(thorough.found);
 
     const ReportTable* table =

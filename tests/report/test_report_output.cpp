@@ -44,8 +44,8 @@ TEST_P(ReportFiles, PdfHasThePagesThePainterLaidOut) {
     ASSERT_TRUE(dir.isValid());
     const ReportContent report = BuildReport(DefaultCase(GetParam()), Meta());
     const QString path = dir.filePath(QStringLiteral("report.pdf"));
-    QString error;
-    ASSERT_TRUE(WriteReportPdf(report, path, &error)) << error.toStdString();
+    const Problem problem = WriteReportPdf(report, path);
+    ASSERT_FALSE(problem) << problem.Message();
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray pdf = file.readAll();
@@ -94,10 +94,10 @@ INSTANTIATE_TEST_SUITE_P(Calculators, ReportFiles,
 TEST(WriteReport, ChoosesTheFormatByTheSuffix) {
     QTemporaryDir dir;
     const CaseData data = DefaultCase("polyline");
-    QString error;
-    for (const char* name : {"a.pdf", "b.PDF", "c.html", "d.htm"})
-        EXPECT_TRUE(WriteReport(data, Meta(), dir.filePath(QString::fromLatin1(name)), &error))
-            << name << error.toStdString();
+    for (const char* name : {"a.pdf", "b.PDF", "c.html", "d.htm"}) {
+        const Problem problem = WriteReport(data, Meta(), dir.filePath(QString::fromLatin1(name)));
+        EXPECT_FALSE(problem) << name << problem.Message();
+    }
     QFile pdf(dir.filePath(QStringLiteral("b.PDF")));
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.read(4) == "%PDF");
@@ -108,11 +108,11 @@ TEST(WriteReport, ChoosesTheFormatByTheSuffix) {
 
 TEST(WriteReport, RefusesOtherSuffixesWithoutWriting) {
     QTemporaryDir dir;
-    QString error;
-    EXPECT_FALSE(WriteReport(DefaultCase("circular"), Meta(),
-                             dir.filePath(QStringLiteral("r.docx")), &error));
-    EXPECT_TRUE(error.contains(QStringLiteral("不支持的计算书格式")));
-    EXPECT_TRUE(error.contains(QStringLiteral(".docx")));
+    const std::string error =
+        WriteReport(DefaultCase("circular"), Meta(), dir.filePath(QStringLiteral("r.docx")))
+            .Message();
+    EXPECT_NE(error.find("不支持的计算书格式"), std::string::npos);
+    EXPECT_NE(error.find(".docx"), std::string::npos);
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
 }
 
@@ -126,12 +126,10 @@ TEST(WriteReport, AFailedWriteSaysWhyAndLeavesNoFile) {
     const ReportContent report = BuildReport(DefaultCase("combined"), Meta());
     for (const QString& name :
          {QStringLiteral("reports/x.pdf"), QStringLiteral("reports/x.html")}) {
-        QString error;
-        const bool written = name.endsWith(QStringLiteral(".pdf"))
-                                 ? WriteReportPdf(report, dir.filePath(name), &error)
-                                 : WriteReportHtml(report, dir.filePath(name), &error);
-        EXPECT_FALSE(written);
-        EXPECT_TRUE(error.startsWith(QStringLiteral("无法写入计算书文件"))) << error.toStdString();
+        const Problem problem = name.endsWith(QStringLiteral(".pdf"))
+                                    ? WriteReportPdf(report, dir.filePath(name))
+                                    : WriteReportHtml(report, dir.filePath(name));
+        EXPECT_TRUE(problem.Message().starts_with("无法写入计算书文件")) << problem.Message();
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
               QStringList{QStringLiteral("reports")});

@@ -1,6 +1,7 @@
 // The critical circle search: results shown for the worked grade choices, the rays it
 // walks, and what it does to the spacings.
 #include "CircularSlip.h"
+#include "RefusalPrinting.h"
 #include "SlopeTestSupport.h"
 
 #include <cmath>
@@ -47,7 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(CircleSearch, RaysCreepUpwardWithinTheKeepTolerance) {
     const CircleSearchRun run = RunCircleSearch(CircleWorkingRecord(kC30, kHPB235));
-    ASSERT_TRUE(run.refusal.empty());
+    ASSERT_FALSE(run.refusal);
     ASSERT_EQ(run.rays.size(), 90u);
     const double expected[] = {1.6659, 1.6668, 1.6677, 1.6685, 1.6693, 1.6701};
     for (int i = 0; i < 6; ++i) {
@@ -80,7 +81,7 @@ TEST(CircleSearch, EveryRayKeepsTheFactorOfItsCentreBeforeTheLast) {
     CircularSlipRecord w = CircleWorkingRecord(kC55, kHRB400);
     w.m_h1 = 1;
     const CircleSearchRun run = RunCircleSearch(w);
-    ASSERT_TRUE(run.refusal.empty());
+    ASSERT_FALSE(run.refusal);
     const double xB = CrestX(w.m_h, w.m_beta);
     const double step = 0.01 * w.m_h;
     for (const SearchRay& ray : run.rays) {
@@ -119,7 +120,7 @@ TEST(CircleSearch, RaysAndStartDistanceStayFixedWhenSlopeChanges) {
     w.m_h = 10;
     w.m_beta = 30;
     const CircleSearchRun run = RunCircleSearch(w);
-    ASSERT_TRUE(run.refusal.empty());
+    ASSERT_FALSE(run.refusal);
     ASSERT_EQ(run.rays.size(), 90u);
     EXPECT_EQ(run.rays.front().angleDeg, 144.0);
     EXPECT_EQ(run.rays.back().angleDeg, 55.0);

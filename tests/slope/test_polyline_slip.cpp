@@ -1,6 +1,7 @@
 // The three-segment slip surface: the worked defaults strip by strip, the grade
 // variants, and the tolerance senses at vertices and cap edges.
 #include "PolylineSlip.h"
+#include "RefusalPrinting.h"
 #include "SlopeTestSupport.h"
 
 #include <cmath>
@@ -14,7 +15,7 @@ namespace {
 
 TEST(PolylineSlip, DefaultsWithoutGrade) {
     const PolylineSlipDetail d = AnalysePolylineSlip(PolylineWorkingRecord(kNoGrade, kNoGrade));
-    ASSERT_TRUE(d.refusal.empty()) << d.refusal;
+    ASSERT_FALSE(d.refusal) << d.refusal;
     EXPECT_EQ(d.vertexX[0], 0.0);
     EXPECT_NEAR(d.vertexX[1], 7.45873, 5e-6);
     EXPECT_NEAR(d.vertexX[2], 9.16059, 5e-6);
@@ -136,7 +137,7 @@ TEST_P(PolylineVertexTolerance, StripBelongsToTheSegmentBelowWithinEps) {
     PolylineSlipRecord r;
     r.m_L3 = (0.06 - c.vertexBeforeEdge) / std::cos(r.m_theta3 * kDegToRad);
     const PolylineSlipDetail d = AnalysePolylineSlip(r);
-    ASSERT_TRUE(d.refusal.empty()) << d.refusal;
+    ASSERT_FALSE(d.refusal) << d.refusal;
     EXPECT_EQ(d.firstStrip.segment, c.segment) << c.what;
 }
 
@@ -187,7 +188,7 @@ TEST(PolylineSlip, StripBeyondTheTopVertexBeforeAnySegmentIsLevel) {
     r.m_c3 = 10;
     r.m_phi3 = 20;
     const PolylineSlipDetail d = AnalysePolylineSlip(r);
-    ASSERT_TRUE(d.refusal.empty()) << d.refusal;
+    ASSERT_FALSE(d.refusal) << d.refusal;
     ASSERT_EQ(d.stripCount, 1);
     const PolylineStrip& s = d.firstStrip;
     EXPECT_EQ(s.segment, 0);

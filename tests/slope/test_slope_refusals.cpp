@@ -1,8 +1,9 @@
 // Inputs that would keep a loop running for ever, or that leave nothing to compute:
-// each is refused with its message and leaves the record as it was. A refusal that
+// each is refused for its reason and leaves the record as it was. A refusal that
 // does not stop its loop hangs the test, which CTest's time limit turns into a failure.
 #include "CircularSlip.h"
 #include "PolylineSlip.h"
+#include "RefusalPrinting.h"
 #include "SlopeTestSupport.h"
 
 #include <cmath>
@@ -21,8 +22,19 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 template <class Record> struct RefusalCase {
     const char* what;
     std::function<void(Record&)> change;
-    std::string message;
+    Refusal refusal;
 };
+
+using R = RefusalReason;
+
+Refusal Because(RefusalReason reason, const char* member = "") {
+    return {reason, member};
+}
+
+Refusal TooManyRows(int limit) {
+    return {
+        .reason = R::TooManyPileRowsInCap, .member = "sax", .limit = static_cast<double>(limit)};
+}
 
 template <class Record> void PrintTo(const RefusalCase<Record>& c, std::ostream* os) {
     *os << c.what;
@@ -43,7 +55,7 @@ void ExpectRefused(const RefusalCase<Record>& c, Calculate calculate) {
     c.change(r);
     const Record before = r;
     const CalcOutcome outcome = calculate(r);
-    EXPECT_EQ(outcome.refusal, c.message) << c.what;
+    EXPECT_EQ(outcome.refusal, c.refusal) << c.what;
     EXPECT_TRUE(outcome.undefined.empty());
     EXPECT_TRUE(SameBytes(r, before)) << c.what << ": the record was changed";
 }
@@ -52,7 +64,7 @@ using CircleCase = RefusalCase<CircularSlipRecord>;
 
 class CircleRefusals : public ::testing::TestWithParam<CircleCase> {};
 
-TEST_P(CircleRefusals, RefusedWithMessageAndRecordUntouched) {
+TEST_P(CircleRefusals, RefusedForTheReasonAndRecordUntouched) {
     ExpectRefused(GetParam(),
                   [](CircularSlipRecord& r) { return SearchCriticalCircle(r, kC30, kHPB235); });
 }
@@ -60,18 +72,17 @@ TEST_P(CircleRefusals, RefusedWithMessageAndRecordUntouched) {
 INSTANTIATE_TEST_SUITE_P(
     Inputs, CircleRefusals,
     ::testing::Values(
-        CircleCase{"negative sax", [](auto& r) { r.m_sax = -1; }, "桩中心距sax不能为负数。"},
-        CircleCase{"NaN sax", [](auto& r) { r.m_sax = kNaN; }, "桩中心距sax必须是有限数值。"},
-        CircleCase{"tiny sax", [](auto& r) { r.m_sax = 1e-9; },
-                   "桩中心距sax过小：承台宽度内的桩排数超过10000排。"},
-        CircleCase{"NaN say", [](auto& r) { r.m_say = kNaN; }, "桩中心距say必须是有限数值。"},
-        CircleCase{"infinite h", [](auto& r) { r.m_h = kInf; }, "坡高h必须是有限数值。"},
-        CircleCase{"NaN beta", [](auto& r) { r.m_beta = kNaN; }, "坡角必须是有限数值。"},
-        CircleCase{"infinite b", [](auto& r) { r.m_b = kInf; }, "承台宽度b必须是有限数值。"},
+        CircleCase{"negative sax", [](auto& r) { r.m_sax = -1; }, Because(R::Negative, "sax")},
+        CircleCase{"NaN sax", [](auto& r) { r.m_sax = kNaN; }, Because(R::NotFinite, "sax")},
+        CircleCase{"tiny sax", [](auto& r) { r.m_sax = 1e-9; }, TooManyRows(kMaxCirclePileRows)},
+        CircleCase{"NaN say", [](auto& r) { r.m_say = kNaN; }, Because(R::NotFinite, "say")},
+        CircleCase{"infinite h", [](auto& r) { r.m_h = kInf; }, Because(R::NotFinite, "h")},
+        CircleCase{"NaN beta", [](auto& r) { r.m_beta = kNaN; }, Because(R::NotFinite, "beta")},
+        CircleCase{"infinite b", [](auto& r) { r.m_b = kInf; }, Because(R::NotFinite, "b")},
         CircleCase{"endless ray range", [](auto& r) { r.m_searchAngleFrom = 1e12; },
-                   "搜索射线的角度范围无效。"},
+                   Because(R::SearchAnglesInvalid)},
         CircleCase{"NaN start distance", [](auto& r) { r.m_searchDistFrom = kNaN; },
-                   "搜索起始距离必须是有限数值。"}));
+                   Because(R::SearchStartNotFinite)}));
 
 INSTANTIATE_TEST_SUITE_P(
     FoundWhileSearching, CircleRefusals,
@@ -83,10 +94,10 @@ INSTANTIATE_TEST_SUITE_P(
                        r.m_c = -1e6;
                        r.m_gamma = -18.6;
                    },
-                   "沿搜索射线安全系数持续下降，未能找到临界滑动圆弧：请检查输入数据。"},
+                   Because(R::EndlessDescent)},
         // Crest so far out that a row spacing no longer moves the row position.
         CircleCase{"rows that do not advance", [](auto& r) { r.m_h = 1e17; },
-                   "试算圆弧切过的桩排数超过上限，无法计算：请检查桩中心距sax。"},
+                   Because(R::CirclePileRowLimit)},
         // Ten thousand rows under every large circle: the search as a whole does too much.
         CircleCase{"too much work in all",
                    [](auto& r) {
@@ -94,26 +105,27 @@ INSTANTIATE_TEST_SUITE_P(
                        r.m_b = 1000;
                        r.m_sax = 0.1;
                    },
-                   "试算圆弧的计算量超过上限，无法完成搜索：请检查输入数据。"},
+                   Because(R::SearchWorkLimit)},
         // A first centre next to the toe: slices too narrow to ever pass the exit.
         CircleCase{"vanishing circle",
                    [](auto& r) {
                        r.m_h = 0;
                        r.m_searchDistFrom = 1e-9;
                    },
-                   "试算圆弧的条分数超过上限，无法计算：请检查坡高h和坡角。"}));
+                   Because(R::CircleSliceLimit)}));
 
 using PolylineCase = RefusalCase<PolylineSlipRecord>;
 
 class PolylineRefusals : public ::testing::TestWithParam<PolylineCase> {};
 
-TEST_P(PolylineRefusals, RefusedWithMessageAndRecordUntouched) {
+TEST_P(PolylineRefusals, RefusedForTheReasonAndRecordUntouched) {
     ExpectRefused(GetParam(),
                   [](PolylineSlipRecord& r) { return ComputePolylineSlip(r, kC30, kHPB235); });
 }
 
-const std::string kHeightTooSmall = "坡高h必须不小于0.001 m。";
-const std::string kSaxNotPositive = "桩中心距sax必须大于0。";
+const Refusal kHeightTooSmall{
+    .reason = R::BelowMinimum, .member = "h", .limit = kLeastPolylineSlopeHeight};
+const Refusal kSaxNotPositive = Because(R::NotPositive, "sax");
 
 INSTANTIATE_TEST_SUITE_P(
     Inputs, PolylineRefusals,
@@ -122,26 +134,26 @@ INSTANTIATE_TEST_SUITE_P(
         PolylineCase{"negative h", [](auto& r) { r.m_h = -6; }, kHeightTooSmall},
         PolylineCase{"h just below 0.001", [](auto& r) { r.m_h = 0.000999; }, kHeightTooSmall},
         PolylineCase{"NaN h", [](auto& r) { r.m_h = kNaN; }, kHeightTooSmall},
-        PolylineCase{"infinite h", [](auto& r) { r.m_h = kInf; }, "坡高h必须是有限数值。"},
+        PolylineCase{"infinite h", [](auto& r) { r.m_h = kInf; }, Because(R::NotFinite, "h")},
         PolylineCase{"segment length beyond the double range", [](auto& r) { r.m_L3 = kInf; },
-                     "折线长L3必须是有限数值。"},
+                     Because(R::NotFinite, "L3")},
         PolylineCase{"NaN segment angle", [](auto& r) { r.m_theta1 = kNaN; },
-                     "折线角1必须是有限数值。"},
+                     Because(R::NotFinite, "theta1")},
         PolylineCase{"lengths whose sum overflows",
                      [](auto& r) {
                          r.m_theta3 = r.m_theta2 = r.m_theta1 = 0;
                          r.m_L3 = r.m_L2 = r.m_L1 = 1.7e308;
                      },
-                     "折线长度超出数值范围：滑面的水平投影不是有限数值。"},
+                     Because(R::SlipProjectionNotFinite)},
         PolylineCase{"slip surface of too many strips", [](auto& r) { r.m_L3 = 1e4; },
-                     "滑面水平投影相对坡高h过长：条分数超过100000条。"},
+                     Refusal{.reason = R::SlipTooLong, .limit = kMaxPolylineStrips}},
         PolylineCase{"zero sax", [](auto& r) { r.m_sax = 0; }, kSaxNotPositive},
         PolylineCase{"negative sax", [](auto& r) { r.m_sax = -1.8; }, kSaxNotPositive},
         PolylineCase{"NaN sax", [](auto& r) { r.m_sax = kNaN; }, kSaxNotPositive},
         PolylineCase{"tiny sax", [](auto& r) { r.m_sax = 1e-9; },
-                     "桩中心距sax过小：承台宽度内的桩排数超过10000排。"},
+                     TooManyRows(kMaxPolylinePileRows)},
         PolylineCase{"first pile at the toe", [](auto& r) { r.m_a = -10; },
-                     "首排桩必须位于坡脚之后：请检查承台距坡肩距离a、桩直径d、坡高h和坡角。"}));
+                     Because(R::FirstPileBeforeToe)}));
 
 INSTANTIATE_TEST_SUITE_P(
     FoundWhileComputing, PolylineRefusals,
@@ -152,7 +164,7 @@ INSTANTIATE_TEST_SUITE_P(
                          r.m_h = 1e17;
                          r.m_L3 = 2e17;
                      },
-                     "桩排数超过上限，无法计算：请检查桩中心距sax。"}));
+                     Because(R::PolylinePileRowLimit)}));
 
 TEST(SlopeRefusals, FirstPileJustClearOfTheToeIsComputed) {
     // The first row must lie eps or more beyond the toe for its segment to be found.

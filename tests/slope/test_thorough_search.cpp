@@ -2,6 +2,7 @@
 // frictionless slope against the stability chart, random sections against the form's
 // result, hostile inputs, and what the search leaves alone.
 #include "CircularSlip.h"
+#include "RefusalPrinting.h"
 #include "SlopeTestSupport.h"
 #include "ThoroughCircleSearch.h"
 #include "ThoroughCircleShown.h"
@@ -131,7 +132,7 @@ TEST(ThoroughSearch, NeverAboveTheFormOnRandomSections) {
 
         const CircleSearchRun run = RunCircleSearch(CircleSearchWorkingRecord(r, concrete, rebar));
         const ThoroughCircle t = ThoroughCircleSearch(r, concrete, rebar);
-        if (!run.refusal.empty() || !run.anyKept || !std::isfinite(run.ks) || !t.found)
+        if (run.refusal || !run.anyKept || !std::isfinite(run.ks) || !t.found)
             continue;
         ++compared;
         EXPECT_LE(t.ks, run.ks) << "section " << k << ": h " << r.m_h << ", beta " << r.m_beta;

@@ -162,9 +162,8 @@ private slots:
     void filesThatCannotBeOpenedLeaveTheFormAsItWas() {
         QTemporaryDir dir;
         const QString other = dir.filePath("pile.korvane");
-        QVERIFY(SaveCaseFile(other,
-                             CaseFromRecord(HighCapCalculator(), HighCapRecord{}, {5}, false),
-                             "test", nullptr));
+        QVERIFY(!SaveCaseFile(
+            other, CaseFromRecord(HighCapCalculator(), HighCapRecord{}, {5}, false), "test"));
         WriteFile(dir.filePath("notes.korvane"), "slope notes, not a case");
         WriteFile(dir.filePath("newer.korvane"),
                   R"({"format": "korvane-case", "version": 9, "calculator": "circular"})");
@@ -275,7 +274,7 @@ private slots:
         const QString path = dir.filePath("pile.korvane");
         CaseData data = CaseFromRecord(CombinedCalculator(), CombinedActionRecord{}, {5}, false);
         data.inputs["H"] = "250.0";
-        QVERIFY(SaveCaseFile(path, data, "test", nullptr));
+        QVERIFY(!SaveCaseFile(path, data, "test"));
         QString seenText;
         ModalWatcher watcher([&](QWidget* modal) {
             if (auto* form = dynamic_cast<CDLGspczl1*>(modal)) {
@@ -294,7 +293,7 @@ private slots:
         const QString path = dir.filePath("slope.korvane");
         CaseData data = CaseFromRecord(PolylineCalculator(), PolylineSlipRecord{}, {5, 0}, false);
         data.inputs["h1"] = "2.50";
-        QVERIFY(SaveCaseFile(path, data, "test", nullptr));
+        QVERIFY(!SaveCaseFile(path, data, "test"));
 
         QString seenTitle, seenText;
         ModalWatcher watcher([&](QWidget* modal) {

@@ -652,8 +652,8 @@ void TestPileForms::undefinedResultsAreNamed() {
     EXPECT_ONE_MESSAGE_BOX(watcher);
     const QStringList named = watcher.boxes[0].text.split("\n  ").mid(1);
     QVERIFY2(named.contains(label), qPrintable(watcher.boxes[0].text));
-    // The depth plot is named as the user sees it, not by a member's name.
-    QVERIFY2(named.contains("深度图中的桩身弯矩"), qPrintable(watcher.boxes[0].text));
+    // The depth series is named by its label, as every face names it, not by a member's name.
+    QVERIFY2(named.contains("桩身弯矩深度序列"), qPrintable(watcher.boxes[0].text));
     QVERIFY2(!watcher.boxes[0].text.contains("Series"), qPrintable(watcher.boxes[0].text));
 }
 

@@ -126,6 +126,17 @@ std::vector<QRadioButton*> CDialog::RadioGroup(int firstId) const {
     return radios;
 }
 
+void CDialog::CheckRadio(int firstId, int position) const {
+    const std::vector<QRadioButton*> buttons = RadioGroup(firstId);
+    QButtonGroup* group = buttons.empty() ? nullptr : buttons.front()->group();
+    if (group)
+        group->setExclusive(false);
+    for (std::size_t i = 0; i < buttons.size(); ++i)
+        buttons[i]->setChecked(static_cast<int>(i) == position);
+    if (group)
+        group->setExclusive(true);
+}
+
 // The chain holds every control that can take the focus, radio buttons that are not
 // a tab stop at the moment included: which button of a group is the stop changes
 // with its choice, and the chain must already hold it in template order.

@@ -48,6 +48,9 @@ public:
 
     // The radio buttons of the group that starts with `firstId`, in template order.
     std::vector<QRadioButton*> RadioGroup(int firstId) const;
+    // Checks the button at `position` of that group only; a position outside the group
+    // leaves none checked, which an exclusive group would not allow. No click is sent.
+    void CheckRadio(int firstId, int position) const;
 
 protected:
     virtual bool OnInitDialog();

@@ -16,9 +16,9 @@ namespace korvane {
 
 namespace {
 
-void FailOnMessage(CDataExchange* pDX, const std::string& message) {
-    if (!message.empty())
-        pDX->Fail(QString::fromStdString(message));
+void FailOnProblem(CDataExchange* pDX, const Problem& problem) {
+    if (problem)
+        pDX->Fail(QString::fromStdString(problem.Message()));
 }
 
 // Replacing equal text would move the caret and drop the user's selection. New text
@@ -44,19 +44,7 @@ void ExchangeText(CDataExchange* pDX, int id, T& value, Format format) {
         return;
     }
     // The range check is an entry of its own (DDV_*), so none is given here.
-    FailOnMessage(pDX, ReadField(edit->text().toStdString(), value));
-}
-
-// Checks buttons[value] only; with -1 or past the end none stays checked, which an
-// exclusive group would not allow.
-void CheckOnly(const std::vector<QRadioButton*>& buttons, int value) {
-    QButtonGroup* group = buttons.empty() ? nullptr : buttons.front()->group();
-    if (group)
-        group->setExclusive(false);
-    for (std::size_t i = 0; i < buttons.size(); ++i)
-        buttons[i]->setChecked(static_cast<int>(i) == value);
-    if (group)
-        group->setExclusive(true);
+    FailOnProblem(pDX, ReadField(edit->text().toStdString(), value));
 }
 
 } // namespace
@@ -72,11 +60,11 @@ void DDX_Text(CDataExchange* pDX, int id, int& value) {
 void DDX_Radio(CDataExchange* pDX, int firstId, int& value) {
     if (pDX->Failed() || !pDX->PrepareCtrl(firstId))
         return;
-    const std::vector<QRadioButton*> buttons = pDX->m_pDlgWnd->RadioGroup(firstId);
     if (!pDX->m_bSaveAndValidate) {
-        CheckOnly(buttons, value);
+        pDX->m_pDlgWnd->CheckRadio(firstId, value);
         return;
     }
+    const std::vector<QRadioButton*> buttons = pDX->m_pDlgWnd->RadioGroup(firstId);
     value = -1;
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         if (buttons[i]->isChecked())
@@ -99,13 +87,13 @@ void DDX_Control(CDataExchange* pDX, int id, CComboBox& control) {
 void DDV_MinMaxDouble(CDataExchange* pDX, double value, double min, double max) {
     if (pDX->Failed() || !pDX->m_bSaveAndValidate)
         return;
-    FailOnMessage(pDX, RangeMessage(value, FieldRange{min, max}));
+    FailOnProblem(pDX, RangeMessage(value, FieldRange{min, max}));
 }
 
 void DDV_MinMaxInt(CDataExchange* pDX, int value, int min, int max) {
     if (pDX->Failed() || !pDX->m_bSaveAndValidate)
         return;
-    FailOnMessage(
+    FailOnProblem(
         pDX, RangeMessage(value, FieldRange{static_cast<double>(min), static_cast<double>(max)}));
 }
 

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "ThoroughCircleSearch.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace korvane {
+
+// What a calculation gives besides its record, gathered by its calculator's descriptor
+// from the core: whatever of it the calculator has is set, the rest stays empty, so that
+// a face shows what it finds and never asks which calculator it has.
+
+// A depth series of the pile calculators ("momentSeries").
+struct SeriesInfo {
+    const char* name;
+    const char* label;
+    const char* symbol;
+    const char* unit;
+};
+
+struct DepthSeries {
+    const SeriesInfo* info;
+    std::vector<double> values; // one per depth point
+};
+
+// The moment and shear of one pile along its depth, at the points the calculation
+// evaluated them.
+struct PileDepthProfile {
+    std::vector<double> depths; // below the pile top (the cap underside), m
+    double groundDepth = 0;     // the ground line below the pile top (the free length l0), m
+    std::vector<DepthSeries> series;
+
+    const DepthSeries* Find(const char* name) const;
+};
+
+// Something the user should know of a calculation that went through.
+struct CaseNote {
+    enum class Kind {
+        StrengthTakenAsZero, // a list had nothing chosen, so its strength counts as 0
+    };
+    Kind kind;
+    std::string list;   // the list's caption ("桩身混凝土")
+    std::string member; // the strength taken as 0 ("ft")
+    std::string share;  // the share of the pile resistance it carries ("混凝土")
+};
+
+// The thorough circle search beside the critical circle search's answer.
+struct ThoroughBeside {
+    ThoroughCircle circle;
+    double shownKs = 0; // the factor the form shows, m_ks after the critical circle search
+};
+
+struct CaseExtras {
+    std::optional<ThoroughBeside> thorough; // when asked for, where the calculator has one
+    std::optional<PileDepthProfile> depthProfile;
+    std::vector<CaseNote> notes;
+};
+
+} // namespace korvane
