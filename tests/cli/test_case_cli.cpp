@@ -89,3 +89,31 @@ TEST(CaseCommand, WhatIsSavedWhenTheInputsAreRefused) {
 
     EXPECT_EQ(Calc("circular --batch x.csv --out - --case " + file).status, 2);
 }
+
+// A case file holding a radio position its group lacks is refused as the case reader
+// refuses it, whether it is calculated, reported or saved again; nothing is written.
+TEST(CaseCommand, ARadioPositionOutsideItsGroupIsRefusedByEveryUse) {
+    const std::string file = TempPath("radio.korvane");
+    WriteFile(file, R"({"format": "korvane-case", "version": 1, "calculator": "highcap",
+        "selections": {"concrete": "C30"}, "inputs": {"bearingLayer": "7"}})");
+    const std::string message =
+        "桩端持力层：0 基岩，1 非基岩（bearingLayer）的单选位置 7 不在组内："
+        "“请填入一个在0和1之间的整数。”";
+    const std::string html = TempPath("radio.html");
+    const std::string saved = TempPath("radio-saved.korvane");
+    const std::string uses[] = {"", " --json", " --report " + html, " --save-case " + saved};
+    for (const std::string& use : uses) {
+        const CalcRun run = Calc("--case " + file + use);
+        EXPECT_EQ(run.status, 2) << use;
+        EXPECT_NE(run.err.find(message), std::string::npos) << use << ": " << run.err;
+        EXPECT_EQ(run.out, "") << use;
+    }
+    EXPECT_EQ(ReadFile(html), "");
+    EXPECT_EQ(ReadFile(saved), "");
+    // The same words when the position is given on the command line.
+    const CalcRun typed = Calc("highcap concrete=C30 bearingLayer=7 --report " + html);
+    EXPECT_EQ(typed.status, 2);
+    EXPECT_NE(typed.err.find(message), std::string::npos) << typed.err;
+    EXPECT_EQ(ReadFile(html), "");
+    std::remove(file.c_str());
+}

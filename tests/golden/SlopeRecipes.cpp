@@ -24,13 +24,7 @@ double CrestX(double h, double betaDeg) {
 // Slices and pile rows the circle search evaluates, counted as the search counts them
 // up to its limits: the price of a case in the replay.
 long long SearchWork(const CaseDraft<CircularSlipRecord>& c) {
-    CircularSlipRecord w = *c.record;
-    if (w.m_sax == 0)
-        w.m_sax = 0.1;
-    if (w.m_say == 0)
-        w.m_say = 0.1;
-    w.m_ft = ConcreteGradeTable(c.lists[0]).ft;
-    w.m_fyv = RebarGradeTable(c.lists[1]);
+    const CircularSlipRecord w = CircleSearchWorkingRecord(*c.record, c.lists[0], c.lists[1]);
     // Inputs the search refuses before any circle cost nothing.
     for (double v : {w.m_h, w.m_beta, w.m_a, w.m_b, w.m_d, w.m_sax, w.m_say, w.m_searchDistFrom})
         if (!std::isfinite(v))
@@ -44,10 +38,10 @@ long long SearchWork(const CaseDraft<CircularSlipRecord>& c) {
     const double crestX = CrestX(w.m_h, w.m_beta);
     long long work = 0;
     double angle = w.m_searchAngleFrom;
-    for (int ray = 0; ray <= static_cast<int>(range); ++ray, angle -= 1.0) {
+    for (int ray = 0; ray <= static_cast<int>(range); ++ray, angle -= kSearchAngleStepDeg) {
         double dist = w.m_searchDistFrom;
         double prev = 500;
-        for (int centre = 0;; ++centre, dist += 0.01 * w.m_h) {
+        for (int centre = 0;; ++centre, dist += kCentreStepInSlopeHeights * w.m_h) {
             if (centre == kMaxCentresPerRay)
                 return work; // refused: the factor keeps falling along the ray
             const double x = std::cos(angle * kDegToRad) * dist + crestX;
@@ -56,7 +50,7 @@ long long SearchWork(const CaseDraft<CircularSlipRecord>& c) {
             work += e.sliceCount + e.pileRowCount;
             if (!e.withinLimits || work > kMaxSearchWork)
                 return work; // refused at a limit
-            if (!(prev - e.factor > 0.001))
+            if (!(prev - e.factor > kCircleSearchTol))
                 break;
             prev = e.factor;
         }

@@ -250,6 +250,25 @@ TEST(RefusedCase, ARefusedCalculationHasNoResultsOrCharts) {
     EXPECT_TRUE(text.contains(QStringLiteral("（未选择）")));
 }
 
+TEST(RefusedCase, ARadioPositionOutsideItsGroupIsRefusedAsEveryFaceRefusesIt) {
+    CaseData data = DefaultCase("highcap");
+    data.inputs["bearingLayer"] = "7";
+    const ReportContent report = BuildReport(data, SampleMeta());
+    const QString text = ReportPlainText(report);
+    EXPECT_TRUE(text.contains(
+        QStringLiteral("算例的输入未被接受，未进行计算，本计算书没有计算结果：") +
+        QStringLiteral("桩端持力层：0 基岩，1 非基岩（bearingLayer）的单选位置 7 不在组内："
+                       "“请填入一个在0和1之间的整数。”")))
+        << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("计算正常完成")));
+    EXPECT_TRUE(BlocksOf<ReportTable>(report, QStringLiteral("计算结果")).empty());
+    // The position stands in the inputs as the case gives it, with no meaning.
+    const ReportTable* inputs =
+        FindTable(report, QStringLiteral("输入参数"), QStringLiteral("未被接受"));
+    ASSERT_NE(inputs, nullptr);
+    EXPECT_EQ((*FindRow(inputs, QStringLiteral("桩端持力层")))[2], QStringLiteral("7"));
+}
+
 TEST(RefusedCase, AnUnofferedGradeIsRefused) {
     CaseData data = DefaultCase("polyline");
     data.selections["rebar"] = "HRB500";

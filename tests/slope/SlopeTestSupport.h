@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CircularSlip.h"
 #include "CircularSlipRecord.h"
 #include "Grades.h"
 #include "PolylineSlipRecord.h"
@@ -19,14 +20,10 @@ inline constexpr int kHPB235 = 0;
 inline constexpr int kHRB335 = 1;
 inline constexpr int kHRB400 = 2;
 
-// A circular record as the search hands it to one circle: pile rows 0.1 m apart and
-// the grades looked up.
+// A circular record as the search hands it to one circle: the form's pile spacing of 0
+// taken as the substitute and the grades looked up.
 inline CircularSlipRecord CircleWorkingRecord(int concrete, int rebar) {
-    CircularSlipRecord r;
-    r.m_sax = 0.1;
-    r.m_ft = ConcreteGradeTable(concrete).ft;
-    r.m_fyv = RebarGradeTable(rebar);
-    return r;
+    return CircleSearchWorkingRecord(CircularSlipRecord(), concrete, rebar);
 }
 
 inline PolylineSlipRecord PolylineWorkingRecord(int concrete, int rebar) {

@@ -83,7 +83,7 @@ TEST(CircleSearch, EveryRayKeepsTheFactorOfItsCentreBeforeTheLast) {
     const CircleSearchRun run = RunCircleSearch(w);
     ASSERT_FALSE(run.refusal);
     const double xB = CrestX(w.m_h, w.m_beta);
-    const double step = 0.01 * w.m_h;
+    const double step = kCentreStepInSlopeHeights * w.m_h;
     for (const SearchRay& ray : run.rays) {
         ASSERT_GE(ray.centresEvaluated, 2) << ray.angleDeg;
         double dist = w.m_searchDistFrom;
@@ -134,7 +134,7 @@ TEST(CircleSearch, RaysAndStartDistanceStayFixedWhenSlopeChanges) {
 TEST(CircleSearch, ZeroAndPointOneSpacingsBothComeBackAsZero) {
     CircularSlipRecord left;
     CircularSlipRecord typed;
-    typed.m_sax = 0.1;
+    typed.m_sax = kZeroSpacingSubstitute;
     ASSERT_TRUE(SearchCriticalCircle(left, kC30, kHPB235).computed());
     ASSERT_TRUE(SearchCriticalCircle(typed, kC30, kHPB235).computed());
     EXPECT_EQ(left.m_sax, 0.0);

@@ -3,6 +3,7 @@
 // and closing a form keeps its inputs.
 #include "CaseCommands.h"
 #include "CaseFile.h"
+#include "CaseMessages.h"
 #include "CaseOpening.h"
 #include "DLGspczl1.h"
 #include "DLGspczl2.h"
@@ -192,6 +193,45 @@ private slots:
             QVERIFY(form.CaseFilePath().isEmpty());
         }
         QVERIFY(RecentCases().isEmpty());
+    }
+
+    // A radio position its group lacks: 打开算例 refuses it with the case reader's words; the
+    // form's own last closed inputs, read unchecked, leave no button of the group checked,
+    // and the report the form exports says so in the words every face uses.
+    void aRadioPositionOutsideItsGroupIsRefused() {
+        QTemporaryDir dir;
+        const QByteArray seven =
+            R"({"format": "korvane-case", "version": 1, "calculator": "highcap",
+                "selections": {"concrete": "C30"}, "inputs": {"bearingLayer": "7"}})";
+        WriteFile(dir.filePath("seven.korvane"), seven);
+        CDLGspczl2 form;
+        QVERIFY(Open(form));
+        {
+            MessageBoxWatcher boxes;
+            QVERIFY(!form.Commands()->Open(dir.filePath("seven.korvane")));
+            EXPECT_ONE_MESSAGE_BOX(boxes);
+            QVERIFY2(boxes.boxes[0].text.contains(
+                         "桩端持力层：0 基岩，1 非基岩（bearingLayer）的单选位置 7 不在组内："
+                         "“请填入一个在0和1之间的整数。”"),
+                     qPrintable(boxes.texts()));
+        }
+        QCOMPARE(form.ShownCase().inputs.at("bearingLayer"), std::string("0"));
+
+        const QString kept = LastClosedCasePath("highcap");
+        WriteFile(kept, seven);
+        QVERIFY(form.Commands()->Open(kept));
+        QCOMPARE(form.ShownCase().inputs.at("bearingLayer"), std::string("-1"));
+        QVERIFY(form.Commands()->ExportReport(dir.filePath("report.html")));
+        QFile html(dir.filePath("report.html"));
+        QVERIFY(html.open(QIODevice::ReadOnly));
+        const QString page = QString::fromUtf8(html.readAll());
+        const Refusal none{.reason = RefusalReason::OutsideRadioGroup,
+                           .member = "bearingLayer",
+                           .count = -1,
+                           .limit = 2};
+        QVERIFY(page.contains(QString::fromStdString(RefusalText(HighCapCalculator(), none))));
+        QVERIFY(!page.contains("计算正常完成"));
+        QFile::remove(kept);
     }
 
     void savingRefusesATextTheFormRefuses() {
