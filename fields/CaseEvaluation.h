@@ -26,6 +26,7 @@ template <class Record> struct CaseEvaluation {
     std::optional<Refusal> refusal;
     bool listsRead = false;  // `selections` hold the case's lists
     bool inputsRead = false; // `entered` holds the case's texts, all of them accepted
+    bool ran = false;        // the calculation ran; `outcome` says how it went
     std::vector<int> selections;
     Record entered;  // as the case's texts read, before any calculation
     Record computed; // after the calculation; as entered while none ran
@@ -33,8 +34,7 @@ template <class Record> struct CaseEvaluation {
     CaseExtras extras;
 
     // The calculation ran and went through.
-    bool Calculated() const { return inputsRead && ran && outcome.computed(); }
-    bool ran = false;
+    bool Calculated() const { return ran && outcome.computed(); }
 };
 
 namespace evaluation_detail {

@@ -10,8 +10,9 @@ namespace korvane {
 
 // One row for each `double` and `int` member of a form record, in declaration order:
 // what the command line calls it, what it is to the user (label, symbol, unit), how
-// its form shows it and which range the form checks. The forms' exchange, the
-// calculator command, the fuzz targets and the tests read the same rows.
+// its form shows it and which range the form checks. The order is the form's binding
+// order: its exchange walks the rows. The calculator command, case files, batches,
+// reports, the fuzz targets and the tests read the same rows.
 //
 // Roles, decided member by member:
 //   Input    - shown in a field or radio group of the form and typed or chosen by the
@@ -87,16 +88,6 @@ template <class Record>
 const MemberInfo<Record>* FindMemberNamed(MemberTable<Record> table, std::string_view name) {
     for (const auto& info : table) {
         if (name == info.name)
-            return &info;
-    }
-    return nullptr;
-}
-
-// The row of `table` whose member is `member`, or nullptr.
-template <class Record, class T>
-const MemberInfo<Record>* FindMember(MemberTable<Record> table, T Record::*member) {
-    for (const auto& info : table) {
-        if (const auto* p = std::get_if<T Record::*>(&info.member); p && *p == member)
             return &info;
     }
     return nullptr;

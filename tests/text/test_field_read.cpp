@@ -40,8 +40,8 @@ TEST(ReadField, AssignsThenChecksTheRangeAndKeepsAValueOutOfIt) {
 TEST(ReadMember, ReadsByTheRowsTypeAndRange) {
     HighCapRecord r;
     const auto rows = korvane::HighCapMembers();
-    const auto* nx = korvane::FindMember(rows, &HighCapRecord::m_nx);
-    const auto* xiN = korvane::FindMember(rows, &HighCapRecord::m_xiN);
+    const auto* nx = korvane::FindMemberNamed(rows, "nx");
+    const auto* xiN = korvane::FindMemberNamed(rows, "xiN");
     ASSERT_TRUE(nx && xiN);
     EXPECT_EQ(korvane::ReadMember(r, *nx, "3.5").Message(), "请键入一个整数。");
     EXPECT_EQ(korvane::ReadMember(r, *nx, "12").Message(), "");
