@@ -46,6 +46,20 @@ SegmentTerms TermsOf(double alpha, int index, double cosAlpha, double dx, const 
              baseLength * p.cohesion[index]}};
 }
 
+// The segments from the toe up: visit(k, alpha, cos alpha, x) with the abscissa x of
+// the segment's upper vertex, each vertex cos alpha · L beyond the one below it.
+template <class Visit> void WalkSegments(const PolylineSlipRecord& r, Visit&& visit) {
+    const double thetaDeg[kPolylineSegments] = {r.m_theta3, r.m_theta2, r.m_theta1};
+    const double length[kPolylineSegments] = {r.m_L3, r.m_L2, r.m_L1};
+    double x = 0;
+    for (int k = 0; k < kPolylineSegments; ++k) {
+        const double alpha = thetaDeg[k] * kDegToRad;
+        const double cosAlpha = std::cos(alpha);
+        x = cosAlpha * length[k] + x;
+        visit(k, alpha, cosAlpha, x, length[k]);
+    }
+}
+
 Polyline PolylineOf(const PolylineSlipRecord& r, double dx) {
     Polyline p{{r.m_theta3, r.m_theta2, r.m_theta1},
                {r.m_L3, r.m_L2, r.m_L1},
@@ -53,13 +67,11 @@ Polyline PolylineOf(const PolylineSlipRecord& r, double dx) {
                {r.m_phi3, r.m_phi2, r.m_phi1},
                {},
                {}};
-    const std::array<SlipVertex, kPolylineSegments + 1> vertices = PolylineVertices(r);
-    for (int k = 0; k <= kPolylineSegments; ++k)
-        p.x[k] = vertices[k].x;
-    for (int k = 0; k < kPolylineSegments; ++k) {
-        const double alpha = p.thetaDeg[k] * kDegToRad;
-        p.terms[k] = TermsOf(alpha, k, std::cos(alpha), dx, p);
-    }
+    p.x[0] = 0;
+    WalkSegments(r, [&](int k, double alpha, double cosAlpha, double x, double) {
+        p.x[k + 1] = x;
+        p.terms[k] = TermsOf(alpha, k, cosAlpha, dx, p);
+    });
     const double level = 0;
     p.terms[kLevelStart] = TermsOf(level, 0, std::cos(level), dx, p);
     return p;
@@ -209,13 +221,10 @@ bool SumPileRows(const PolylineSlipRecord& r, const SlopeSection& section, const
 } // namespace
 
 std::array<SlipVertex, kPolylineSegments + 1> PolylineVertices(const PolylineSlipRecord& r) {
-    const double thetaDeg[kPolylineSegments] = {r.m_theta3, r.m_theta2, r.m_theta1};
-    const double length[kPolylineSegments] = {r.m_L3, r.m_L2, r.m_L1};
     std::array<SlipVertex, kPolylineSegments + 1> v{};
-    for (int k = 0; k < kPolylineSegments; ++k) {
-        const double alpha = thetaDeg[k] * kDegToRad;
-        v[k + 1] = {std::cos(alpha) * length[k] + v[k].x, std::sin(alpha) * length[k] + v[k].y};
-    }
+    WalkSegments(r, [&v](int k, double alpha, double, double x, double length) {
+        v[k + 1] = {x, std::sin(alpha) * length + v[k].y};
+    });
     return v;
 }
 
