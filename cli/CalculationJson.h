@@ -79,12 +79,10 @@ inline std::string ThoroughJson(double formKs, const ThoroughCircle& thorough) {
 template <class Record>
 std::string CalculationJson(const Calculator<Record>& calc, const CaseEvaluation<Record>& e,
                             const std::string& refusal = {}) {
-    const bool computed = e.Calculated() && refusal.empty();
-    const std::vector<std::string> noneUndefined;
-    const std::vector<std::string>& undefined = computed ? e.outcome.undefined : noneUndefined;
-    const auto isUndefined = [&](const char* name) {
-        return std::find(undefined.begin(), undefined.end(), name) != undefined.end();
-    };
+    const bool computed = e.Calculated();
+    // Only a calculation that went through leaves undefined results.
+    const std::vector<std::string>& undefined = e.outcome.undefined;
+    const auto isUndefined = [&](const char* name) { return IsUndefined(e.outcome, name); };
     const Record& record = e.computed;
     std::string out =
         "{\"calculator\": " + JsonString(calc.name) + ", \"title\": " + JsonString(calc.title);

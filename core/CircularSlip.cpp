@@ -15,7 +15,6 @@ namespace korvane {
 
 namespace {
 
-constexpr double kStepTol = kCircleSearchTol;
 constexpr double kStartFactor = 500; // a ray's first centre must undercut this
 constexpr double kStartBest = 600;   // so that the first ray is always kept
 
@@ -64,7 +63,7 @@ void FindSliceEdges(double x0, double y0, double radius, double width, double ex
                     SliceEdges& edges) {
     double x = 0, y = 0;
     edges.at[0] = {x, y, AngleFromVertical(x, y, x0, y0)};
-    while (x - exitX < kStepTol) {
+    while (x - exitX < kCircleSearchTol) {
         if (edges.slices == kMaxCircleSlices) {
             edges.withinLimits = false;
             break;
@@ -228,7 +227,7 @@ struct RayWalker {
         Centre c = along.At(dist);
         std::optional<double> cur = Factor(c);
         ray.centresEvaluated = 1;
-        while (cur && prev - *cur > kStepTol) {
+        while (cur && prev - *cur > kCircleSearchTol) {
             if (ray.centresEvaluated == kMaxCentresPerRay) {
                 refusal = Because(RefusalReason::EndlessDescent);
                 break;
@@ -272,7 +271,7 @@ CircleSearchRun RunCircleSearch(const CircularSlipRecord& w) {
         }
         // A ray within the tolerance above the kept one replaces it too, so ties go
         // to the smaller angle.
-        if (ray.factor - best < kStepTol) {
+        if (ray.factor - best < kCircleSearchTol) {
             best = ray.factor;
             ray.kept = true;
             run.anyKept = true;

@@ -46,7 +46,7 @@ SegmentTerms TermsOf(double alpha, int index, double cosAlpha, double dx, const 
              baseLength * p.cohesion[index]}};
 }
 
-// The segments from the toe up: visit(k, alpha, cos alpha, x) with the abscissa x of
+// The segments from the toe up: visit(k, alpha, cos alpha, x, L) with the abscissa x of
 // the segment's upper vertex, each vertex cos alpha · L beyond the one below it.
 template <class Visit> void WalkSegments(const PolylineSlipRecord& r, Visit&& visit) {
     const double thetaDeg[kPolylineSegments] = {r.m_theta3, r.m_theta2, r.m_theta1};

@@ -91,13 +91,13 @@ QString ThoroughParagraph(const ThoroughBeside& thorough) {
             "全面搜索：在同一族圆弧（通过坡脚、圆心位于上述两条搜索射线之间）中，按射线角与圆心距"
             "的网格逐一计算稳定系数，再从最小的几处局部细化，直至稳定系数的变化小于%1；单个圆弧"
             "的稳定系数与上表的计算方法相同。上表为程序搜索的结果，不因全面搜索而改变。")
-            .arg(Q(FormatNumber(kThoroughFactorTol)));
+            .arg(ShownNumber(kThoroughFactorTol));
     if (!thorough.circle.found)
         return text + QStringLiteral("全面搜索未得到有限的稳定系数。");
     const std::string lower = ThoroughLowerSentence(thorough.shownKs, thorough.circle);
     if (lower.empty())
         return text + QStringLiteral("全面搜索未发现稳定系数比上表低%1以上的滑动圆。")
-                          .arg(Q(FormatNumber(kThoroughLowerMargin)));
+                          .arg(ShownNumber(kThoroughLowerMargin));
     return text + Q(lower) + QStringLiteral("。");
 }
 
@@ -197,7 +197,7 @@ template <class Record> ReportSection ChartSection(const ReportCase<Record>& run
         QStringLiteral("图中各点为计算的深度点（共%1点），第一点位于地面（距承台底 l0 = %2 m）。"
                        "极值：%3。")
             .arg(static_cast<int>(profile->depths.size()))
-            .arg(Q(FormatNumber(profile->groundDepth)), parts.join(QStringLiteral("。")))});
+            .arg(ShownNumber(profile->groundDepth), parts.join(QStringLiteral("。")))});
     return s;
 }
 

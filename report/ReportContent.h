@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FieldText.h"
 #include "Problem.h"
 #include "ReportFigures.h"
 
@@ -52,6 +53,11 @@ struct ReportContent {
     ReportMeta meta;
     std::vector<ReportSection> sections;
 };
+
+// A number as a field shows it, for the report's sentences.
+inline QString ShownNumber(double value) {
+    return QString::fromStdString(FormatNumber(value));
+}
 
 // A problem told in the words of a message built with Qt.
 inline Problem Said(const QString& message) {

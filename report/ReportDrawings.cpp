@@ -8,10 +8,6 @@ namespace korvane {
 
 namespace {
 
-QString Number(double value) {
-    return QString::fromStdString(FormatNumber(value));
-}
-
 ReportParagraph ScaleNote() {
     return {QStringLiteral("图按比例绘制，尺寸单位为m，比例见图中比例尺。")};
 }
@@ -62,7 +58,7 @@ std::vector<ReportBlock> SectionDrawings(const CaseEvaluation<CircularSlipRecord
                                                  figure}};
     QString note = QStringLiteral("图中桩排按计算所取位置绘出（首排距承台近坡边一倍桩径，排距sax");
     note += SearchSubstitutesSpacing(r.m_sax)
-                ? QStringLiteral("，sax为0时按%1 m）。").arg(Number(kZeroSpacingSubstitute))
+                ? QStringLiteral("，sax为0时按%1 m）。").arg(ShownNumber(kZeroSpacingSubstitute))
                 : QStringLiteral("）。");
     if (circle)
         note += QStringLiteral("滑弧按显示的圆心坐标与半径绘出，自坡脚至滑弧穿出地面处。");
@@ -93,7 +89,7 @@ std::vector<ReportBlock> SectionDrawings(const CaseEvaluation<CombinedActionReco
         QStringLiteral(
             "承台沿X向长L、沿Z向宽B，桩群对称布置于承台中心；立面中承台厚度无输入，按示意绘出。"
             "承台埋深hn = %1 m（承台侧土作用深度），不在立面中表示。")
-            .arg(Number(r.m_hn)));
+            .arg(ShownNumber(r.m_hn)));
 }
 
 std::vector<ReportBlock> SectionDrawings(const CaseEvaluation<HighCapRecord>& e) {

@@ -3,16 +3,13 @@
 #include "CircularSlip.h"
 #include "FieldText.h"
 #include "PolylineSlip.h"
+#include "ReportContent.h"
 
 #include <cmath>
 
 namespace korvane {
 
 namespace {
-
-QString Number(double value) {
-    return QString::fromStdString(FormatNumber(value));
-}
 
 const QString kSlopeSection = QStringLiteral(
     "计算断面垂直于边坡走向：坐标原点取坡脚A，x轴水平指向坡内，y轴竖直向上；坡面自坡脚以坡角β"
@@ -36,17 +33,17 @@ QStringList MethodParagraphs(const CircularSlipRecord& r) {
             kSlopeSection,
         QStringLiteral("试算滑弧均通过坡脚A。滑体自坡脚起分为宽%1R的竖向土条，直至滑弧与坡顶地面"
                        "的交点。")
-                .arg(Number(kSliceWidthInRadii)) +
+                .arg(ShownNumber(kSliceWidthInRadii)) +
             kSlopeLoads + QStringLiteral("稳定系数 ks = (土体抗滑力 + 桩的抗滑力) / 下滑力。"),
         QStringLiteral("临界滑弧的搜索：圆心位于自坡肩B出发的射线上，射线角（自x轴逆时针量起）自"
                        "%1°至%2°，每隔%3°一条，共%4条；每条射线上圆心自距B %5 m处起以%6h为步长"
                        "外移，直至稳定系数的降低不超过%7，取该射线的结果；各射线的结果中取最小者"
                        "（容差%7）为临界滑弧。桩中心距为0时按%8 m计算。圆心坐标、半径与稳定系数"
                        "均截取两位小数显示。")
-            .arg(Number(r.m_searchAngleFrom), Number(r.m_searchAngleTo),
-                 Number(kSearchAngleStepDeg), QString::number(CircleSearchRayCount(r)),
-                 Number(r.m_searchDistFrom), Number(kCentreStepInSlopeHeights),
-                 Number(kCircleSearchTol), Number(kZeroSpacingSubstitute)),
+            .arg(ShownNumber(r.m_searchAngleFrom), ShownNumber(r.m_searchAngleTo),
+                 ShownNumber(kSearchAngleStepDeg), QString::number(CircleSearchRayCount(r)),
+                 ShownNumber(r.m_searchDistFrom), ShownNumber(kCentreStepInSlopeHeights),
+                 ShownNumber(kCircleSearchTol), ShownNumber(kZeroSpacingSubstitute)),
     };
 }
 
@@ -59,7 +56,7 @@ QStringList MethodParagraphs(const PolylineSlipRecord&) {
         QStringLiteral("滑动面由三段直线组成，自坡脚起依次为第3段、第2段、第1段，各段给定倾角θ（自"
                        "水平量起）、长度L、黏聚力c和内摩擦角φ。滑体自坡脚起分为宽%1h的竖向土条，"
                        "直至滑动面上端；各土条底面取其右边界所在段的倾角与强度指标。")
-                .arg(Number(kStripWidthInSlopeHeights)) +
+                .arg(ShownNumber(kStripWidthInSlopeHeights)) +
             kSlopeLoads +
             QStringLiteral(
                 "液化层推力均摊于坡肩至滑动面上端之间的水平地面上；只计承台范围内且不超出"
