@@ -74,10 +74,55 @@ void FindSliceEdges(double x0, double y0, double radius, double width, double ex
     }
 }
 
+// What a plain evaluation hears of its slices and pile rows: nothing, so that the
+// searches run the loops with no detail kept.
+struct NoDetail {
+    static constexpr bool kKept = false;
+    void OnSlice(const CircleEdge&, const CircleEdge&, double, double, double, const Slice&,
+                 const SliceWidthTerms&, const SliceLoads&) {}
+    void OnPileRow(double, double, double) {}
+    void OnResistance(double) {}
+};
+
+// Keeps every slice and pile row of one circle as the loops computed them.
+struct KeepDetail {
+    static constexpr bool kKept = true;
+    CircleDetail& d;
+
+    void OnSlice(const CircleEdge& left, const CircleEdge& right, double baseLength, double groundL,
+                 double groundR, const Slice& slice, const SliceWidthTerms& each,
+                 const SliceLoads& loads) {
+        d.slices.push_back({.leftX = left.x,
+                            .rightX = right.x,
+                            .leftSlipY = left.y,
+                            .rightSlipY = right.y,
+                            .leftGroundY = groundL,
+                            .rightGroundY = groundR,
+                            .alpha = right.alpha,
+                            .baseLength = baseLength,
+                            .area = loads.area,
+                            .weight = loads.weight,
+                            .capLoad = slice.capPressure * each.width,
+                            .liquefied = slice.liquefied,
+                            .seismic = loads.seismic,
+                            .capHorizontal = each.capHorizontal,
+                            .vertical = loads.vertical,
+                            .horizontal = loads.horizontal,
+                            .normal = loads.normal,
+                            .resisting = loads.resisting,
+                            .driving = loads.driving});
+    }
+    void OnPileRow(double x, double y, double alpha) {
+        d.pileRows.push_back({.x = x, .y = y, .alpha = alpha});
+    }
+    void OnResistance(double resistance) { d.pileRows.back().resistance = resistance; }
+};
+
 // Vertical slices of equal width from the toe until the last one passes the exit
 // point. A slice's right edge is the next one's left edge.
+template <class Detail>
 int SumSlices(const TrialCircles& t, double radius, const SliceWidthTerms& each,
-              const SliceEdges& edges, SlipSums& sums) {
+              const SliceEdges& edges, SlipSums& sums, Detail& detail) {
     int underCapCount = 0;
     double groundL = 0;
     for (int k = 1; k <= edges.slices; ++k) {
@@ -90,28 +135,40 @@ int SumSlices(const TrialCircles& t, double radius, const SliceWidthTerms& each,
         const bool underCap = UnderCap(t.section, right.x);
         if (underCap)
             ++underCapCount;
-        AddSlice(t.section, each,
-                 {{groundL, left.y},
-                  {ground.y, right.y},
-                  ground.level ? each.liquefied : 0,
-                  underCap ? t.section.capPressure : 0,
-                  base},
-                 sums);
+        const Slice slice{{groundL, left.y},
+                          {ground.y, right.y},
+                          ground.level ? each.liquefied : 0,
+                          underCap ? t.section.capPressure : 0,
+                          base};
+        const SliceLoads loads = AddSlice(t.section, each, slice, sums);
+        if constexpr (Detail::kKept)
+            detail.OnSlice(left, right, baseLength, groundL, ground.y, slice, each, loads);
         groundL = ground.y;
     }
     return underCapCount;
 }
 
 // Every pile row within the cap span and left of the exit point counts as cut.
-PileRowSums SumPileRows(const TrialCircles& t, double x0, double y0, double radius, double exitX) {
-    return WalkPileRows(t.section, exitX, t.r.m_sax, t.r.m_say, kCirclePileRowLoopLimit,
-                        [&](double xp) -> std::optional<double> {
-                            const double yp = y0 - DepthBelowCentre(radius, xp, x0);
-                            return std::cos(AngleFromVertical(xp, yp, x0, y0));
-                        });
+template <class Detail>
+PileRowSums SumPileRows(const TrialCircles& t, double x0, double y0, double radius, double exitX,
+                        Detail& detail) {
+    return WalkPileRows(
+        t.section, exitX, t.r.m_sax, t.r.m_say, kCirclePileRowLoopLimit,
+        [&](double xp) -> std::optional<double> {
+            const double yp = y0 - DepthBelowCentre(radius, xp, x0);
+            const double alpha = AngleFromVertical(xp, yp, x0, y0);
+            if constexpr (Detail::kKept)
+                detail.OnPileRow(xp, yp, alpha);
+            return std::cos(alpha);
+        },
+        [&](double resistance) {
+            if constexpr (Detail::kKept)
+                detail.OnResistance(resistance);
+        });
 }
 
-CircleEvaluation Evaluate(const TrialCircles& t, double x0, double y0) {
+template <class Detail>
+CircleEvaluation Evaluate(const TrialCircles& t, double x0, double y0, Detail& detail) {
     CircleEvaluation e;
     e.radius = std::sqrt(x0 * x0 + y0 * y0);
     e.exitX = std::sqrt(e.radius * e.radius - (t.r.m_h - y0) * (t.r.m_h - y0)) + x0;
@@ -120,18 +177,23 @@ CircleEvaluation Evaluate(const TrialCircles& t, double x0, double y0) {
     FindSliceEdges(x0, y0, e.radius, e.sliceWidth, e.exitX, edges);
     SlipSums sums;
     e.sliceCount = edges.slices;
-    e.capSliceCount =
-        SumSlices(t, e.radius, SliceWidthTermsOf(t.section, e.sliceWidth, e.exitX), edges, sums);
+    e.capSliceCount = SumSlices(t, e.radius, SliceWidthTermsOf(t.section, e.sliceWidth, e.exitX),
+                                edges, sums, detail);
     e.soilResisting = sums.resisting;
     e.driving = sums.driving;
     e.pileShear = t.section.pileShear;
-    const PileRowSums rows = SumPileRows(t, x0, y0, e.radius, e.exitX);
+    const PileRowSums rows = SumPileRows(t, x0, y0, e.radius, e.exitX, detail);
     e.pileRowCount = rows.count;
     e.pileResisting = rows.resisting;
     e.withinLimits = edges.withinLimits && rows.end == PileWalkEnd::PastTheRows;
     e.factor = e.withinLimits ? (e.soilResisting + e.pileResisting) / e.driving
                               : std::numeric_limits<double>::quiet_NaN();
     return e;
+}
+
+CircleEvaluation Evaluate(const TrialCircles& t, double x0, double y0) {
+    NoDetail none;
+    return Evaluate(t, x0, y0, none);
 }
 
 struct Centre {
@@ -233,6 +295,9 @@ struct RayWalker {
                 break;
             }
             prev = *cur;
+            ray.factorFound = true;
+            ray.factorX = c.x;
+            ray.factorY = c.y;
             dist = dist + ds;
             c = along.At(dist);
             cur = Factor(c);
@@ -249,6 +314,26 @@ struct RayWalker {
 
 CircleEvaluation EvaluateCircle(const CircularSlipRecord& r, double x0, double y0) {
     return Evaluate(TrialCircles(r), x0, y0);
+}
+
+CircleDetail DescribeCircle(const CircularSlipRecord& r, double x0, double y0) {
+    CircleDetail d;
+    KeepDetail keep{d};
+    const TrialCircles t(r);
+    const CircleEvaluation e = Evaluate(t, x0, y0, keep);
+    d.x0 = x0;
+    d.y0 = y0;
+    d.radius = e.radius;
+    d.exitX = e.exitX;
+    d.sliceWidth = e.sliceWidth;
+    d.pileShear = e.pileShear;
+    d.say = r.m_say;
+    d.soilResisting = e.soilResisting;
+    d.pileResisting = e.pileResisting;
+    d.driving = e.driving;
+    d.factor = e.factor;
+    d.withinLimits = e.withinLimits;
+    return d;
 }
 
 CircleSearchRun RunCircleSearch(const CircularSlipRecord& w) {
@@ -279,6 +364,9 @@ CircleSearchRun RunCircleSearch(const CircularSlipRecord& w) {
             run.x = ray.lastX;
             run.y = ray.lastY;
             run.radius = std::sqrt(ray.lastX * ray.lastX + ray.lastY * ray.lastY);
+            run.ksCircleFound = ray.factorFound;
+            run.ksX = ray.factorX;
+            run.ksY = ray.factorY;
         }
         run.rays.push_back(ray);
         angle = angle - kSearchAngleStepDeg;
@@ -307,8 +395,14 @@ std::optional<Refusal> CircleSearchRefusal(const CircularSlipRecord& working) {
 }
 
 CalcOutcome SearchCriticalCircle(CircularSlipRecord& r, int concreteIndex, int rebarIndex) {
+    CircleSearchRun run;
+    return SearchCriticalCircle(r, concreteIndex, rebarIndex, run);
+}
+
+CalcOutcome SearchCriticalCircle(CircularSlipRecord& r, int concreteIndex, int rebarIndex,
+                                 CircleSearchRun& run) {
     const CircularSlipRecord working = CircleSearchWorkingRecord(r, concreteIndex, rebarIndex);
-    const CircleSearchRun run = RunCircleSearch(working);
+    run = RunCircleSearch(working);
     if (run.refusal)
         return CalcOutcome::Refused(*run.refusal);
 

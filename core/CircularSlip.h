@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CalcOutcome.h"
+#include "CircleDetail.h"
 #include "CircularSlipRecord.h"
 
 #include <optional>
@@ -51,11 +52,19 @@ struct CircleEvaluation {
 // that would need more slices or pile rows than the limits above gives a NaN factor.
 CircleEvaluation EvaluateCircle(const CircularSlipRecord& r, double x0, double y0);
 
-// The outcome of one ray of the search: the factor the walk settled on and the last
-// centre it evaluated, which is the centre shown when the ray is kept.
+// The same circle slice by slice and row by row, from the same loops, for a reader to
+// check the factor by hand.
+CircleDetail DescribeCircle(const CircularSlipRecord& r, double x0, double y0);
+
+// The outcome of one ray of the search: the factor the walk settled on, the centre
+// whose factor that is, and the last centre it evaluated, one step further out, which
+// is the centre shown when the ray is kept.
 struct SearchRay {
     double angleDeg = 0;
     double factor = 0;
+    bool factorFound = false; // false: no centre undercut the start value, factor is that
+    double factorX = 0;
+    double factorY = 0;
     double lastX = 0;
     double lastY = 0;
     int centresEvaluated = 0;
@@ -69,6 +78,9 @@ struct CircleSearchRun {
     std::vector<SearchRay> rays;
     bool anyKept = false;
     double ks = 0, radius = 0, x = 0, y = 0; // unrounded values of the last kept ray
+    // The centre whose factor is ks, when the kept ray found one.
+    bool ksCircleFound = false;
+    double ksX = 0, ksY = 0;
 };
 
 CircleSearchRun RunCircleSearch(const CircularSlipRecord& working);
@@ -99,5 +111,8 @@ std::optional<Refusal> CircleSearchRefusal(const CircularSlipRecord& working);
 // m_y, m_ks and m_R. Spacings of 0 are searched with the substitute and, like a typed substitute,
 // come back as 0. Refuses, without touching the record, inputs that the search cannot survive.
 CalcOutcome SearchCriticalCircle(CircularSlipRecord& r, int concreteIndex, int rebarIndex);
+// The same, leaving the search's own run in `run`.
+CalcOutcome SearchCriticalCircle(CircularSlipRecord& r, int concreteIndex, int rebarIndex,
+                                 CircleSearchRun& run);
 
 } // namespace korvane

@@ -78,7 +78,7 @@ GroupHeadResponse GroupHeadResponseOf(const PileHead& head, const CapMovement& c
     // The abscissa enters the axial force only.
     const PileTopForce f = PileTopForces(head.stiffness, cap.U, cap.beta, cap.V, 0.0, l0);
     const GroundResponse g = GroundLineResponse(head.ground, f.H0, f.M0);
-    return {f.H0, f.M0, g.x0, g.phi0};
+    return {f.H0, f.M0, g.x0, g.phi0, f.Mtop};
 }
 
 double PileAxialForce(const PileHead& head, const CapMovement& cap, double x, double l0) {

@@ -84,6 +84,7 @@ struct GroupHeadResponse {
     double M0;   // moment at the ground line
     double x0;   // displacement at the ground line
     double phi0; // rotation at the ground line
+    double Mtop; // moment at the top, the cap underside; M0 less H0·l0
 };
 GroupHeadResponse GroupHeadResponseOf(const PileHead& head, const CapMovement& cap, double l0);
 // Axial force at the top of the pile at abscissa x.

@@ -226,7 +226,8 @@ PileTopForce PileTopForces(const HeadStiffness& r, double U, double beta, double
     PileTopForce f;
     f.N = (beta * x + V) * r.rNN;
     f.H0 = U * r.rHH - beta * r.rMH;
-    f.M0 = (beta * r.rMM - U * r.rMH) + f.H0 * l0;
+    f.Mtop = beta * r.rMM - U * r.rMH;
+    f.M0 = f.Mtop + f.H0 * l0;
     return f;
 }
 

@@ -96,9 +96,10 @@ HeadStiffness PileHeadStiffness(const HeadFlexibility& top, double xiN, double h
 
 // Forces of one pile from the cap movement (U horizontal, beta rotation, V settlement).
 struct PileTopForce {
-    double N;  // axial force at the top
-    double H0; // horizontal force at the top, equal at the ground line
-    double M0; // moment at the ground line
+    double N;    // axial force at the top
+    double H0;   // horizontal force at the top, equal at the ground line
+    double Mtop; // moment at the top, the cap underside
+    double M0;   // moment at the ground line, l0 below the top
 };
 PileTopForce PileTopForces(const HeadStiffness& r, double U, double beta, double V, double x,
                            double l0);

@@ -17,9 +17,10 @@ constexpr int kTop = kPolylineSegments;
 
 // What the strips and pile rows on one segment share, worked out once per segment.
 struct SegmentTerms {
-    int index;      // from the toe upward
-    double alpha;   // rad
-    double rise;    // of the slip line across one strip, tan(alpha) dx
+    int index;    // from the toe upward
+    double alpha; // rad
+    double rise;  // of the slip line across one strip, tan(alpha) dx
+    double baseLength;
     SliceBase base; // of one strip, whose base is dx / cos(alpha) long
 };
 
@@ -42,6 +43,7 @@ SegmentTerms TermsOf(double alpha, int index, double cosAlpha, double dx, const 
     return {index,
             alpha,
             std::tan(alpha) * dx,
+            baseLength,
             {cosAlpha, std::sin(alpha), std::tan(p.phiDeg[index] * kDegToRad),
              baseLength * p.cohesion[index]}};
 }
@@ -138,7 +140,7 @@ std::optional<Refusal> RefusalOfInputs(const PolylineSlipRecord& r, const SlopeS
 // Vertical strips of width 0.01 h from the toe to just past the top vertex. The slip
 // line is stepped with the angle of the segment holding each strip's right edge.
 bool SumStrips(const SlopeSection& section, const Polyline& p, double dx, PolylineSlipDetail& out,
-               int& seg) {
+               int& seg, bool keepStrips) {
     const double xTop = p.x[kTop];
     const SliceWidthTerms each = SliceWidthTermsOf(section, dx, xTop);
     double x = 0, slipY = 0, groundY = 0;
@@ -149,6 +151,7 @@ bool SumStrips(const SlopeSection& section, const Polyline& p, double dx, Polyli
             return false;
         }
         PolylineStrip s;
+        s.leftX = x;
         s.rightX = x + dx;
         const std::optional<int> found = SegmentAt(p, s.rightX, seg);
         if (!found) {
@@ -159,6 +162,7 @@ bool SumStrips(const SlopeSection& section, const Polyline& p, double dx, Polyli
         const SegmentTerms& on = p.terms[seg];
         s.segment = on.index;
         s.alpha = on.alpha;
+        s.baseLength = on.baseLength;
         s.slipY = on.rise + slipY;
         const GroundAt ground(section, s.rightX);
         s.groundY = ground.y;
@@ -178,11 +182,17 @@ bool SumStrips(const SlopeSection& section, const Polyline& p, double dx, Polyli
         s.weight = loads.weight;
         s.seismic = loads.seismic;
         s.capHorizontal = each.capHorizontal;
+        s.vertical = loads.vertical;
+        s.horizontal = loads.horizontal;
         s.normal = loads.normal;
+        s.resisting = loads.resisting;
+        s.driving = loads.driving;
         s.sumRAfter = sums.resisting;
         s.sumTAfter = sums.driving;
         if (out.stripCount == 0)
             out.firstStrip = s;
+        if (keepStrips)
+            out.strips.push_back(s);
         ++out.stripCount;
         out.lastStripRightX = s.rightX;
         x = s.rightX;
@@ -199,16 +209,18 @@ bool SumStrips(const SlopeSection& section, const Polyline& p, double dx, Polyli
 bool SumPileRows(const PolylineSlipRecord& r, const SlopeSection& section, const Polyline& p,
                  PolylineSlipDetail& out, int seg) {
     out.pileShear = section.pileShear;
-    const PileRowSums rows =
-        WalkPileRows(section, p.x[kTop], r.m_sax, r.m_say, kPolylinePileRowLoopLimit,
-                     [&](double xp) -> std::optional<double> {
-                         const std::optional<int> found = SegmentAt(p, xp, seg);
-                         if (!found)
-                             return std::nullopt;
-                         seg = *found;
-                         out.pileRows.push_back({xp, p.terms[seg].index});
-                         return p.terms[seg].base.cosAlpha;
-                     });
+    const PileRowSums rows = WalkPileRows(
+        section, p.x[kTop], r.m_sax, r.m_say, kPolylinePileRowLoopLimit,
+        [&](double xp) -> std::optional<double> {
+            const std::optional<int> found = SegmentAt(p, xp, seg);
+            if (!found)
+                return std::nullopt;
+            seg = *found;
+            const SegmentTerms& on = p.terms[seg];
+            out.pileRows.push_back({xp, on.index, on.base.cosAlpha});
+            return on.base.cosAlpha;
+        },
+        [&](double resistance) { out.pileRows.back().resistance = resistance; });
     if (rows.end == PileWalkEnd::LoopLimit)
         out.refusal = Refusal{RefusalReason::PolylinePileRowLimit};
     else if (rows.end == PileWalkEnd::NoCrossing)
@@ -228,7 +240,9 @@ std::array<SlipVertex, kPolylineSegments + 1> PolylineVertices(const PolylineSli
     return v;
 }
 
-PolylineSlipDetail AnalysePolylineSlip(const PolylineSlipRecord& working) {
+namespace {
+
+PolylineSlipDetail Analyse(const PolylineSlipRecord& working, bool keepStrips) {
     PolylineSlipDetail out;
     const double dx = kStripWidthInSlopeHeights * working.m_h;
     const SlopeSection section = SlopeSectionOf(working);
@@ -239,10 +253,21 @@ PolylineSlipDetail AnalysePolylineSlip(const PolylineSlipRecord& working) {
         return out;
     out.stripWidth = dx;
     int seg = kLevelStart;
-    if (!SumStrips(section, p, dx, out, seg) || !SumPileRows(working, section, p, out, seg))
+    if (!SumStrips(section, p, dx, out, seg, keepStrips) ||
+        !SumPileRows(working, section, p, out, seg))
         return out;
     out.factor = (out.soilResisting + out.pileResisting) / out.driving;
     return out;
+}
+
+} // namespace
+
+PolylineSlipDetail AnalysePolylineSlip(const PolylineSlipRecord& working) {
+    return Analyse(working, false);
+}
+
+PolylineSlipDetail DescribePolylineSlip(const PolylineSlipRecord& working) {
+    return Analyse(working, true);
 }
 
 CalcOutcome ComputePolylineSlip(PolylineSlipRecord& r, int concreteIndex, int rebarIndex) {

@@ -27,9 +27,11 @@ inline constexpr double kLeastPolylineSlopeHeight = 0.001;
 
 // One vertical strip as computed, for checking the method step by step.
 struct PolylineStrip {
+    double leftX = 0;
     double rightX = 0;
-    int segment = 0;    // index from the toe upward
-    double alpha = 0;   // base angle, rad
+    int segment = 0;  // index from the toe upward
+    double alpha = 0; // base angle, rad
+    double baseLength = 0;
     double slipY = 0;   // slip line height at the right edge
     double groundY = 0; // ground height at the right edge, after the level-ground cut
     double capPressure = 0;
@@ -38,7 +40,11 @@ struct PolylineStrip {
     double seismic = 0;
     double capHorizontal = 0;
     double liquefied = 0;
+    double vertical = 0;   // V = q·dx + G
+    double horizontal = 0; // Q = Fs + E + Hc
     double normal = 0;
+    double resisting = 0; // this strip's term of the resisting sum
+    double driving = 0;   // this strip's term of the driving sum
     double sumRAfter = 0; // resisting sum including this strip
     double sumTAfter = 0; // driving sum including this strip
 };
@@ -46,6 +52,8 @@ struct PolylineStrip {
 struct PolylinePileRow {
     double x = 0;
     int segment = 0;
+    double cosAlpha = 0;   // of the segment the row crosses
+    double resistance = 0; // cos α · Vp / say, per metre run
 };
 
 struct PolylineSlipDetail {
@@ -58,9 +66,10 @@ struct PolylineSlipDetail {
     double capPressure = 0; // q of the strips under the cap, kPa
     double lastStripRightX = 0;
     PolylineStrip firstStrip;
-    double soilResisting = 0; // sumR
-    double driving = 0;       // sumT
-    double pileShear = 0;     // shear resistance of one pile, kN
+    std::vector<PolylineStrip> strips; // every strip, when they were asked for
+    double soilResisting = 0;          // sumR
+    double driving = 0;                // sumT
+    double pileShear = 0;              // shear resistance of one pile, kN
     std::vector<PolylinePileRow> pileRows;
     double pileResisting = 0; // sumP
     double factor = 0;        // ks before the cut to two decimals
@@ -79,6 +88,8 @@ std::array<SlipVertex, kPolylineSegments + 1> PolylineVertices(const PolylineSli
 // The strip and pile-row sums on a record whose grades are already looked up.
 // Nothing is written to the record.
 PolylineSlipDetail AnalysePolylineSlip(const PolylineSlipRecord& working);
+// The same, keeping every strip in `strips` for a reader to check the sums by hand.
+PolylineSlipDetail DescribePolylineSlip(const PolylineSlipRecord& working);
 
 // Stability factor of the three-segment slip surface: looks up the grades of the two
 // list selections (-1 for none) and writes m_ft, m_fyv and m_ks. Refuses, without

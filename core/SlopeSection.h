@@ -144,6 +144,9 @@ struct SliceLoads {
     double vertical;
     double horizontal;
     double normal; // used as it is, also when negative
+    // The slice's own terms of the two sums; the sums add them in their own order.
+    double resisting;
+    double driving;
 };
 
 struct SlipSums {
@@ -164,6 +167,8 @@ inline SliceLoads AddSlice(const SlopeSection& s, const SliceWidthTerms& t, cons
     l.vertical = slice.capPressure * t.width + l.weight;
     l.horizontal = l.seismic + slice.liquefied + t.capHorizontal;
     l.normal = slice.base.cosAlpha * l.vertical - slice.base.sinAlpha * l.horizontal;
+    l.resisting = slice.base.tanPhi * l.normal + slice.base.cohesion;
+    l.driving = slice.base.sinAlpha * l.vertical + slice.base.cosAlpha * l.horizontal;
     sums.resisting = (slice.base.tanPhi * l.normal + sums.resisting) + slice.base.cohesion;
     sums.driving =
         sums.driving + slice.base.sinAlpha * l.vertical + slice.base.cosAlpha * l.horizontal;
@@ -203,20 +208,29 @@ PileWalkEnd ForEachPileRow(const SlopeSection& s, double lastX, double sax, int 
 
 // Every such row counts as cut by the slip surface, whatever the pile length.
 // cosineAt(x) gives the cosine of the surface's inclination where the row at x crosses
-// it, or nothing when it finds no crossing.
-template <class CosineAt>
+// it, or nothing when it finds no crossing; counted(resistance) hears of each row counted,
+// with its resistance per metre run.
+template <class CosineAt, class Counted>
 PileRowSums WalkPileRows(const SlopeSection& s, double lastX, double sax, double say, int loopLimit,
-                         CosineAt&& cosineAt) {
+                         CosineAt&& cosineAt, Counted&& counted) {
     PileRowSums sums;
     sums.end = ForEachPileRow(s, lastX, sax, loopLimit, [&](double xp) {
         const std::optional<double> cosine = cosineAt(xp);
         if (!cosine)
             return false;
-        sums.resisting = *cosine * s.pileShear / say + sums.resisting;
+        const double resistance = *cosine * s.pileShear / say;
+        sums.resisting = resistance + sums.resisting;
         ++sums.count;
+        counted(resistance);
         return true;
     });
     return sums;
+}
+
+template <class CosineAt>
+PileRowSums WalkPileRows(const SlopeSection& s, double lastX, double sax, double say, int loopLimit,
+                         CosineAt&& cosineAt) {
+    return WalkPileRows(s, lastX, sax, say, loopLimit, cosineAt, [](double) {});
 }
 
 // The pile rows of the cap span at most maxRows of them, as a walk finds them: for a
