@@ -2,6 +2,8 @@
 
 #include "CaseEvaluation.h"
 #include "CaseMessages.h"
+#include "DesignLimits.h"
+#include "FieldText.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -34,6 +36,45 @@ bool ReadTexts(const QJsonObject& root, const char* key, std::map<std::string, s
             return false;
         }
         out[it.key().toStdString()] = it.value().toString().toStdString();
+    }
+    return true;
+}
+
+// The limits of `root` into `out`, each one the calculator checks, its value a positive
+// number by the field rules; false with the problem otherwise.
+bool ReadLimits(const QJsonObject& root, const std::string& calculator, DesignLimits& out,
+                QString& problem) {
+    const QJsonValue value = root.value("limits");
+    if (value.isUndefined())
+        return true;
+    if (!value.isObject()) {
+        problem = "“limits”应是一组验算限值";
+        return false;
+    }
+    const QJsonObject limits = value.toObject();
+    for (auto it = limits.begin(); it != limits.end(); ++it) {
+        const LimitInfo* info = FindLimit(calculator, it.key().toStdString());
+        if (!info) {
+            problem = QString("“limits”中的“%1”不是本计算的验算项").arg(it.key());
+            return false;
+        }
+        const QJsonObject limit = it.value().toObject();
+        const QJsonValue text = limit.value("value");
+        const QJsonValue basis = limit.value("basis");
+        if (!it.value().isObject() || !text.isString() ||
+            !(basis.isUndefined() || basis.isString())) {
+            problem =
+                QString("“limits”中的“%1”应含文本 \"value\" 与可选的文本 \"basis\"").arg(it.key());
+            return false;
+        }
+        DesignLimit read;
+        if (const Problem refused =
+                ReadLimitValue(*info, text.toString().toStdString(), read.value)) {
+            problem = Text(refused.Message());
+            return false;
+        }
+        read.basis = basis.toString().toStdString();
+        out[info->name] = std::move(read);
     }
     return true;
 }
@@ -91,7 +132,8 @@ Problem ReadCaseJson(const QByteArray& bytes, CaseData& out, bool checkTexts) {
     QString problem;
     if (!ReadTexts(root, "selections", data.selections, problem) ||
         !ReadTexts(root, "inputs", data.inputs, problem) ||
-        !ReadTexts(root, "results", data.results, problem))
+        !ReadTexts(root, "results", data.results, problem) ||
+        !ReadLimits(root, data.calculator, data.limits, problem))
         return Refused(problem);
     if (!data.calculated)
         data.results.clear();
@@ -110,7 +152,7 @@ QByteArray CaseJson(const CaseData& data, const QString& program) {
     };
     QJsonObject root;
     root.insert("format", kCaseFormat);
-    root.insert("version", kCaseVersion);
+    root.insert("version", data.limits.empty() ? kCaseVersionWithoutLimits : kCaseVersion);
     root.insert("calculator", Text(data.calculator));
     root.insert("title", Text(CalculatorTitle(data.calculator)));
     if (!program.isEmpty())
@@ -120,6 +162,13 @@ QByteArray CaseJson(const CaseData& data, const QString& program) {
     root.insert("calculated", data.calculated);
     if (data.calculated)
         root.insert("results", object(data.results));
+    if (!data.limits.empty()) {
+        QJsonObject limits;
+        for (const auto& [name, limit] : data.limits)
+            limits.insert(Text(name), QJsonObject{{"value", Text(FormatNumber(limit.value))},
+                                                  {"basis", Text(limit.basis)}});
+        root.insert("limits", limits);
+    }
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 

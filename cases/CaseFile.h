@@ -13,12 +13,15 @@ namespace korvane {
 //   {"format": "korvane-case", "version": 1, "calculator": "circular",
 //    "title": "...", "program": "Korvane 1.0.0.1",
 //    "selections": {"concrete": "C30", "rebar": "HPB235"},
-//    "inputs": {"b": "1.4", ...}, "calculated": true, "results": {"ks": "1.67", ...}}
+//    "inputs": {"b": "1.4", ...}, "calculated": true, "results": {"ks": "1.67", ...},
+//    "limits": {"ks": {"value": "1.35", "basis": "GB 50330-2013 表5.3.2（…）"}}}
 // Every text is the field's text exactly as shown, so a reopened case shows the same
-// fields and computes the same results bit for bit.
+// fields and computes the same results bit for bit. Version 2 added the limits; a case
+// without limits is written as version 1, which every earlier program reads.
 
 inline constexpr const char* kCaseFormat = "korvane-case";
-inline constexpr int kCaseVersion = 1;
+inline constexpr int kCaseVersion = 2;
+inline constexpr int kCaseVersionWithoutLimits = 1;
 inline constexpr const char* kCaseSuffix = "korvane";
 // Nothing a form holds comes near this; anything larger is not a case.
 inline constexpr qint64 kLargestCaseBytes = 1 << 20;

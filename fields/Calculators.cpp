@@ -5,6 +5,7 @@
 #include "Grades.h"
 #include "HighCap.h"
 #include "PolylineSlip.h"
+#include "SlopeSection.h"
 #include "resource.h"
 
 #include <algorithm>
@@ -53,6 +54,14 @@ PileDepthProfile ProfileOf(const PileProperties& pile, double l0, const double* 
     return profile;
 }
 
+template <class Work>
+PileGroupDetail GroupDetailOf(const Work& work, double l0, const double* moment,
+                              const double* shear, int count) {
+    const auto points = static_cast<std::size_t>(count);
+    return DescribePileGroup(work.head, work.cap, work.layout, work.pile, work.response, l0,
+                             {moment, points}, {shear, points});
+}
+
 } // namespace
 
 std::string ListCaption(const ListOption& list) {
@@ -89,10 +98,24 @@ const Calculator<CircularSlipRecord>& CircularCalculator() {
         [](CircularSlipRecord& r, const std::vector<int>& sel, const CalcRequest& request,
            CaseExtras& extras) {
             const CircularSlipRecord entered = r;
-            CalcOutcome outcome = SearchCriticalCircle(r, sel[0], sel[1]);
+            CircleSearchRun run;
+            CalcOutcome outcome = SearchCriticalCircle(r, sel[0], sel[1], run);
+            if (!outcome.computed())
+                return outcome;
             // A second opinion on the same inputs; the record keeps the search's answer.
-            if (outcome.computed() && request.thorough)
+            if (request.thorough)
                 extras.thorough = {ThoroughCircleSearch(entered, sel[0], sel[1]), r.m_ks};
+            if (request.detail) {
+                const CircularSlipRecord working =
+                    CircleSearchWorkingRecord(entered, sel[0], sel[1]);
+                if (run.ksCircleFound)
+                    extras.detail.critical = DescribeCircle(working, run.ksX, run.ksY);
+                if (run.anyKept)
+                    extras.detail.shownCentreFactor = EvaluateCircle(working, run.x, run.y).factor;
+                if (extras.thorough && extras.thorough->circle.found)
+                    extras.detail.thorough = DescribeCircle(working, extras.thorough->circle.x,
+                                                            extras.thorough->circle.y);
+            }
             return outcome;
         }};
     return calc;
@@ -106,8 +129,14 @@ const Calculator<PolylineSlipRecord>& PolylineCalculator() {
         {SlopeConcreteList(), RebarList()},
         {},
         false,
-        [](PolylineSlipRecord& r, const std::vector<int>& sel, const CalcRequest&, CaseExtras&) {
-            return ComputePolylineSlip(r, sel[0], sel[1]);
+        [](PolylineSlipRecord& r, const std::vector<int>& sel, const CalcRequest& request,
+           CaseExtras& extras) {
+            const PolylineSlipRecord entered = r;
+            CalcOutcome outcome = ComputePolylineSlip(r, sel[0], sel[1]);
+            if (outcome.computed() && request.detail)
+                extras.detail.polyline =
+                    DescribePolylineSlip(WithPileGrades(entered, sel[0], sel[1]));
+            return outcome;
         }};
     return calc;
 }
@@ -120,7 +149,7 @@ const Calculator<CombinedActionRecord>& CombinedCalculator() {
         {PileConcreteList()},
         {&kMomentSeries, &kShearSeries},
         false,
-        [](CombinedActionRecord& r, const std::vector<int>& sel, const CalcRequest&,
+        [](CombinedActionRecord& r, const std::vector<int>& sel, const CalcRequest& request,
            CaseExtras& extras) {
             CombinedActionWork work;
             CalcOutcome outcome = CalculateCombinedAction(r, sel[0], work);
@@ -130,6 +159,9 @@ const Calculator<CombinedActionRecord>& CombinedCalculator() {
                     std::clamp(r.m_lastPoint + 1, 0, CombinedActionRecord::kSeriesPoints);
                 extras.depthProfile =
                     ProfileOf(work.pile, r.m_l0, r.m_momentSeries, r.m_shearSeries, count);
+                if (request.detail)
+                    extras.detail.pileGroup =
+                        GroupDetailOf(work, r.m_l0, r.m_momentSeries, r.m_shearSeries, count);
             }
             return outcome;
         }};
@@ -144,12 +176,18 @@ const Calculator<HighCapRecord>& HighCapCalculator() {
         {PileConcreteList()},
         {&kMomentSeries, &kShearSeries},
         false,
-        [](HighCapRecord& r, const std::vector<int>& sel, const CalcRequest&, CaseExtras& extras) {
+        [](HighCapRecord& r, const std::vector<int>& sel, const CalcRequest& request,
+           CaseExtras& extras) {
             HighCapWork work;
             CalcOutcome outcome = CalculateHighCapForces(r, sel[0], work);
-            if (outcome.computed())
-                extras.depthProfile = ProfileOf(work.pile, r.m_l0, r.m_momentSeries,
-                                                r.m_shearSeries, HighCapRecord::kSeriesPoints);
+            if (outcome.computed()) {
+                const int count = HighCapRecord::kSeriesPoints;
+                extras.depthProfile =
+                    ProfileOf(work.pile, r.m_l0, r.m_momentSeries, r.m_shearSeries, count);
+                if (request.detail)
+                    extras.detail.pileGroup =
+                        GroupDetailOf(work, r.m_l0, r.m_momentSeries, r.m_shearSeries, count);
+            }
             return outcome;
         }};
     return calc;

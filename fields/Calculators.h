@@ -36,6 +36,7 @@ std::string ListCaption(const ListOption& list);
 // What a calculation is asked for beyond its record.
 struct CalcRequest {
     bool thorough = false; // the thorough circle search, where the calculator has one
+    bool detail = false;   // the calculation step by step (CaseExtras::detail)
 };
 
 // One calculator: its record's member table, its lists, its depth series and its core

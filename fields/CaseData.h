@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DesignLimits.h"
+
 #include <map>
 #include <string>
 
@@ -15,6 +17,7 @@ struct CaseData {
     std::map<std::string, std::string> inputs;     // member name -> field text
     bool calculated = false;                       // the results were computed from these inputs
     std::map<std::string, std::string> results;    // member name -> field text, when calculated
+    DesignLimits limits;                           // what the results are checked against
 };
 
 } // namespace korvane

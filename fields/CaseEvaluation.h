@@ -19,6 +19,7 @@ struct EvaluationRequest {
     bool calculate = true;  // false: read and check the case only
     bool checkTexts = true; // false: check only that its lists, entries and names exist
     bool thorough = false;  // the thorough circle search, where the calculator has one
+    bool detail = false;    // the calculation step by step
 };
 
 template <class Record> struct CaseEvaluation {
@@ -151,7 +152,8 @@ CaseEvaluation<Record> EvaluateCase(const Calculator<Record>& calc, const CaseDa
         return e;
 
     e.ran = true;
-    e.outcome = calc.calculate(e.computed, e.selections, {.thorough = request.thorough}, e.extras);
+    e.outcome = calc.calculate(e.computed, e.selections,
+                               {.thorough = request.thorough, .detail = request.detail}, e.extras);
     if (!e.outcome.computed()) {
         e.refusal = e.outcome.refusal;
         return e;

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "CircleDetail.h"
+#include "PileGroupDetail.h"
+#include "PolylineSlip.h"
 #include "ThoroughCircleSearch.h"
 
 #include <optional>
@@ -52,10 +55,22 @@ struct ThoroughBeside {
     double shownKs = 0; // the factor the form shows, m_ks after the critical circle search
 };
 
+// The calculation worked out step by step by the loops that computed it, when asked
+// for: what a reviewer checks by hand.
+struct CalculationDetail {
+    std::optional<CircleDetail> critical; // the circle whose factor is ks, when there is one
+    // The factor of the centre the form shows, the search's last trial on the kept ray.
+    std::optional<double> shownCentreFactor;
+    std::optional<CircleDetail> thorough; // the thorough search's circle, when it ran and found one
+    std::optional<PolylineSlipDetail> polyline;
+    std::optional<PileGroupDetail> pileGroup;
+};
+
 struct CaseExtras {
     std::optional<ThoroughBeside> thorough; // when asked for, where the calculator has one
     std::optional<PileDepthProfile> depthProfile;
     std::vector<CaseNote> notes;
+    CalculationDetail detail; // filled when asked for
 };
 
 } // namespace korvane
