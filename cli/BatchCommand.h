@@ -43,6 +43,12 @@ int RunBatchCommand(const Calculator<Record>& calc, const CommandLine& line) {
         PrintError(line.batchPath + "：" + problem.Message());
         return kExitRefused;
     }
+    DesignLimits limits;
+    if (const Problem problem = ApplyRequirements(calc.name, line, limits)) {
+        PrintError(problem.Message());
+        return kExitRefused;
+    }
+    CheckBatchAgainst(calc, limits, plan);
 
     const std::span<const CsvRow> rows(table.rows.begin() + 1, table.rows.end());
     const unsigned threads =

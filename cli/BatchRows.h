@@ -3,6 +3,7 @@
 #include "BatchCsv.h"
 #include "CaseEvaluation.h"
 #include "CaseMessages.h"
+#include "DesignChecks.h"
 
 #include <algorithm>
 #include <atomic>
@@ -29,7 +30,14 @@ struct BatchPlan {
     std::vector<std::string> columns; // the header's names, blanks at the ends removed
     std::vector<bool> isList;         // per column: a drop-down list, else an input member
     std::vector<std::string> results; // the result members, in record order
+    DesignLimits limits;              // every row is checked against these
+    std::vector<std::string> checks;  // the checks' names, a column each after the results
 };
+
+// The column of a check in the answer.
+inline std::string BatchCheckColumn(const std::string& check) {
+    return "check." + check;
+}
 
 inline constexpr const char* kBatchStatusColumn = "status";
 
@@ -78,10 +86,21 @@ Problem PlanBatch(const Calculator<Record>& calc, const CsvRow& header, BatchPla
     return {};
 }
 
-// The header of the answer: the input columns as given, the results, the status.
+// Sets the limits every row is checked against, and the columns of their checks.
+template <class Record>
+void CheckBatchAgainst(const Calculator<Record>& calc, const DesignLimits& limits,
+                       BatchPlan& plan) {
+    plan.limits = limits;
+    plan.checks = DesignCheckNames(calc.name, limits);
+}
+
+// The header of the answer: the input columns as given, the results, the checks, the
+// status.
 inline CsvRow BatchOutputHeader(const CsvRow& header, const BatchPlan& plan) {
     CsvRow out = header;
     out.insert(out.end(), plan.results.begin(), plan.results.end());
+    for (const std::string& check : plan.checks)
+        out.push_back(BatchCheckColumn(check));
     out.push_back(kBatchStatusColumn);
     return out;
 }
@@ -94,7 +113,7 @@ BatchRowStatus ComputeBatchRow(const Calculator<Record>& calc, const BatchPlan& 
                                const CsvRow& cells, CsvRow& out) {
     const std::size_t width = plan.columns.size();
     out.assign(cells.begin(), cells.begin() + std::min(cells.size(), width));
-    out.resize(width + plan.results.size() + 1);
+    out.resize(width + plan.results.size() + plan.checks.size() + 1);
     std::string& status = out.back();
     if (cells.size() != width) {
         status = "拒绝：这一行有 " + std::to_string(cells.size()) + " 格，标题行有 " +
@@ -110,7 +129,8 @@ BatchRowStatus ComputeBatchRow(const Calculator<Record>& calc, const BatchPlan& 
             continue;
         (plan.isList[c] ? data.selections : data.inputs)[plan.columns[c]] = cells[c];
     }
-    const CaseEvaluation<Record> e = EvaluateCase(calc, data);
+    data.limits = plan.limits;
+    const CaseEvaluation<Record> e = EvaluateCase(calc, data, {.detail = !plan.limits.empty()});
     if (e.refusal) {
         status = "拒绝：" + RefusalText(calc, *e.refusal);
         return BatchRowStatus::Refused;
@@ -123,6 +143,10 @@ BatchRowStatus ComputeBatchRow(const Calculator<Record>& calc, const BatchPlan& 
             continue;
         out[column++] =
             IsUndefined(outcome, info.name) ? std::string() : MemberFieldText(e.computed, info);
+    }
+    if (!plan.checks.empty()) {
+        for (const DesignCheck& check : DesignChecks(calc.name, e.extras, plan.limits))
+            out[column++] = VerdictLine(check);
     }
     if (outcome.undefined.empty()) {
         status = "已计算";

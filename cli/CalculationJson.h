@@ -1,6 +1,8 @@
 #pragma once
 
 #include "CaseEvaluation.h"
+#include "DetailJson.h"
+#include "JsonText.h"
 #include "ThoroughCircleShown.h"
 #include "ThoroughCircleText.h"
 
@@ -15,33 +17,6 @@ namespace korvane {
 // A computed (or refused) case as one JSON object: the calculator, its lists'
 // selections, every member by role with its full-precision value, the text its field
 // shows, unit and label, the depth series, and what was refused or left undefined.
-
-inline std::string JsonNumber(double value) {
-    if (!std::isfinite(value))
-        return "null";
-    char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.17g", value);
-    return buffer;
-}
-
-inline std::string JsonString(const std::string& text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (c == '\n') {
-            out += "\\n";
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned char>(c));
-            out += escape;
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
-}
 
 template <class Record>
 std::string MemberJsonValue(const Record& record, const MemberInfo<Record>& info) {
@@ -78,7 +53,8 @@ inline std::string ThoroughJson(double formKs, const ThoroughCircle& thorough) {
 // thorough search once it computed; `refusal` says why it stopped.
 template <class Record>
 std::string CalculationJson(const Calculator<Record>& calc, const CaseEvaluation<Record>& e,
-                            const std::string& refusal = {}) {
+                            const std::string& refusal = {},
+                            const std::vector<DesignCheck>& checks = {}) {
     const bool computed = e.Calculated();
     // Only a calculation that went through leaves undefined results.
     const std::vector<std::string>& undefined = e.outcome.undefined;
@@ -138,6 +114,11 @@ std::string CalculationJson(const Calculator<Record>& calc, const CaseEvaluation
         out += ", \"thorough\": " +
                ThoroughJson(e.extras.thorough->shownKs, e.extras.thorough->circle);
     if (computed) {
+        const CalculationDetail& detail = e.extras.detail;
+        if (detail.critical || detail.thorough || detail.polyline || detail.pileGroup)
+            out += ", \"detail\": " + DetailJson(detail);
+        if (!checks.empty())
+            out += ", \"checks\": " + ChecksJson(checks);
         // Every member by name with its value alone, as earlier versions printed it.
         out += ", \"members\": {";
         bool first = true;

@@ -4,6 +4,8 @@
 #include "CaseEvaluation.h"
 #include "CaseMessages.h"
 #include "CommandLine.h"
+#include "DesignChecks.h"
+#include "Requirements.h"
 #include "ThoroughCircleText.h"
 
 #include <cstdio>
@@ -112,7 +114,10 @@ CaseRun RunCalculator(const Calculator<Record>& calc, const CommandLine& line,
     using namespace cli_detail;
     CaseRun run;
     CaseData data = base;
-    if (const Problem problem = AssignmentsToCase(calc, line, data)) {
+    Problem problem = AssignmentsToCase(calc, line, data);
+    if (!problem)
+        problem = ApplyRequirements(calc.name, line, data.limits);
+    if (problem) {
         PrintError(problem.Message());
         if (line.json)
             std::printf("%s\n",
@@ -120,9 +125,13 @@ CaseRun RunCalculator(const Calculator<Record>& calc, const CommandLine& line,
         return run;
     }
 
-    const CaseEvaluation<Record> e = EvaluateCase(calc, data, {.thorough = line.thorough});
-    if (e.inputsRead)
+    // The checks read the calculation's detail.
+    const CaseEvaluation<Record> e = EvaluateCase(
+        calc, data, {.thorough = line.thorough, .detail = line.json || !data.limits.empty()});
+    if (e.inputsRead) {
         run.shown = CaseFromRecord(calc, e.computed, e.selections, e.Calculated());
+        run.shown->limits = data.limits;
+    }
     if (e.refusal) {
         const std::string message = RefusalText(calc, *e.refusal);
         PrintError(message);
@@ -136,10 +145,14 @@ CaseRun RunCalculator(const Calculator<Record>& calc, const CommandLine& line,
     for (const CaseNote& note : e.extras.notes)
         PrintError(NoteLine(note));
 
-    if (line.json)
-        std::printf("%s\n", CalculationJson(calc, e).c_str());
-    else
+    const std::vector<DesignCheck> checks = DesignChecks(calc.name, e.extras, data.limits);
+    if (line.json) {
+        std::printf("%s\n", CalculationJson(calc, e, {}, checks).c_str());
+    } else {
         PrintLines(calc, e);
+        for (const DesignCheck& check : checks)
+            PrintLine("check." + check.name, VerdictLine(check));
+    }
 
     if (!e.outcome.undefined.empty()) {
         PrintError("输入使以下结果无定义（不是有限数），显示的值不是计算结果：" +

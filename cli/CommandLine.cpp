@@ -25,6 +25,17 @@ Problem SetThreads(CommandLine& line, const std::string& text) {
     return {};
 }
 
+// NAME=VALUE of an option into `to`.
+Problem AddNamedValue(const char* option, const std::string& text,
+                      std::vector<std::pair<std::string, std::string>>& to) {
+    const std::size_t eq = text.find('=');
+    if (eq == std::string::npos || eq == 0)
+        return Problem(std::string(option) + " 应写成 " + option + " NAME=VALUE，而不是“" + text +
+                       "”");
+    to.emplace_back(text.substr(0, eq), text.substr(eq + 1));
+    return {};
+}
+
 const OptionSpec kOptions[] = {
     {"--json", nullptr,
      [](CommandLine& l, const std::string&) { return (l.json = true, Problem()); },
@@ -51,6 +62,21 @@ const OptionSpec kOptions[] = {
     {"--engineer", "NAME",
      [](CommandLine& l, const std::string& v) { return (l.engineer = v, Problem()); },
      "计算书中的计算人（默认：桌面程序记住的名称）"},
+    {"--checker", "NAME",
+     [](CommandLine& l, const std::string& v) { return (l.checker = v, Problem()); },
+     "计算书签署栏中的校核人（默认：桌面程序记住的名称）"},
+    {"--reviewer", "NAME",
+     [](CommandLine& l, const std::string& v) { return (l.reviewer = v, Problem()); },
+     "计算书签署栏中的审核人（默认：桌面程序记住的名称）"},
+    {"--require", "NAME=VALUE",
+     [](CommandLine& l, const std::string& v) {
+         return AddNamedValue("--require", v, l.requirements);
+     },
+     "验算限值，可多次给出：ks（要求安全系数 [K]）；Ra（单桩竖向承载力特征值，kN）、"
+     "x0（允许水平位移，mm）；highcap 另有 M（kN·m）、Q（kN）。结果后每项输出一行 check.NAME"},
+    {"--basis", "NAME=TEXT",
+     [](CommandLine& l, const std::string& v) { return AddNamedValue("--basis", v, l.bases); },
+     "验算限值的依据（规范条文），例如 --basis \"ks=GB 50330-2013 表5.3.2\""},
     {"--thorough", nullptr,
      [](CommandLine& l, const std::string&) { return (l.thorough = true, Problem()); },
      "仅 circular：另做全面搜索，在结果后输出 thoroughKs、thoroughR、thoroughX、thoroughY"},

@@ -30,7 +30,13 @@ struct CommandLine {
     std::string reportPath;   // --report: the case's calculation report (.pdf, .html)
     std::string project;      // --project, --engineer: named in the report; by default
     std::string engineer;     //   the names the desktop program remembers
+    std::string checker;      // --checker, --reviewer: 校核 and 审核 of the report's sign-off;
+    std::string reviewer;     //   by default the names the desktop program remembers
     bool thorough = false;    // --thorough: the circular calculator's thorough search too
+    // --require NAME=VALUE: a limit to check the results against; --basis NAME=TEXT: its
+    // basis. In order, as given.
+    std::vector<std::pair<std::string, std::string>> requirements;
+    std::vector<std::pair<std::string, std::string>> bases;
 };
 
 // Reads argv[1..argc-1] into `line`, or says what it cannot take.

@@ -56,6 +56,10 @@ Problem WriteReportArgument(const CommandLine& line, const CaseData& data) {
         line.project.empty() ? Remembered("report/project") : QString::fromStdString(line.project);
     meta.engineer = line.engineer.empty() ? Remembered("report/engineer")
                                           : QString::fromStdString(line.engineer);
+    meta.checker =
+        line.checker.empty() ? Remembered("report/checker") : QString::fromStdString(line.checker);
+    meta.reviewer = line.reviewer.empty() ? Remembered("report/reviewer")
+                                          : QString::fromStdString(line.reviewer);
     meta.date = QDate::currentDate().toString("yyyy-MM-dd");
     if (!line.casePath.empty() && line.casePath != "-")
         meta.caseFile = QFileInfo(QString::fromStdString(line.casePath)).fileName();

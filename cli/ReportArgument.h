@@ -12,8 +12,8 @@ namespace korvane {
 Problem ReportPathProblem(const std::string& path);
 
 // Writes the calculation report of `data` to line.reportPath (PDF or HTML by its
-// suffix), naming line.project and line.engineer or, when not given, the names the
-// desktop program remembers.
+// suffix), naming line.project, the engineer, checker and reviewer or, when not given, the names
+// the desktop program remembers.
 Problem WriteReportArgument(const CommandLine& line, const CaseData& data);
 
 } // namespace korvane

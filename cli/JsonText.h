@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+namespace korvane {
+
+// A number at full precision; null for one that is not finite.
+inline std::string JsonNumber(double value) {
+    if (!std::isfinite(value))
+        return "null";
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.17g", value);
+    return buffer;
+}
+
+inline std::string JsonString(const std::string& text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned char>(c));
+            out += escape;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+} // namespace korvane
