@@ -4,6 +4,7 @@
 #include "CaseMessages.h"
 #include "ReportDrawings.h"
 #include "ReportMethod.h"
+#include "ReportWork.h"
 #include "ThoroughCircleShown.h"
 #include "ThoroughCircleText.h"
 
@@ -85,6 +86,18 @@ ReportTable ThoroughTable(const ThoroughCircle& thorough) {
     return table;
 }
 
+// Why the thorough circle's factor may lie far below: a circle that leaves the ground in
+// front of the first pile row gets no help from the piles.
+QString ThoroughPileSentence(const CircleDetail& circle) {
+    if (!circle.pileRows.empty())
+        return QStringLiteral("全面搜索所得滑弧切过 %1 排桩（逐条计算见附录）。")
+            .arg(static_cast<int>(circle.pileRows.size()));
+    return QStringLiteral("全面搜索所得滑弧在 xC = %1 m 处穿出地面，位于第一排桩之前，未切过任何"
+                          "桩排，故不计桩的抗滑作用；其稳定系数反映桩前土体的局部稳定，而非桩基"
+                          "承台的整体稳定（逐条计算见附录）。")
+        .arg(QString::number(circle.exitX, 'f', 3));
+}
+
 QString ThoroughParagraph(const ThoroughBeside& thorough) {
     const QString text =
         QStringLiteral(
@@ -144,6 +157,29 @@ template <class Record> ReportSection InputSection(const ReportCase<Record>& run
     return s;
 }
 
+// The largest moment the form shows: the high-cap form's result, the combined form's
+// plot scale (the same running maximum).
+template <class Record> double ShownMaximumMoment(const Record& r) {
+    if constexpr (requires { r.m_Mmax; })
+        return r.m_Mmax;
+    else
+        return r.m_maxMoment;
+}
+
+template <class Record>
+void AddPileForces(ReportSection& s, const PileGroupDetail& group, const Record& r) {
+    s.blocks.push_back(PileForceTable(group));
+    QString text = QStringLiteral(
+        "结果中的“最大桩顶压力”是弯矩最大值搜索中最后一次刷新最大值的那根桩的竖向力，不一定是"
+        "群桩中最大的桩顶竖向力；群桩各排桩的竖向力见上表及附录。");
+    if (group.Nmin < 0)
+        text += QStringLiteral("最小桩顶竖向力为负值（%1 kN，x = %2 m），该排桩受上拔力。")
+                    .arg(Fixed(group.Nmin, 2), Fixed(group.NminX, 3));
+    s.blocks.push_back(ReportParagraph{text});
+    if constexpr (requires { r.m_l0; })
+        s.blocks.push_back(ReportParagraph{HeadMomentSentence(group, ShownMaximumMoment(r))});
+}
+
 template <class Record> ReportSection ResultSection(const ReportCase<Record>& run) {
     ReportSection s{QStringLiteral("计算结果"), {}};
     if (!run.computed()) {
@@ -163,7 +199,11 @@ template <class Record> ReportSection ResultSection(const ReportCase<Record>& ru
     if (const auto& thorough = run.e.extras.thorough) {
         s.blocks.push_back(ThoroughTable(thorough->circle));
         s.blocks.push_back(ReportParagraph{ThoroughParagraph(*thorough)});
+        if (const auto& circle = run.e.extras.detail.thorough)
+            s.blocks.push_back(ReportParagraph{ThoroughPileSentence(*circle)});
     }
+    if (const auto& group = run.e.extras.detail.pileGroup)
+        AddPileForces(s, *group, run.e.computed);
     return s;
 }
 
@@ -179,8 +219,20 @@ template <class Record> ReportSection ChartSection(const ReportCase<Record>& run
         const DepthSeries* series = profile->Find(name);
         return series ? series->values : std::vector<double>();
     };
-    const DepthChartPair charts = PileCharts(profile->depths, values("momentSeries"),
-                                             values("shearSeries"), profile->groundDepth);
+    std::vector<double> depths = profile->depths, moment = values("momentSeries"),
+                        shear = values("shearSeries");
+    // From the cap underside: the free length's head values first.
+    if (const auto& group = run.e.extras.detail.pileGroup) {
+        depths.clear();
+        moment.clear();
+        shear.clear();
+        for (const PileDepthPoint& p : group->depth) {
+            depths.push_back(p.belowCap);
+            moment.push_back(p.M);
+            shear.push_back(p.Q);
+        }
+    }
+    const DepthChartPair charts = PileCharts(depths, moment, shear, profile->groundDepth);
     s.blocks.push_back(
         ReportFigure{QStringLiteral("一根桩的弯矩图与剪力图（深度自承台底起算）"), charts});
 
@@ -194,10 +246,12 @@ template <class Record> ReportSection ChartSection(const ReportCase<Record>& run
                                       : marks.join(QStringLiteral("；")));
     }
     s.blocks.push_back(ReportParagraph{
-        QStringLiteral("图中各点为计算的深度点（共%1点），第一点位于地面（距承台底 l0 = %2 m）。"
-                       "极值：%3。")
+        QStringLiteral(
+            "图自承台底（桩顶）画起：自由段（l0 = %1 m）内弯矩线性变化、剪力不变，地面以下"
+            "为计算的深度点（共%2点）。极值：%3。")
+            .arg(ShownNumber(profile->groundDepth))
             .arg(static_cast<int>(profile->depths.size()))
-            .arg(ShownNumber(profile->groundDepth), parts.join(QStringLiteral("。")))});
+            .arg(parts.join(QStringLiteral("。")))});
     return s;
 }
 
@@ -260,7 +314,8 @@ void NumberCaptions(ReportContent& report) {
 
 template <class Record>
 ReportContent Build(const Calculator<Record>& calc, const CaseData& data, const ReportMeta& meta) {
-    ReportCase<Record> run{calc, data, EvaluateCase(calc, data, {.thorough = true}), {}};
+    ReportCase<Record> run{
+        calc, data, EvaluateCase(calc, data, {.thorough = true, .detail = true}), {}};
     if (run.e.refusal)
         run.refusal = RefusalText(calc, *run.e.refusal);
 
@@ -284,12 +339,19 @@ ReportContent Build(const Calculator<Record>& calc, const CaseData& data, const 
     report.sections.push_back(ResultSection(run));
     if (!calc.series.empty())
         report.sections.push_back(ChartSection(run));
+    if (run.computed())
+        report.sections.push_back(CheckSection(DesignChecks(calc.name, run.e.extras, data.limits)));
     report.sections.push_back(NoteSection(run));
+    if (run.computed())
+        report.sections.push_back(WorkAppendix(run.e.extras.detail));
+    report.sections.push_back(SignOffSection(meta));
 
     NumberCaptions(report);
-    for (std::size_t i = 0; i < report.sections.size(); ++i)
-        report.sections[i].title =
-            QString::number(i + 1) + QLatin1Char(' ') + report.sections[i].title;
+    int number = 0;
+    for (ReportSection& section : report.sections) {
+        if (section.numbered)
+            section.title = QString::number(++number) + QLatin1Char(' ') + section.title;
+    }
     return report;
 }
 

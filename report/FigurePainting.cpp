@@ -45,6 +45,12 @@ void DrawLabel(const FigureStyle& style, const QPointF& at, const QString& text,
         topLeft.ry() -= size.height();
     else if (align & Qt::AlignVCenter)
         topLeft.ry() -= size.height() / 2;
+    // Kept within the figure, which the page or the SVG would otherwise cut.
+    const QRectF& bounds = style.rect;
+    if (topLeft.x() + size.width() > bounds.right())
+        topLeft.rx() = bounds.right() - size.width();
+    if (topLeft.x() < bounds.left())
+        topLeft.rx() = bounds.left();
     const QRectF box(topLeft, size);
     if (backing) {
         const double pad = 0.4 * style.unit;

@@ -28,7 +28,7 @@ struct FigureStyle {
 
 // Text with its anchor at `at`: `align` says which side of the text touches the anchor
 // (Qt::AlignLeft | Qt::AlignVCenter puts the text to the right of it). A white backing
-// keeps it readable over lines.
+// keeps it readable over lines. Text that would run past the figure's sides is moved in.
 void DrawLabel(const FigureStyle& style, const QPointF& at, const QString& text,
                Qt::Alignment align, const QFont& font, const QColor& color = Qt::black,
                bool backing = true);

@@ -19,7 +19,9 @@ struct ReportMeta {
     QString program = QStringLiteral("Korvane");
     QString version;
     QString project;
-    QString engineer;
+    QString engineer; // 计算: who made the calculation
+    QString checker;  // 校核
+    QString reviewer; // 审核
     QString date;     // as it should be printed, e.g. "2024-05-06"
     QString caseFile; // name of the case file, when the case came from one
 };
@@ -32,6 +34,7 @@ struct ReportTable {
     QString caption; // a line above the table; may be empty
     QStringList header;
     QList<QStringList> rows;
+    bool compact = false; // many narrow columns of numbers: set smaller
 };
 
 struct ReportFigure {
@@ -44,6 +47,7 @@ using ReportBlock = std::variant<ReportParagraph, ReportTable, ReportFigure>;
 struct ReportSection {
     QString title; // numbered, e.g. "1 问题与方法"
     std::vector<ReportBlock> blocks;
+    bool numbered = true; // false for the appendix and the sign-off, which keep their titles
 };
 
 // A calculation report as plain data: what every output (PDF, printer, HTML, text)

@@ -46,6 +46,14 @@ std::vector<ReportBlock> SectionDrawings(const CaseEvaluation<CircularSlipRecord
     const CircularSlipRecord& r = e.computed;
     const bool circle = e.Calculated() && r.m_R > 0;
     SlopeFigure figure = SlopeFigureOf(r, circle);
+    // The circle whose factor is ks, and the centre the results show one step beyond it.
+    const std::optional<CircleDetail>& critical = e.extras.detail.critical;
+    const bool ksCircle = circle && critical && critical->radius > 0;
+    if (ksCircle) {
+        figure.circle =
+            SlopeCircle{critical->x0, critical->y0, critical->radius, QStringLiteral("临界滑弧")};
+        figure.shownCentre = QPointF(r.m_x, r.m_y);
+    }
     std::optional<ThoroughShown> thorough;
     if (e.extras.thorough)
         thorough = ShowThoroughCircle(e.extras.thorough->circle);
@@ -60,8 +68,25 @@ std::vector<ReportBlock> SectionDrawings(const CaseEvaluation<CircularSlipRecord
     note += SearchSubstitutesSpacing(r.m_sax)
                 ? QStringLiteral("，sax为0时按%1 m）。").arg(ShownNumber(kZeroSpacingSubstitute))
                 : QStringLiteral("）。");
-    if (circle)
+    if (ksCircle) {
+        note +=
+            QStringLiteral("滑弧为稳定系数等于 ks 的圆弧，圆心 (%1, %2)，R = %3 m，自坡脚绘至"
+                           "穿出地面处。")
+                .arg(QString::number(critical->x0, 'f', 4), QString::number(critical->y0, 'f', 4),
+                     QString::number(critical->radius, 'f', 4));
+        note +=
+            QStringLiteral("计算结果中的圆心坐标 (%1, %2) 与半径 %3 m 是搜索在所选射线上最后试算的"
+                           "圆心（图中小圆圈），比该圆弧沿射线再外移一步（%4 m）：搜索在这一步"
+                           "稳定系数不再降低时停止，ks 取上一步的值")
+                .arg(ShownNumber(r.m_x), ShownNumber(r.m_y), ShownNumber(r.m_R),
+                     ShownNumber(kCentreStepInSlopeHeights * r.m_h));
+        if (const std::optional<double>& shown = e.extras.detail.shownCentreFactor)
+            note += QStringLiteral("，按结果中的圆心复算得稳定系数 %1，并非 ks")
+                        .arg(QString::number(*shown, 'f', 3));
+        note += QStringLiteral("。");
+    } else if (circle) {
         note += QStringLiteral("滑弧按显示的圆心坐标与半径绘出，自坡脚至滑弧穿出地面处。");
+    }
     if (second)
         note += QStringLiteral("虚线为全面搜索所得稳定系数最小的滑弧（见计算结果）。");
     blocks.push_back(ScaleNote());

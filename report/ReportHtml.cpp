@@ -41,7 +41,8 @@ QString Escaped(const QString& text) {
 }
 
 QString TableHtml(const ReportTable& t) {
-    QString html = QStringLiteral("<table>\n");
+    QString html =
+        t.compact ? QStringLiteral("<table class=\"compact\">\n") : QStringLiteral("<table>\n");
     if (!t.caption.isEmpty())
         html += QStringLiteral("<caption>%1</caption>\n").arg(Escaped(t.caption));
     if (!t.header.isEmpty()) {
@@ -74,6 +75,8 @@ th, td { border: 0.2mm solid #666; padding: 0.8mm 1.3mm; text-align: left; verti
 th { background: #e4e8ee; }
 tr { page-break-inside: avoid; }
 table.titleblock td:first-child { width: 30%; }
+table.compact { font-size: 7.5pt; }
+table.compact th, table.compact td { padding: 0.5mm 0.8mm; }
 figure { margin: 3mm 0 4mm; text-align: center; page-break-inside: avoid; }
 figure svg { max-width: 100%; height: auto; }
 figcaption { font-weight: bold; font-size: 9.5pt; }

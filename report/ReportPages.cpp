@@ -29,6 +29,8 @@ struct Fonts {
     QFont caption = ReportFont(9.5, true);
     QFont table = ReportFont(9);
     QFont tableHeader = ReportFont(9, true);
+    QFont compactTable = ReportFont(7.5);
+    QFont compactHeader = ReportFont(7.5, true);
     QFont margin = ReportFont(8);
 };
 
@@ -95,13 +97,15 @@ public:
     void Table(const ReportTable& table, const Fonts& fonts) {
         if (!table.caption.isEmpty())
             Paragraph(table.caption, fonts.caption, true);
-        const std::vector<double> widths = ColumnWidths(table, fonts);
+        const QFont& cellFont = table.compact ? fonts.compactTable : fonts.table;
+        const QFont& headerFont = table.compact ? fonts.compactHeader : fonts.tableHeader;
+        const std::vector<double> widths = ColumnWidths(table, cellFont, headerFont);
         const Chunk* header = nullptr;
         if (!table.header.isEmpty()) {
-            header = Row(table.header, widths, fonts.tableHeader, true, nullptr);
+            header = Row(table.header, widths, headerFont, true, nullptr);
         }
         for (const QStringList& row : table.rows)
-            Row(row, widths, fonts.table, false, header);
+            Row(row, widths, cellFont, false, header);
         if (!chunks_.empty())
             chunks_.back()->spaceAfter = 4 * mm_;
     }
@@ -170,19 +174,20 @@ public:
 private:
     void Add(Chunk chunk) { chunks_.push_back(std::make_unique<Chunk>(std::move(chunk))); }
 
-    std::vector<double> ColumnWidths(const ReportTable& table, const Fonts& fonts) const {
+    std::vector<double> ColumnWidths(const ReportTable& table, const QFont& cellFont,
+                                     const QFont& headerFont) const {
         int columns = static_cast<int>(table.header.size());
         for (const QStringList& row : table.rows)
             columns = std::max(columns, static_cast<int>(row.size()));
         const double pad = 2 * CellPadding();
-        std::vector<double> natural(columns, 8 * mm_);
+        std::vector<double> natural(columns, (table.compact ? 5 : 8) * mm_);
         auto widen = [&](const QStringList& row, const QFont& font) {
             for (int c = 0; c < columns && c < row.size(); ++c)
                 natural[c] = std::max(natural[c], TextWidth(font, row[c]) + pad + 0.5 * mm_);
         };
-        widen(table.header, fonts.tableHeader);
+        widen(table.header, headerFont);
         for (const QStringList& row : table.rows)
-            widen(row, fonts.table);
+            widen(row, cellFont);
         // Columns narrower than the cap keep their width; the cap is chosen so that
         // all fit, and what is left over is shared out.
         double total = std::accumulate(natural.begin(), natural.end(), 0.0);

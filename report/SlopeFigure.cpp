@@ -4,6 +4,7 @@
 #include "FigurePainting.h"
 #include "PolylineSlip.h"
 
+#include <QFontMetricsF>
 #include <QPainterPath>
 #include <QPolygonF>
 
@@ -191,7 +192,10 @@ void PaintCircle(const FigureStyle& st, const SectionMap& map, const SlopeCircle
                               [](const QPointF& a, const QPointF& b) { return a.y() < b.y(); });
         p.setPen(st.Pen(color, 0.2, Qt::DashDotLine));
         p.drawLine(centre, map(low));
-        DrawLabel(st, (centre + map(low)) / 2 + QPointF(0.8 * u, 0),
+        // The second circle's radius is labelled nearer its centre, away from the crest
+        // where the first circle's centre and labels lie.
+        const double along = labelBelow ? 0.3 : 0.5;
+        DrawLabel(st, centre + (map(low) - centre) * along + QPointF(0.8 * u, 0),
                   QStringLiteral("R=%1 m").arg(FigureNumber(c.radius)),
                   Qt::AlignLeft | Qt::AlignVCenter, st.Font(2.8), color);
     }
@@ -202,10 +206,36 @@ void PaintCircle(const FigureStyle& st, const SectionMap& map, const SlopeCircle
     p.restore();
     const QString text =
         QStringLiteral("%1 圆心 O(%2, %3)").arg(c.label, FigureNumber(c.x), FigureNumber(c.y));
-    // Left of the centre lies the air above the slope face.
-    DrawLabel(st, centre + QPointF(-1.6 * u, labelBelow ? 1.2 * u : -1.2 * u), text,
-              Qt::AlignRight | (labelBelow ? Qt::AlignTop : Qt::AlignBottom), st.Font(2.8, true),
-              color);
+    // Left of the centre lies the air above the slope face; a centre near the figure's
+    // left edge has its label on the right.
+    const QFont font = st.Font(2.8, true);
+    const bool left =
+        centre.x() - 1.6 * u - QFontMetricsF(font, p.device()).horizontalAdvance(text) >=
+        st.rect.left();
+    DrawLabel(
+        st, centre + QPointF(left ? -1.6 * u : 1.6 * u, labelBelow ? 1.2 * u : -1.2 * u), text,
+        (left ? Qt::AlignRight : Qt::AlignLeft) | (labelBelow ? Qt::AlignTop : Qt::AlignBottom),
+        font, color);
+}
+
+// The centre the results table shows, a small ring with its coordinates to the right,
+// away from the circle's own label on the left.
+void PaintShownCentre(const FigureStyle& st, const SectionMap& map, const QPointF& at) {
+    QPainter& p = st.painter;
+    const double u = st.unit;
+    const QPointF centre = map(at.x(), at.y());
+    p.save();
+    p.setBrush(Qt::NoBrush);
+    p.setPen(st.Pen(Qt::black, 0.25));
+    p.drawEllipse(centre, 0.9 * u, 0.9 * u);
+    // A leader up and to the right, clear of the dimensions over the crest and the cap.
+    const QPointF label = centre + QPointF(4 * u, -8 * u);
+    p.setPen(st.Pen(Qt::black, 0.15));
+    p.drawLine(centre + QPointF(0.6 * u, -0.7 * u), label);
+    p.restore();
+    DrawLabel(st, label + QPointF(0.5 * u, 0),
+              QStringLiteral("表中圆心(%1, %2)").arg(FigureNumber(at.x()), FigureNumber(at.y())),
+              Qt::AlignLeft | Qt::AlignVCenter, st.Font(2.6), Qt::black);
 }
 
 } // namespace
@@ -292,6 +322,8 @@ void PaintSlopeFigure(QPainter& p, const QRectF& rect, const SlopeFigure& f) {
     p.restore();
     if (f.circle)
         PaintCircle(st, map, *f.circle, g.arc, kSlip, false, false);
+    if (f.shownCentre)
+        PaintShownCentre(st, map, *f.shownCentre);
     if (f.secondCircle)
         PaintCircle(st, map, *f.secondCircle, g.secondArc, kSecondSlip, true, true);
 

@@ -29,6 +29,7 @@ struct SlopeFigure {
     std::vector<double> pileX;         // pile row centres, where the calculation counts them
     std::optional<SlopeCircle> circle; // the critical circle
     std::optional<SlopeCircle> secondCircle; // another circle to compare, drawn dashed
+    std::optional<QPointF> shownCentre;      // a centre marked beside the circle's own
     std::vector<QPointF> slipPolyline;       // vertices from the toe; empty for a circle
 
     const SlopeInputs& in() const { return section.in; }

@@ -119,8 +119,8 @@ TEST(CaseFile, WhatIsNotACaseIsRefusedWithItsProblem) {
 
 TEST(CaseFile, VersionCalculatorAndStructureAreChecked) {
     const QByteArray newer =
-        R"({"format": "korvane-case", "version": 2, "calculator": "circular"})";
-    EXPECT_NE(ProblemOf(newer).find("版本 2 比本程序能读的版本 1 新"), std::string::npos);
+        R"({"format": "korvane-case", "version": 3, "calculator": "circular"})";
+    EXPECT_NE(ProblemOf(newer).find("版本 3 比本程序能读的版本 2 新"), std::string::npos);
     for (const char* version : {"0", "1.5", "\"1\"", "null"}) {
         const QByteArray bytes =
             QByteArray(R"({"format": "korvane-case", "calculator": "circular", "version": )") +

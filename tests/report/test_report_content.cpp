@@ -53,14 +53,17 @@ TEST_P(DefaultReport, HasItsSectionsInOrder) {
     QStringList expected = {QStringLiteral("1 问题与方法"), QStringLiteral("2 计算简图"),
                             QStringLiteral("3 输入参数"), QStringLiteral("4 计算结果")};
     if (IsPile())
-        expected << QStringLiteral("5 桩身弯矩与剪力图") << QStringLiteral("6 说明");
+        expected << QStringLiteral("5 桩身弯矩与剪力图") << QStringLiteral("6 验算")
+                 << QStringLiteral("7 说明");
     else
-        expected << QStringLiteral("5 说明");
+        expected << QStringLiteral("5 验算") << QStringLiteral("6 说明");
+    // The appendix and the sign-off keep their titles unnumbered.
+    expected << QStringLiteral("附录 计算过程") << QStringLiteral("签署");
     EXPECT_EQ(titles, expected);
     EXPECT_TRUE(report.title.startsWith(Q(CalculatorTitle(data.calculator))));
     for (const QString& title : expected)
         EXPECT_TRUE(text.contains(title)) << title.toStdString();
-    // Nothing judges the result: the report has no verdict of its own.
+    // Without limits of the engineer's nothing judges the result.
     EXPECT_FALSE(text.contains(QStringLiteral("满足")));
 }
 
@@ -170,18 +173,26 @@ TEST(PileCharts, DrawTheCalculatedSeriesAndMarkTheirExtremes) {
         const auto command = CalcCommandOutput(CommandArguments(data));
         const std::vector<double> moment = SeriesOfCommand(command.at("momentSeries"));
         const std::vector<double> shear = SeriesOfCommand(command.at("shearSeries"));
-        ASSERT_EQ(charts->moment.value.size(), moment.size()) << name;
-        for (std::size_t i = 0; i < moment.size(); ++i) {
-            EXPECT_NEAR(charts->moment.value[i], moment[i], 1e-12 * (1 + std::fabs(moment[i])));
-            EXPECT_NEAR(charts->shear.value[i], shear[i], 1e-12 * (1 + std::fabs(shear[i])));
-        }
-        // Depths below the cap underside: the first point at the ground, l0 below it,
-        // then deeper and deeper.
+        // From the cap underside: the pile head, the ground line l0 below it, then the
+        // calculated depth points, deeper and deeper.
         const double l0 = std::stod(data.inputs.at("l0"));
+        ASSERT_GT(l0, 0) << name;
+        const std::size_t head = 2;
+        ASSERT_EQ(charts->moment.value.size(), moment.size() + head) << name;
+        for (std::size_t i = 0; i < moment.size(); ++i) {
+            EXPECT_NEAR(charts->moment.value[i + head], moment[i],
+                        1e-12 * (1 + std::fabs(moment[i])));
+            EXPECT_NEAR(charts->shear.value[i + head], shear[i], 1e-12 * (1 + std::fabs(shear[i])));
+        }
+        // The free length carries the head forces only: the shear does not change.
+        EXPECT_EQ(charts->shear.value[0], charts->shear.value[1]);
+        EXPECT_NEAR(charts->shear.value[1], shear[0], 1e-3 * std::fabs(shear[0]));
         const std::vector<double>& depth = charts->moment.depth;
-        ASSERT_EQ(depth.size(), moment.size());
-        EXPECT_GT(depth[0], l0);
-        EXPECT_LT(depth[0], l0 + 0.01);
+        ASSERT_EQ(depth.size(), moment.size() + head);
+        EXPECT_EQ(depth[0], 0);
+        EXPECT_EQ(depth[1], l0);
+        EXPECT_GT(depth[2], l0);
+        EXPECT_LT(depth[2], l0 + 0.01);
         EXPECT_TRUE(std::is_sorted(depth.begin(), depth.end()));
         EXPECT_EQ(charts->moment.groundDepth, l0);
 
@@ -190,7 +201,7 @@ TEST(PileCharts, DrawTheCalculatedSeriesAndMarkTheirExtremes) {
             const std::vector<ChartMark> marks = ChartMarks(*chart);
             ASSERT_EQ(marks.size(), 2u) << name;
             EXPECT_EQ(marks[0].value, *hi);
-            EXPECT_EQ(marks[0].index, hi - chart->value.begin());
+            EXPECT_EQ(chart->value[marks[0].index], *hi);
             EXPECT_EQ(marks[0].depth, depth[marks[0].index]);
             EXPECT_EQ(marks[1].value, *lo);
             EXPECT_EQ(marks[1].depth, depth[marks[1].index]);
@@ -198,14 +209,27 @@ TEST(PileCharts, DrawTheCalculatedSeriesAndMarkTheirExtremes) {
     }
 }
 
+// The chart below the ground line alone: the calculated depth points.
+DepthChart BelowGround(DepthChart chart) {
+    const auto first = std::find_if(chart.depth.begin(), chart.depth.end(),
+                                    [&chart](double d) { return d > chart.groundDepth; });
+    const auto skipped = first - chart.depth.begin();
+    chart.depth.erase(chart.depth.begin(), first);
+    chart.value.erase(chart.value.begin(), chart.value.begin() + skipped);
+    return chart;
+}
+
 TEST(PileCharts, ExtremesAgreeWithTheHighCapResults) {
-    // The high-cap calculation reports the largest moment and shear with their depths
-    // below the cap underside; the charts' depths must be the same depths.
+    // The high-cap calculation reports the largest moment and shear of the depth points
+    // with their depths below the cap underside; below the ground line the charts'
+    // extremes are those, at the same depths.
     const CaseData data = DefaultCase("highcap");
     const ReportContent report = BuildReport(data, SampleMeta());
     const auto command = CalcCommandOutput(CommandArguments(data));
-    const DepthChartPair* charts = ChartsOf(report);
-    ASSERT_NE(charts, nullptr);
+    const DepthChartPair* all = ChartsOf(report);
+    ASSERT_NE(all, nullptr);
+    const DepthChartPair below{BelowGround(all->moment), BelowGround(all->shear)};
+    const DepthChartPair* charts = &below;
     auto largest = [](const DepthChart& chart) {
         std::vector<ChartMark> marks = ChartMarks(chart);
         return *std::max_element(marks.begin(), marks.end(), [](const auto& a, const auto& b) {
@@ -217,10 +241,18 @@ TEST(PileCharts, ExtremesAgreeWithTheHighCapResults) {
     EXPECT_EQ(MarkDepthText(m), Q("y = " + command.at("yMmax") + " m"));
     EXPECT_EQ(MarkValueText(charts->shear, q), Q("Qmax = " + command.at("Qmax") + " kN"));
     EXPECT_EQ(MarkDepthText(q), Q("y = " + command.at("yQmax") + " m"));
-    // The extremes are also written out under the charts.
+    // Over the whole pile the head moment, at the cap underside, is larger (l0 = 2):
+    // the chart marks it, and the report says that the table's maximum misses it.
+    const ChartMark head = largest(all->moment);
+    EXPECT_EQ(MarkValueText(all->moment, head), QStringLiteral("Mmin = -86.89 kN·m"));
+    EXPECT_EQ(MarkDepthText(head), QStringLiteral("y = 0 m"));
     const QString text = ReportPlainText(report);
-    EXPECT_TRUE(
-        text.contains(MarkValueText(charts->moment, m) + QStringLiteral("，") + MarkDepthText(m)));
+    EXPECT_TRUE(text.contains(QStringLiteral("桩顶（承台底）弯矩 M顶 = -86.89 kN·m。其绝对值大于"
+                                             "结果表中的最大弯矩 32.87 kN·m")))
+        << text.toStdString();
+    // The extremes are also written out under the charts.
+    EXPECT_TRUE(text.contains(MarkValueText(all->moment, head) + QStringLiteral("，") +
+                              MarkDepthText(head)));
 }
 
 TEST(RefusedCase, SaysWhyAndHasNoResults) {

@@ -26,16 +26,21 @@ TEST(SlopeDrawing, TheCircleDrawnIsTheCircleShown) {
     EXPECT_EQ(figure.circle->y, r.m_y);
     EXPECT_EQ(figure.circle->radius, r.m_R);
 
-    // And the report draws that figure.
+    // The report draws the circle whose factor is ks, one search step short of the
+    // centre the results show, and marks that centre beside it.
     const ReportContent report = BuildReport(DefaultCase("circular"), {});
     const auto figures = BlocksOf<ReportFigure>(report, QStringLiteral("计算简图"));
     ASSERT_EQ(figures.size(), 1u);
     const auto* drawn = std::get_if<SlopeFigure>(&figures[0]->figure);
     ASSERT_NE(drawn, nullptr);
     ASSERT_TRUE(drawn->circle.has_value());
-    EXPECT_EQ(drawn->circle->x, r.m_x);
-    EXPECT_EQ(drawn->circle->y, r.m_y);
-    EXPECT_EQ(drawn->circle->radius, r.m_R);
+    EXPECT_NEAR(drawn->circle->x, 3.7502, 5e-5);
+    EXPECT_NEAR(drawn->circle->y, 6.3938, 5e-5);
+    EXPECT_NEAR(drawn->circle->radius, std::hypot(drawn->circle->x, drawn->circle->y), 1e-12);
+    ASSERT_TRUE(drawn->shownCentre.has_value());
+    EXPECT_EQ(drawn->shownCentre->x(), r.m_x);
+    EXPECT_EQ(drawn->shownCentre->y(), r.m_y);
+    EXPECT_TRUE(ReportPlainText(report).contains(QStringLiteral("稳定系数 1.737，并非 ks")));
 }
 
 TEST(SlopeDrawing, TheArcRunsInTheSoilFromTheToeToTheLevelGround) {
