@@ -235,3 +235,18 @@ TEST(BatchCommand, ProgressLineOnATerminal) {
     std::remove(in.c_str());
     std::remove(out.c_str());
 }
+
+TEST(BatchCommand, EachLimitGetsAColumnOfVerdicts) {
+    const std::string in = WriteCsv("checks.csv", "concrete,l0\nC30,2\nC30,5\n,2\n");
+    const std::string out = TempPath("checks-out.csv");
+    const CalcRun run =
+        Calc("highcap --batch " + in + " --out " + out + " --require Ra=1500 --require M=100");
+    EXPECT_EQ(run.status, 2) << run.err; // the row without a grade is refused
+    const std::string answer = ReadFile(out);
+    EXPECT_NE(answer.find(",check.Ra,check.Ra.max,check.M,status\n"), std::string::npos) << answer;
+    // The head moment governs: 86.89 meets 100 at l0 = 2, 139.19 does not at l0 = 5.
+    EXPECT_NE(answer.find(",满足 (86.89 ≤ 100),已计算\n"), std::string::npos) << answer;
+    EXPECT_NE(answer.find(",不满足 (139.19 > 100),已计算\n"), std::string::npos) << answer;
+    std::remove(in.c_str());
+    std::remove(out.c_str());
+}

@@ -117,3 +117,56 @@ TEST(CaseCommand, ARadioPositionOutsideItsGroupIsRefusedByEveryUse) {
     EXPECT_EQ(ReadFile(html), "");
     std::remove(file.c_str());
 }
+
+TEST(CaseCommand, LimitsAreCheckedAndKeptInTheCase) {
+    const std::string file = TempPath("limits.korvane");
+    const CalcRun met = Calc("circular concrete=C30 rebar=HPB235 --require ks=1.35 --basis "
+                             "\"ks=GB 50330-2013 表5.3.2\" --save-case " +
+                             file);
+    ASSERT_EQ(met.status, 0) << met.err;
+    EXPECT_TRUE(HasLine(met.out, "check.ks=满足 (1.67 ≥ 1.35)")) << met.out;
+    const std::string saved = ReadFile(file);
+    EXPECT_NE(saved.find("\"version\": 2"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("GB 50330-2013 表5.3.2"), std::string::npos) << saved;
+    // The case reopens with its limit; the command line's limit goes over it.
+    EXPECT_TRUE(HasLine(Calc("--case " + file).out, "check.ks=满足 (1.67 ≥ 1.35)"));
+    EXPECT_TRUE(
+        HasLine(Calc("--case " + file + " --require ks=2").out, "check.ks=不满足 (1.67 < 2)"));
+    const CalcRun json = Calc("--case " + file + " --json");
+    EXPECT_NE(json.out.find("\"checks\": [{\"name\": \"ks\""), std::string::npos) << json.out;
+    EXPECT_NE(json.out.find("\"basis\": \"GB 50330-2013 表5.3.2\""), std::string::npos);
+    std::remove(file.c_str());
+
+    // Without limits a case is written as before.
+    Calc("circular --save-case " + file);
+    EXPECT_NE(ReadFile(file).find("\"version\": 1"), std::string::npos);
+    std::remove(file.c_str());
+}
+
+TEST(CaseCommand, ALimitIsRefusedLikeAField) {
+    for (const char* args :
+         {"circular --require ks=0", "circular --require ks=abc", "circular --require Ra=1500",
+          "combined --require ks=1.3", "circular --require ks",
+          "circular --require ks=1.3 --require ks=1.4", "circular --basis ks=GB"}) {
+        const CalcRun run = Calc(args);
+        EXPECT_EQ(run.status, 2) << args;
+        EXPECT_TRUE(run.out.empty()) << args;
+        EXPECT_FALSE(run.err.empty()) << args;
+    }
+    EXPECT_NE(Calc("circular --require ks=-1").err.find("要求安全系数 [K]须为大于 0 的数"),
+              std::string::npos);
+    EXPECT_NE(Calc("combined --require M=100").err.find("可验算：Ra、x0"), std::string::npos);
+}
+
+TEST(CaseCommand, TheJsonDetailNamesTheWorkBehindTheResults) {
+    const CalcRun circular = Calc("circular concrete=C30 rebar=HPB235 --json");
+    for (const char* key : {"\"detail\": {\"critical\": {\"x0\": 3.7502", "\"xC\": ", "\"Sr\": ",
+                            "\"slices\": [{\"xL\": 0, ", "\"pileRows\": [{\"x\": "})
+        EXPECT_NE(circular.out.find(key), std::string::npos) << key;
+    const CalcRun highcap = Calc("highcap concrete=C30 l0=5 --json");
+    for (const char* key :
+         {"\"detail\": {\"piles\": [{\"x\": ", "\"Nmax\": ", "\"Nmean\": ", "\"Mtop\": -139.19",
+          "\"depth\": [{\"reduced\": null, "
+          "\"belowGround\": -5, \"belowCap\": 0, "})
+        EXPECT_NE(highcap.out.find(key), std::string::npos) << key;
+}
