@@ -139,8 +139,11 @@ std::optional<Refusal> RefusalOfInputs(const PolylineSlipRecord& r, const SlopeS
 
 // Vertical strips of width 0.01 h from the toe to just past the top vertex. The slip
 // line is stepped with the angle of the segment holding each strip's right edge.
+// Keeping every strip is a parameter of the loop's code, so that a calculation that
+// keeps none runs the loop as if the strips' detail did not exist.
+template <bool kKeepStrips>
 bool SumStrips(const SlopeSection& section, const Polyline& p, double dx, PolylineSlipDetail& out,
-               int& seg, bool keepStrips) {
+               int& seg) {
     const double xTop = p.x[kTop];
     const SliceWidthTerms each = SliceWidthTermsOf(section, dx, xTop);
     double x = 0, slipY = 0, groundY = 0;
@@ -151,7 +154,6 @@ bool SumStrips(const SlopeSection& section, const Polyline& p, double dx, Polyli
             return false;
         }
         PolylineStrip s;
-        s.leftX = x;
         s.rightX = x + dx;
         const std::optional<int> found = SegmentAt(p, s.rightX, seg);
         if (!found) {
@@ -162,7 +164,6 @@ bool SumStrips(const SlopeSection& section, const Polyline& p, double dx, Polyli
         const SegmentTerms& on = p.terms[seg];
         s.segment = on.index;
         s.alpha = on.alpha;
-        s.baseLength = on.baseLength;
         s.slipY = on.rise + slipY;
         const GroundAt ground(section, s.rightX);
         s.groundY = ground.y;
@@ -182,17 +183,20 @@ bool SumStrips(const SlopeSection& section, const Polyline& p, double dx, Polyli
         s.weight = loads.weight;
         s.seismic = loads.seismic;
         s.capHorizontal = each.capHorizontal;
-        s.vertical = loads.vertical;
-        s.horizontal = loads.horizontal;
         s.normal = loads.normal;
-        s.resisting = loads.resisting;
-        s.driving = loads.driving;
         s.sumRAfter = sums.resisting;
         s.sumTAfter = sums.driving;
+        if constexpr (kKeepStrips) {
+            s.leftX = x;
+            s.baseLength = on.baseLength;
+            s.vertical = loads.vertical;
+            s.horizontal = loads.horizontal;
+            s.resisting = loads.resisting;
+            s.driving = loads.driving;
+            out.strips.push_back(s);
+        }
         if (out.stripCount == 0)
             out.firstStrip = s;
-        if (keepStrips)
-            out.strips.push_back(s);
         ++out.stripCount;
         out.lastStripRightX = s.rightX;
         x = s.rightX;
@@ -242,7 +246,7 @@ std::array<SlipVertex, kPolylineSegments + 1> PolylineVertices(const PolylineSli
 
 namespace {
 
-PolylineSlipDetail Analyse(const PolylineSlipRecord& working, bool keepStrips) {
+template <bool kKeepStrips> PolylineSlipDetail Analyse(const PolylineSlipRecord& working) {
     PolylineSlipDetail out;
     const double dx = kStripWidthInSlopeHeights * working.m_h;
     const SlopeSection section = SlopeSectionOf(working);
@@ -253,7 +257,7 @@ PolylineSlipDetail Analyse(const PolylineSlipRecord& working, bool keepStrips) {
         return out;
     out.stripWidth = dx;
     int seg = kLevelStart;
-    if (!SumStrips(section, p, dx, out, seg, keepStrips) ||
+    if (!SumStrips<kKeepStrips>(section, p, dx, out, seg) ||
         !SumPileRows(working, section, p, out, seg))
         return out;
     out.factor = (out.soilResisting + out.pileResisting) / out.driving;
@@ -263,11 +267,11 @@ PolylineSlipDetail Analyse(const PolylineSlipRecord& working, bool keepStrips) {
 } // namespace
 
 PolylineSlipDetail AnalysePolylineSlip(const PolylineSlipRecord& working) {
-    return Analyse(working, false);
+    return Analyse<false>(working);
 }
 
 PolylineSlipDetail DescribePolylineSlip(const PolylineSlipRecord& working) {
-    return Analyse(working, true);
+    return Analyse<true>(working);
 }
 
 CalcOutcome ComputePolylineSlip(PolylineSlipRecord& r, int concreteIndex, int rebarIndex) {
