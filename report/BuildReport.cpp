@@ -342,9 +342,10 @@ ReportContent Build(const Calculator<Record>& calc, const CaseData& data, const 
     if (run.computed())
         report.sections.push_back(CheckSection(DesignChecks(calc.name, run.e.extras, data.limits)));
     report.sections.push_back(NoteSection(run));
+    // Signed under the verdict; the appendix follows for whoever checks the work.
+    report.sections.push_back(SignOffSection(meta));
     if (run.computed())
         report.sections.push_back(WorkAppendix(run.e.extras.detail));
-    report.sections.push_back(SignOffSection(meta));
 
     NumberCaptions(report);
     int number = 0;

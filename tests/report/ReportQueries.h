@@ -14,7 +14,8 @@ namespace korvane {
 
 inline const ReportSection* FindSection(const ReportContent& r, const QString& title) {
     for (const ReportSection& s : r.sections) {
-        if (s.title.endsWith(QLatin1Char(' ') + title))
+        // "4 计算结果" by its name; the appendix and the sign-off have no number.
+        if (s.title == title || s.title.endsWith(QLatin1Char(' ') + title))
             return &s;
     }
     return nullptr;

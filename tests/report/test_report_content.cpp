@@ -57,8 +57,8 @@ TEST_P(DefaultReport, HasItsSectionsInOrder) {
                  << QStringLiteral("7 说明");
     else
         expected << QStringLiteral("5 验算") << QStringLiteral("6 说明");
-    // The appendix and the sign-off keep their titles unnumbered.
-    expected << QStringLiteral("附录 计算过程") << QStringLiteral("签署");
+    // The sign-off and the appendix keep their titles unnumbered.
+    expected << QStringLiteral("签署") << QStringLiteral("附录 计算过程");
     EXPECT_EQ(titles, expected);
     EXPECT_TRUE(report.title.startsWith(Q(CalculatorTitle(data.calculator))));
     for (const QString& title : expected)
@@ -390,6 +390,49 @@ TEST(CalculatedCase, AnUnknownCalculatorGivesAReportThatSaysSo) {
     data.calculator = "retaining";
     const QString text = ReportPlainText(BuildReport(data, SampleMeta()));
     EXPECT_TRUE(text.contains(QStringLiteral("“retaining”不存在")));
+}
+
+TEST(ReportVerdict, TheCasesLimitsAreCheckedWithTheirBasis) {
+    CaseData data = DefaultCase("circular");
+    data.limits["ks"] = {1.35, "GB 50330-2013 表5.3.2（永久边坡，一般工况，一级）"};
+    const ReportContent met = BuildReport(data, SampleMeta());
+    const ReportTable* table = FindTable(met, QStringLiteral("验算"), QStringLiteral("验算结论"));
+    ASSERT_NE(table, nullptr);
+    ASSERT_EQ(table->rows.size(), 1);
+    EXPECT_EQ(table->rows[0],
+              (QStringList{QStringLiteral("稳定安全系数 ks ≥ [K]"), QStringLiteral("1.67"),
+                           QStringLiteral("1.35"),
+                           QStringLiteral("GB 50330-2013 表5.3.2（永久边坡，一般工况，一级）"),
+                           QStringLiteral("满足")}));
+    data.limits["ks"] = {2, ""};
+    const ReportContent unmet = BuildReport(data, SampleMeta());
+    EXPECT_EQ(FindTable(unmet, QStringLiteral("验算"), QStringLiteral("验算结论"))->rows[0][4],
+              QStringLiteral("不满足"));
+    EXPECT_TRUE(ReportPlainText(unmet).contains(QStringLiteral("1 项验算不满足")));
+}
+
+TEST(ReportWork, TheAppendixSumsAreTheRowsOfItsTables) {
+    const ReportContent report = BuildReport(DefaultCase("circular"), SampleMeta());
+    const ReportTable* forces =
+        FindTable(report, QStringLiteral("计算过程"),
+                  QStringLiteral("临界滑弧（稳定系数为 ks 的圆弧）的条块力"));
+    ASSERT_NE(forces, nullptr);
+    ASSERT_EQ(forces->rows.size(), 17); // 16 slices and the sum
+    double resisting = 0, driving = 0;
+    for (int k = 0; k < 16; ++k) {
+        resisting += forces->rows[k][4].toDouble();
+        driving += forces->rows[k][5].toDouble();
+    }
+    // Summed from the printed rows, the totals agree to the rows' rounding.
+    EXPECT_NEAR(resisting, forces->rows[16][4].toDouble(), 16 * 0.0005);
+    EXPECT_NEAR(driving, forces->rows[16][5].toDouble(), 16 * 0.0005);
+    const QString text = ReportPlainText(report);
+    EXPECT_TRUE(
+        text.contains(QStringLiteral("稳定系数 ks = (Sr + Sp) / Sd = (399.750 + 1286.479) / "
+                                     "1009.646 = 1.6701")))
+        << text.toStdString();
+    // The thorough circle crosses no pile row, and the report says why its factor is low.
+    EXPECT_TRUE(text.contains(QStringLiteral("位于第一排桩之前，未切过任何桩排")));
 }
 
 } // namespace
