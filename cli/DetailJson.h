@@ -81,20 +81,21 @@ inline std::string CircleJson(const CircleDetail& c) {
 inline std::string PolylineJson(const PolylineSlipDetail& p) {
     const std::string vertices = Array(std::vector<double>(p.vertexX.begin(), p.vertexX.end()),
                                        [](double x) { return N(x); });
-    const std::string strips = Array(p.strips, [](const PolylineStrip& s) {
-        return Object({{"x1", N(s.leftX)},
+    const std::string strips = Array(p.strips, [](const PolylineStripDetail& d) {
+        const PolylineStrip& s = d.strip;
+        return Object({{"x1", N(d.leftX)},
                        {"x2", N(s.rightX)},
                        {"segment", FormSegment(s.segment)},
                        {"alpha", N(s.alpha)},
-                       {"l", N(s.baseLength)},
+                       {"l", N(d.baseLength)},
                        {"slipY", N(s.slipY)},
                        {"groundY", N(s.groundY)},
                        {"W", N(s.weight)},
-                       {"V", N(s.vertical)},
-                       {"Q", N(s.horizontal)},
+                       {"V", N(d.vertical)},
+                       {"Q", N(d.horizontal)},
                        {"N", N(s.normal)},
-                       {"resisting", N(s.resisting)},
-                       {"driving", N(s.driving)}});
+                       {"resisting", N(d.resisting)},
+                       {"driving", N(d.driving)}});
     });
     const std::string rows = Array(p.pileRows, [](const PolylinePileRow& r) {
         return Object(

@@ -186,15 +186,9 @@ bool SumStrips(const SlopeSection& section, const Polyline& p, double dx, Polyli
         s.normal = loads.normal;
         s.sumRAfter = sums.resisting;
         s.sumTAfter = sums.driving;
-        if constexpr (kKeepStrips) {
-            s.leftX = x;
-            s.baseLength = on.baseLength;
-            s.vertical = loads.vertical;
-            s.horizontal = loads.horizontal;
-            s.resisting = loads.resisting;
-            s.driving = loads.driving;
-            out.strips.push_back(s);
-        }
+        if constexpr (kKeepStrips)
+            out.strips.push_back({s, x, on.baseLength, loads.vertical, loads.horizontal,
+                                  loads.resisting, loads.driving});
         if (out.stripCount == 0)
             out.firstStrip = s;
         ++out.stripCount;

@@ -27,11 +27,9 @@ inline constexpr double kLeastPolylineSlopeHeight = 0.001;
 
 // One vertical strip as computed, for checking the method step by step.
 struct PolylineStrip {
-    double leftX = 0;
     double rightX = 0;
-    int segment = 0;  // index from the toe upward
-    double alpha = 0; // base angle, rad
-    double baseLength = 0;
+    int segment = 0;    // index from the toe upward
+    double alpha = 0;   // base angle, rad
     double slipY = 0;   // slip line height at the right edge
     double groundY = 0; // ground height at the right edge, after the level-ground cut
     double capPressure = 0;
@@ -40,13 +38,21 @@ struct PolylineStrip {
     double seismic = 0;
     double capHorizontal = 0;
     double liquefied = 0;
-    double vertical = 0;   // V = q·dx + G
-    double horizontal = 0; // Q = Fs + E + Hc
     double normal = 0;
-    double resisting = 0; // this strip's term of the resisting sum
-    double driving = 0;   // this strip's term of the driving sum
     double sumRAfter = 0; // resisting sum including this strip
     double sumTAfter = 0; // driving sum including this strip
+};
+
+// A strip with the rest of what a reader needs to check it by hand. Kept apart from the
+// loop's own strip, which stays small enough to live in registers while the loop runs.
+struct PolylineStripDetail {
+    PolylineStrip strip;
+    double leftX = 0;
+    double baseLength = 0;
+    double vertical = 0;   // V = q·dx + G
+    double horizontal = 0; // Q = Fs + E + Hc
+    double resisting = 0;  // this strip's term of the resisting sum
+    double driving = 0;    // this strip's term of the driving sum
 };
 
 struct PolylinePileRow {
@@ -66,10 +72,10 @@ struct PolylineSlipDetail {
     double capPressure = 0; // q of the strips under the cap, kPa
     double lastStripRightX = 0;
     PolylineStrip firstStrip;
-    std::vector<PolylineStrip> strips; // every strip, when they were asked for
-    double soilResisting = 0;          // sumR
-    double driving = 0;                // sumT
-    double pileShear = 0;              // shear resistance of one pile, kN
+    std::vector<PolylineStripDetail> strips; // every strip, when they were asked for
+    double soilResisting = 0;                // sumR
+    double driving = 0;                      // sumT
+    double pileShear = 0;                    // shear resistance of one pile, kN
     std::vector<PolylinePileRow> pileRows;
     double pileResisting = 0; // sumP
     double factor = 0;        // ks before the cut to two decimals

@@ -133,13 +133,14 @@ void AddPolyline(ReportSection& s, const PolylineSlipDetail& p) {
                        {},
                        true};
     int k = 0;
-    for (const PolylineStrip& st : p.strips)
-        strips.rows.push_back({QString::number(++k), FormSegment(st.segment), Fixed(st.leftX, 3),
-                               Fixed(st.rightX, 3), Fixed(st.alpha, 4), Fixed(st.weight, 3),
-                               Fixed(st.vertical, 3), Fixed(st.horizontal, 3), Fixed(st.normal, 3),
-                               Fixed(st.resisting, 4), Fixed(st.driving, 4)});
-    const double rowsSr = SumOf(p.strips, [](const PolylineStrip& st) { return st.resisting; });
-    const double rowsSd = SumOf(p.strips, [](const PolylineStrip& st) { return st.driving; });
+    for (const PolylineStripDetail& d : p.strips)
+        strips.rows.push_back({QString::number(++k), FormSegment(d.strip.segment),
+                               Fixed(d.leftX, 3), Fixed(d.strip.rightX, 3), Fixed(d.strip.alpha, 4),
+                               Fixed(d.strip.weight, 3), Fixed(d.vertical, 3),
+                               Fixed(d.horizontal, 3), Fixed(d.strip.normal, 3),
+                               Fixed(d.resisting, 4), Fixed(d.driving, 4)});
+    const double rowsSr = SumOf(p.strips, [](const PolylineStripDetail& d) { return d.resisting; });
+    const double rowsSd = SumOf(p.strips, [](const PolylineStripDetail& d) { return d.driving; });
     strips.rows.push_back(SumRow(11, 9, {Fixed(rowsSr, 3), Fixed(rowsSd, 3)}));
     s.blocks.push_back(strips);
 

@@ -101,14 +101,14 @@ TEST(PolylineDetail, DefaultsGiveTheirStripsAndPileRows) {
     ExpectSameSum(SumOf(d.strips, [](const auto& s) { return s.resisting; }), d.soilResisting);
     ExpectSameSum(SumOf(d.strips, [](const auto& s) { return s.driving; }), d.driving);
     ExpectSameSum(SumOf(d.pileRows, [](const auto& p) { return p.resistance; }), d.pileResisting);
-    EXPECT_EQ(d.strips.back().sumRAfter, d.soilResisting);
-    EXPECT_EQ(d.strips.back().sumTAfter, d.driving);
+    EXPECT_EQ(d.strips.back().strip.sumRAfter, d.soilResisting);
+    EXPECT_EQ(d.strips.back().strip.sumTAfter, d.driving);
     // Each strip lies on the segment its right edge lies on: from the toe segment (index
     // 0, the form's segment 3) up, never down.
-    EXPECT_EQ(d.strips.front().segment, 0);
+    EXPECT_EQ(d.strips.front().strip.segment, 0);
     for (std::size_t k = 1; k < d.strips.size(); ++k) {
-        EXPECT_GE(d.strips[k].segment, d.strips[k - 1].segment);
-        EXPECT_EQ(d.strips[k].leftX, d.strips[k - 1].rightX);
+        EXPECT_GE(d.strips[k].strip.segment, d.strips[k - 1].strip.segment);
+        EXPECT_EQ(d.strips[k].leftX, d.strips[k - 1].strip.rightX);
     }
     for (const PolylinePileRow& p : d.pileRows)
         EXPECT_EQ(p.resistance, p.cosAlpha * d.pileShear / working.m_say);
