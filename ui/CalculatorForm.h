@@ -2,6 +2,7 @@
 
 #include "CDialog.h"
 #include "CaseData.h"
+#include "DesignLimits.h"
 #include "FormCaseFields.h"
 
 #include <QString>
@@ -33,10 +34,11 @@ public:
     const QString& Title() const { return m_title; }
 
     // What the fields show, as a case; with the results when they were calculated
-    // from the inputs shown.
+    // from the inputs shown, and the limits the results are checked against.
     CaseData ShownCase() const;
-    // Shows a case that was checked against this calculator; a calculated case is
-    // calculated again, so that everything the form shows follows from it.
+    // Shows a case that was checked against this calculator, with its limits (none when
+    // it has none); a calculated case is calculated again, so that everything the form
+    // shows follows from it.
     void ShowCase(const CaseData& data);
     // Opens the form with `data` instead of the defaults (before DoModal); `path` is
     // the file it came from, empty for none.
@@ -48,6 +50,11 @@ public:
 
     bool ResultsCalculated() const { return m_calculated; }
 
+    // The limits of the case shown. Setting them calculates again when the results
+    // stand for the inputs, so that the verdicts under the commands follow at once.
+    const DesignLimits& Limits() const { return m_limits; }
+    void SetLimits(const DesignLimits& limits);
+
     CaseCommands* Commands() const { return m_commands; }
 
 protected:
@@ -55,16 +62,25 @@ protected:
     // Every way of closing ends here: the inputs shown are kept first.
     void done(int result) override;
 
-    // The calculate handler says whether its results stand for the inputs shown.
-    void SetCalculated(bool calculated) { m_calculated = calculated; }
-    // A form that has a note on its results (ShowResultNote) reserves a line for it
-    // under the commands; call in the constructor.
-    void ReserveResultNote() { m_resultNote = true; }
-    // One line under the commands about the results shown; cleared when an input changes.
-    void ShowResultNote(const QString& note);
+    // What a calculate handler asks of its calculation: `request`, with the step-by-step
+    // detail the verdicts are drawn from when the case has limits.
+    CalcRequest RequestFor(CalcRequest request = {}) const;
+    // What every calculate handler does after its calculation: says whether the results
+    // stand for the inputs shown, and states under the commands the verdicts of the
+    // results against the case's limits, then `note` (the form's own, plain text) on a
+    // line of its own. Cleared when an input changes.
+    void ShowCalculation(const CalcOutcome& outcome, const CaseExtras& extras,
+                         const QString& note = {});
+    // A form that writes a note of its own under its results keeps a line for it
+    // besides the verdicts; call in the constructor.
+    void ReserveResultNote() { m_ownNote = true; }
 
 private:
     void WatchEdits();
+    void ShowResultNote(const QString& html);
+    // Room under the commands for the verdicts the limits give and the form's own note.
+    void MakeRoomForNotes();
+    void Recalculate();
 
     QString m_calculator;
     QString m_title;
@@ -74,7 +90,8 @@ private:
     std::optional<CaseData> m_openingCase;
     QString m_casePath;
     bool m_calculated = false;
-    bool m_resultNote = false;
+    bool m_ownNote = false;
+    DesignLimits m_limits;
     CaseCommands* m_commands = nullptr;
 };
 

@@ -3,20 +3,24 @@
 #include "CalculatorForm.h"
 #include "CaseFile.h"
 #include "CommandStrip.h"
+#include "DesignLimitsDialog.h"
 #include "MessageBox.h"
 #include "RecentCases.h"
 #include "ReportDetails.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
+#include <QTextDocumentFragment>
+#include <algorithm>
 
 namespace korvane {
 
-CaseCommands::CaseCommands(CalculatorForm* form, bool noteLine) : QObject(form), m_form(form) {
+CaseCommands::CaseCommands(CalculatorForm* form) : QObject(form), m_form(form) {
     auto* strip = new CommandStrip(form);
     m_strip = strip;
     QAction* open = strip->AddCommand("打开算例…", QKeySequence::Open);
@@ -29,21 +33,23 @@ CaseCommands::CaseCommands(CalculatorForm* form, bool noteLine) : QObject(form),
     });
     strip->AddMenuButton("最近算例", "最近打开或保存的算例，以及上次关闭时的输入", m_recentMenu);
     strip->AddGap();
+    QAction* limits = strip->AddCommand("验算限值…");
+    strip->AddGap();
     QAction* exportReport = strip->AddCommand("导出计算书…", QKeySequence(Qt::CTRL | Qt::Key_E));
     QAction* print = strip->AddCommand("打印…", QKeySequence::Print);
     strip->AddGap();
     m_fileLabel = strip->AddLabel();
-    if (noteLine)
-        m_noteLabel = strip->AddLine();
+    m_noteLabel = strip->AddLine();
     connect(open, &QAction::triggered, this, [this] { Open(); });
     connect(save, &QAction::triggered, this, [this] { Save(); });
     connect(saveAs, &QAction::triggered, this, [this] { SaveAs(); });
+    connect(limits, &QAction::triggered, this, [this] { EditLimits(); });
     connect(exportReport, &QAction::triggered, this, [this] { ExportReport(); });
     connect(print, &QAction::triggered, this, [this] { Print(); });
     auto* reportMenu = new QMenu(strip);
     connect(reportMenu->addAction("打印预览…"), &QAction::triggered, this,
             [this] { PrintPreview(); });
-    connect(reportMenu->addAction("工程名称与计算人…"), &QAction::triggered, this,
+    connect(reportMenu->addAction("工程名称与签署人…"), &QAction::triggered, this,
             [this] { AskReportDetails(m_form); });
     strip->AddMenuTo(exportReport, reportMenu);
     ShowCaseFile({});
@@ -55,13 +61,50 @@ void CaseCommands::ShowCaseFile(const QString& path) {
     m_fileLabel->setToolTip(path);
 }
 
-void CaseCommands::ShowNote(const QString& note) {
-    if (m_noteLabel)
-        m_noteLabel->setText(note);
+void CaseCommands::ShowNote(const QString& html) {
+    const int needed = NoteHeight(html);
+    m_noteLabel->setText(html);
+    // A note is never cut: it grows the room, which stays until the limits change, so
+    // that the window does not shrink and grow again with every edit and calculation.
+    if (needed > m_noteRoom)
+        SetNoteRoom(needed);
 }
 
 QString CaseCommands::Note() const {
-    return m_noteLabel ? m_noteLabel->text() : QString();
+    return QTextDocumentFragment::fromHtml(m_noteLabel->text()).toPlainText();
+}
+
+void CaseCommands::MakeRoomForNote(const QString& html) {
+    SetNoteRoom(NoteHeight(html));
+}
+
+// The height of the note label showing `html` across the window, at least one line.
+int CaseCommands::NoteHeight(const QString& html) const {
+    const QString shown = m_noteLabel->text();
+    const int width = m_form->TemplateArea().width();
+    m_noteLabel->setText("　");
+    const int oneLine = m_noteLabel->heightForWidth(width);
+    m_noteLabel->setText(html);
+    const int height = m_noteLabel->heightForWidth(width);
+    m_noteLabel->setText(shown);
+    return std::max(height, oneLine);
+}
+
+void CaseCommands::SetNoteRoom(int height) {
+    if (height == m_noteRoom)
+        return;
+    m_noteRoom = height;
+    m_noteLabel->setFixedHeight(height);
+    if (m_strip->parentWidget() == m_form) // below the template already
+        m_form->AddStripBelowTemplate(m_strip);
+}
+
+bool CaseCommands::EditLimits() {
+    DesignLimitsDialog dialog(m_form->CalculatorName(), m_form->Limits(), m_form);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    m_form->SetLimits(dialog.Limits());
+    return true;
 }
 
 bool CaseCommands::Open(const QString& chosen) {

@@ -61,7 +61,9 @@ void CommandStrip::AddMenuButton(const QString& text, const QString& tooltip, QM
 
 QLabel* CommandStrip::AddLine() {
     auto* label = new QLabel(this);
-    label->setTextFormat(Qt::PlainText);
+    label->setTextFormat(Qt::RichText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setContentsMargins(8, 0, 8, 4);
     label->setMinimumHeight(label->fontMetrics().height() + 4);
     m_column->addWidget(label);

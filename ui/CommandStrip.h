@@ -28,7 +28,8 @@ public:
     void AddGap();
     // A label filling the rest of the row.
     QLabel* AddLabel();
-    // A line of text of its own under the row, one line high even when empty.
+    // Rich text of its own under the row, wrapped at the window's width; one line high
+    // even when empty.
     QLabel* AddLine();
 
 private:

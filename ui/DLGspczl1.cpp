@@ -35,11 +35,12 @@ void CDLGspczl1::OnCalcCombined() {
     // A refused field has been reported; the calculation runs on the record as read.
     UpdateData(true);
     CaseExtras extras;
-    const CalcOutcome outcome = calc.calculate(*this, {m_comboConcrete.GetCurSel()}, {}, extras);
+    const CalcOutcome outcome =
+        calc.calculate(*this, {m_comboConcrete.GetCurSel()}, RequestFor(), extras);
     ReportRefusal(calc, outcome, this);
     Invalidate();
     UpdateData(false);
-    SetCalculated(outcome.computed());
+    ShowCalculation(outcome, extras);
     ReportUndefinedResults(calc, outcome, this);
 }
 

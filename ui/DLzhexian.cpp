@@ -23,11 +23,11 @@ void CDLzhexian::OnCalcPolyline() {
     // A refused field has been reported; the computation runs on the record as read.
     UpdateData(true);
     CaseExtras extras;
-    const CalcOutcome outcome =
-        calc.calculate(*this, {m_comboConcrete.GetCurSel(), m_comboRebar.GetCurSel()}, {}, extras);
+    const CalcOutcome outcome = calc.calculate(
+        *this, {m_comboConcrete.GetCurSel(), m_comboRebar.GetCurSel()}, RequestFor(), extras);
     ReportRefusal(calc, outcome, this);
     UpdateData(false);
-    SetCalculated(outcome.computed());
+    ShowCalculation(outcome, extras);
     ReportUndefinedResults(calc, outcome, this);
 }
 

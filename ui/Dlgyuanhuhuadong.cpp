@@ -25,17 +25,18 @@ void CDlgyuanhuhuadong::OnCalcCircle() {
     // A refused field has been reported; the search runs on the record as read.
     UpdateData(true);
     CaseExtras extras;
-    const CalcOutcome outcome = calc.calculate(
-        *this, {m_comboConcrete.GetCurSel(), m_comboRebar.GetCurSel()}, {.thorough = true}, extras);
+    const CalcOutcome outcome =
+        calc.calculate(*this, {m_comboConcrete.GetCurSel(), m_comboRebar.GetCurSel()},
+                       RequestFor({.thorough = true}), extras);
     ReportRefusal(calc, outcome, this);
     UpdateData(false);
-    SetCalculated(outcome.computed());
     // A second opinion beside the fields, which keep the search's own answer.
     std::string note;
     if (extras.thorough)
         note = ThoroughLowerSentence(extras.thorough->shownKs, extras.thorough->circle);
-    ShowResultNote(note.empty() ? QString()
-                                : "全面搜索：" + QString::fromStdString(note) + "（详见计算书）");
+    ShowCalculation(outcome, extras,
+                    note.empty() ? QString()
+                                 : "全面搜索：" + QString::fromStdString(note) + "（详见计算书）");
     ReportUndefinedResults(calc, outcome, this);
 }
 

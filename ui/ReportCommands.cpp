@@ -27,6 +27,8 @@ ReportMeta FormReportMeta(const CalculatorForm& form) {
     meta.version = QApplication::applicationVersion();
     meta.project = details.project;
     meta.engineer = details.engineer;
+    meta.checker = details.checker;
+    meta.reviewer = details.reviewer;
     meta.date = QDate::currentDate().toString("yyyy-MM-dd");
     if (!form.CaseFilePath().isEmpty())
         meta.caseFile = QFileInfo(form.CaseFilePath()).fileName();

@@ -13,14 +13,17 @@ namespace korvane {
 
 ReportDetails RememberedReportDetails() {
     const QSettings settings;
-    return {settings.value("report/project").toString(),
-            settings.value("report/engineer").toString()};
+    return {
+        settings.value("report/project").toString(), settings.value("report/engineer").toString(),
+        settings.value("report/checker").toString(), settings.value("report/reviewer").toString()};
 }
 
 void RememberReportDetails(const ReportDetails& details) {
     QSettings settings;
     settings.setValue("report/project", details.project);
     settings.setValue("report/engineer", details.engineer);
+    settings.setValue("report/checker", details.checker);
+    settings.setValue("report/reviewer", details.reviewer);
     settings.setValue("report/asked", true);
 }
 
@@ -29,16 +32,22 @@ bool AskReportDetails(QWidget* parent) {
     QDialog dialog(parent);
     dialog.setWindowTitle("计算书信息");
     auto* layout = new QVBoxLayout(&dialog);
-    auto* note = new QLabel("计算书的页眉写明工程名称和计算人。以后的计算书沿用这里的填写，"
-                            "可随时在“导出计算书”旁的菜单中修改。");
+    auto* note = new QLabel("计算书的页眉写明工程名称，签署栏（计算、校核、审核）写明签署人。"
+                            "以后的计算书沿用这里的填写，可随时在“导出计算书”旁的菜单中修改。");
     note->setWordWrap(true);
     layout->addWidget(note);
     auto* form = new QFormLayout;
     auto* project = new QLineEdit(remembered.project);
     auto* engineer = new QLineEdit(remembered.engineer);
+    auto* checker = new QLineEdit(remembered.checker);
+    auto* reviewer = new QLineEdit(remembered.reviewer);
     project->setMinimumWidth(280);
+    for (QLineEdit* optional : {checker, reviewer})
+        optional->setPlaceholderText("可不填");
     form->addRow("工程名称：", project);
     form->addRow("计算人：", engineer);
+    form->addRow("校核人：", checker);
+    form->addRow("审核人：", reviewer);
     layout->addLayout(form);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     buttons->button(QDialogButtonBox::Ok)->setText("确定");
@@ -48,7 +57,8 @@ bool AskReportDetails(QWidget* parent) {
     layout->addWidget(buttons);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    RememberReportDetails({project->text().trimmed(), engineer->text().trimmed()});
+    RememberReportDetails({project->text().trimmed(), engineer->text().trimmed(),
+                           checker->text().trimmed(), reviewer->text().trimmed()});
     return true;
 }
 

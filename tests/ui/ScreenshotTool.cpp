@@ -1,6 +1,7 @@
 // Saves pictures of the launcher, the about box, the four forms (fresh and after
 // a calculation with C30, and HPB235 where the form asks for a rebar grade), a message
-// box and a field's context menu into the folder given on the command line, for looking
+// box, a field's context menu, the case and report commands' dialogs, and forms stating
+// their verdicts against limits into the folder given on the command line, for looking
 // at the layout. Qt's own texts are Chinese, as in the program.
 #include "AboutDlg.h"
 #include "CMenu.h"
@@ -8,6 +9,7 @@
 #include "DLGspczl1.h"
 #include "DLGspczl2.h"
 #include "DLzhexian.h"
+#include "DesignLimitsDialog.h"
 #include "DialogFont.h"
 #include "Dlgyuanhuhuadong.h"
 #include "KorvaneDlg.h"
@@ -141,6 +143,39 @@ void ShootCaseCommands(const QString& dir) {
     form.Commands()->PrintPreview();
 }
 
+// The limits dialog of a pile form, and forms whose note states verdicts: the circular
+// form with one check met and the thorough search's line below it, the high-cap form with
+// every check, one of them failed, wrapped over lines.
+void ShootLimits(const QString& dir) {
+    const DesignLimits pileLimits = {
+        {"Ra", {1500, "JGJ 94-2008 第5.2.1条"}},
+        {"x0", {10, "JGJ 94-2008 第5.7.2条（对水平位移不敏感的建筑物）"}},
+        {"M", {30, ""}},
+        {"Q", {100, ""}}};
+    {
+        CDLGspczl2 form;
+        if (!form.Create())
+            qFatal("cannot open the high-cap form");
+        form.show();
+        GrabNextModal(dir + "/design-limits.png");
+        DesignLimitsDialog(form.CalculatorName(), pileLimits, &form).exec();
+        form.SetLimits(pileLimits);
+        ShotFormAfterCalc(form, IDC_CALC_MAX_FORCES, dir + "/high-cap-verdicts.png");
+    }
+    {
+        CDlgyuanhuhuadong form;
+        if (!form.Create())
+            qFatal("cannot open the circular form");
+        form.show();
+        const DesignLimits slopeLimits = {
+            {"ks", {1.35, "GB 50330-2013 表5.3.2（永久边坡，一般工况，一级）"}}};
+        GrabNextModal(dir + "/design-limits-circular.png");
+        DesignLimitsDialog(form.CalculatorName(), slopeLimits, &form).exec();
+        form.SetLimits(slopeLimits);
+        ShotFormAfterCalc(form, IDC_CALC_CIRCLE, dir + "/circular-verdict.png");
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -178,5 +213,6 @@ int main(int argc, char** argv) {
         Shoot(highCap, dir, "high-cap", IDC_CALC_MAX_FORCES);
     }
     ShootCaseCommands(dir);
+    ShootLimits(dir);
     return 0;
 }

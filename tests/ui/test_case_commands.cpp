@@ -153,11 +153,11 @@ private slots:
         QTest::keyClicks(Edit(form, IDC_EDIT_C), "0");
         QVERIFY(form.Commands()->Note().isEmpty());
 
-        // A pile form has no such line.
+        // A pile form has the line too, for its verdicts.
         CDLGspczl2 pile;
         QVERIFY(Open(pile));
         pile.Commands()->ShowNote("x");
-        QVERIFY(pile.Commands()->Note().isEmpty());
+        QCOMPARE(pile.Commands()->Note(), QString("x"));
     }
 
     void filesThatCannotBeOpenedLeaveTheFormAsItWas() {
@@ -282,10 +282,10 @@ private slots:
         QCOMPARE(fives, 1);
     }
 
-    // The report states the fields as shown, with the remembered project and engineer.
+    // The report states the fields as shown, with the remembered project and sign-off names.
     void reportsAreExportedFromTheFieldsShown() {
         QTemporaryDir dir;
-        RememberReportDetails({"滨江住宅二期", "李工"});
+        RememberReportDetails({"滨江住宅二期", "李工", "王工", "赵工"});
         CDLGspczl2 form;
         QVERIFY(Open(form));
         SetText(form, IDC_EDIT_NG, "1234.5");
@@ -293,8 +293,9 @@ private slots:
         QFile html(dir.filePath("report.html"));
         QVERIFY(html.open(QIODevice::ReadOnly));
         const QString page = QString::fromUtf8(html.readAll());
-        for (const QString& expected : {QString("滨江住宅二期"), QString("李工"), QString("1234.5"),
-                                        QString::fromUtf8(HighCapCalculator().title)})
+        for (const QString& expected :
+             {QString("滨江住宅二期"), QString("李工"), QString("王工"), QString("赵工"),
+              QString("1234.5"), QString::fromUtf8(HighCapCalculator().title)})
             QVERIFY2(page.contains(expected), qPrintable(expected));
 
         QVERIFY(form.Commands()->ExportReport(dir.filePath("report.pdf")));

@@ -208,7 +208,8 @@ bool CDialog::UpdateData(bool saveAndValidate) {
 }
 
 void CDialog::AddStripBelowTemplate(QWidget* strip) {
-    strip->setParent(this);
+    if (strip->parentWidget() != this)
+        strip->setParent(this);
     const int height = strip->sizeHint().height();
     strip->setGeometry(0, m_templateArea.bottom() + 1, m_templateArea.width(), height);
     setFixedSize(m_templateArea.width(), m_templateArea.height() + height);

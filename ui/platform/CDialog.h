@@ -41,7 +41,8 @@ public:
     void Invalidate();
 
     // Puts `strip` below the template's area, across the window, which grows by the
-    // strip's height; no control of the template moves. Call after the template is built.
+    // strip's height; no control of the template moves. Call after the template is built;
+    // calling it again fits the window to the strip's new height.
     void AddStripBelowTemplate(QWidget* strip);
     // The template's area in pixels: where the dialog's own painting goes.
     QRect TemplateArea() const { return m_templateArea; }
