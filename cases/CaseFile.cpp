@@ -4,12 +4,12 @@
 #include "CaseMessages.h"
 #include "DesignLimits.h"
 #include "FieldText.h"
+#include "SafeFile.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
 namespace korvane {
 
@@ -174,10 +174,15 @@ QByteArray CaseJson(const CaseData& data, const QString& program) {
 
 Problem LoadCaseFile(const QString& path, CaseData& data, bool checkTexts) {
     const QString name = QFileInfo(path).fileName();
+    // A FIFO or a device would block the open or never end.
+    if (const Problem refused = NotARegularSource(path, name))
+        return refused;
     QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly))
         return Refused(QString("无法打开“%1”：%2").arg(name, file.errorString()));
     const QByteArray bytes = file.read(kLargestCaseBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return Refused(QString("无法读取“%1”：%2").arg(name, file.errorString()));
     if (const Problem problem = ReadCaseJson(bytes, data, checkTexts))
         return Problem(QString("“%1”：").arg(name).toStdString() + problem.Message());
     return {};
@@ -185,18 +190,7 @@ Problem LoadCaseFile(const QString& path, CaseData& data, bool checkTexts) {
 
 Problem SaveCaseFile(const QString& path, const CaseData& data, const QString& program) {
     const QString name = QFileInfo(path).fileName();
-    QSaveFile file(path);
-    const QByteArray bytes = CaseJson(data, program);
-    // Unbuffered, so that a short write (a full disk) shows here: a buffered QSaveFile
-    // flushes on commit() and renames a cut file into place without a word.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return Refused(QString("无法保存“%1”：%2").arg(name, file.errorString()));
-    // On a short write the temporary file is removed and the previous file stays.
-    if (file.write(bytes) != bytes.size())
-        return Refused(QString("无法保存“%1”：写入不完整（磁盘可能已满），原文件未改动").arg(name));
-    if (!file.commit())
-        return Refused(QString("无法保存“%1”：%2").arg(name, file.errorString()));
-    return {};
+    return WriteFileWhole(path, CaseJson(data, program), name, QStringLiteral("无法保存"));
 }
 
 } // namespace korvane

@@ -1,9 +1,12 @@
 #include "BatchFiles.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <iterator>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace korvane {
@@ -29,12 +32,28 @@ bool WriteAll(int fd, const std::string& bytes) {
 
 } // namespace
 
-Problem ReadWholeFile(const std::string& path, std::string& bytes) {
+Problem ReadWholeFile(const std::string& path, std::string& bytes, std::size_t largest) {
     bytes.clear();
     const bool standardInput = path == "-";
-    const int fd = standardInput ? STDIN_FILENO : ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Opened without waiting for a writer, so that a FIFO is seen and refused.
+    const int fd =
+        standardInput ? STDIN_FILENO : ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return SystemMessage("不能打开", path);
+    const auto closing = [&] {
+        if (!standardInput)
+            ::close(fd);
+    };
+    if (!standardInput) {
+        struct stat info {};
+        if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+            closing();
+            return Problem("不能读取“" + path + "”：" +
+                           (S_ISDIR(info.st_mode) ? "它是文件夹" : "它不是普通文件") +
+                           "（设备、管道等不能作为输入）");
+        }
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    }
     char buffer[65536];
     for (;;) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
@@ -42,18 +61,65 @@ Problem ReadWholeFile(const std::string& path, std::string& bytes) {
             continue;
         if (n < 0) {
             const Problem message = SystemMessage("不能读取", path);
-            if (!standardInput)
-                ::close(fd);
+            closing();
             return message;
         }
         if (n == 0)
             break;
+        if (bytes.size() + static_cast<std::size_t>(n) > largest) {
+            closing();
+            bytes.clear();
+            return Problem((standardInput ? std::string("标准输入") : "“" + path + "”") + "超过 " +
+                           std::to_string(largest) + " 字节，不能作为输入");
+        }
         bytes.append(buffer, static_cast<std::size_t>(n));
     }
-    if (!standardInput)
-        ::close(fd);
+    closing();
     return {};
 }
+
+namespace {
+
+// The temporary file being written, removed by a signal that ends the run.
+char g_temporary[4096];
+volatile std::sig_atomic_t g_temporarySet = 0;
+
+extern "C" void RemoveTemporaryAndEnd(int caught) {
+    if (g_temporarySet)
+        ::unlink(g_temporary);
+    std::signal(caught, SIG_DFL);
+    std::raise(caught);
+}
+
+// Watches a temporary file for the time it exists.
+class TemporaryWatch {
+public:
+    explicit TemporaryWatch(const std::string& path) {
+        if (path.size() >= sizeof g_temporary)
+            return;
+        std::memcpy(g_temporary, path.c_str(), path.size() + 1);
+        g_temporarySet = 1;
+        for (std::size_t i = 0; i < std::size(kSignals); ++i)
+            previous_[i] = std::signal(kSignals[i], RemoveTemporaryAndEnd);
+        watching_ = true;
+    }
+    ~TemporaryWatch() {
+        if (!watching_)
+            return;
+        for (std::size_t i = 0; i < std::size(kSignals); ++i)
+            std::signal(kSignals[i], previous_[i]);
+        g_temporarySet = 0;
+    }
+    TemporaryWatch(const TemporaryWatch&) = delete;
+    TemporaryWatch& operator=(const TemporaryWatch&) = delete;
+
+private:
+    static constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGPIPE};
+    void (*previous_[std::size(kSignals)])(int) = {};
+    bool watching_ = false;
+};
+
+} // namespace
 
 Problem WriteFileAtomically(const std::string& path, const std::string& bytes) {
     if (path == "-") {
@@ -61,10 +127,22 @@ Problem WriteFileAtomically(const std::string& path, const std::string& bytes) {
             return SystemMessage("不能写入", "标准输出");
         return {};
     }
-    const std::string temporary = path + ".tmp";
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    struct stat target {};
+    if (::stat(path.c_str(), &target) == 0 && !S_ISREG(target.st_mode))
+        return Problem("不能写入“" + path + "”：" +
+                       (S_ISDIR(target.st_mode) ? "它是文件夹" : "它不是普通文件（设备、管道等）") +
+                       "；请另选一个文件名");
+    // A name of its own, created exclusively: a link planted at a fixed name cannot
+    // send the write elsewhere.
+    std::string temporary = path + ".XXXXXX";
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0)
-        return SystemMessage("不能创建", temporary);
+        return SystemMessage("不能创建临时文件", temporary);
+    const TemporaryWatch watch(temporary);
+    // As a file created with open(2) would be: 0666 less the umask.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(fd, 0666 & ~mask);
     if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) {
         const Problem message = SystemMessage("不能写入", temporary);
         ::close(fd);

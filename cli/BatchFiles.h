@@ -9,12 +9,17 @@ namespace korvane {
 
 // The files of a batch: what is read whole, what is written all or nothing.
 
-// Reads the file at `path` ("-": standard input) into `bytes`.
-Problem ReadWholeFile(const std::string& path, std::string& bytes);
+// Reads the file at `path` ("-": standard input) into `bytes`, at most `largest` bytes
+// (more is refused). Only a regular file is opened: a FIFO or a device would block or
+// never end.
+Problem ReadWholeFile(const std::string& path, std::string& bytes,
+                      std::size_t largest = static_cast<std::size_t>(-1));
 
 // Writes `bytes` to `path` ("-": standard output). A file is written beside its place
-// as PATH.tmp, flushed to the disk and renamed over PATH, so that PATH holds either
-// its earlier content or all of the new one, never a part.
+// in a temporary file of a name of its own (created anew, never through a link),
+// flushed to the disk and renamed over PATH, so that PATH holds either its earlier
+// content or all of the new one, never a part. A PATH that exists and is not a regular
+// file is refused. The temporary file is removed when the run is interrupted.
 Problem WriteFileAtomically(const std::string& path, const std::string& bytes);
 
 // "已计算 N / M 行" on one line of the terminal, rewritten in place; nothing when

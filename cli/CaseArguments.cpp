@@ -12,7 +12,8 @@ Problem LoadCaseArgument(const std::string& path, CaseData& data) {
     if (path != "-")
         return LoadCaseFile(QString::fromStdString(path), data);
     std::string bytes;
-    if (Problem problem = ReadWholeFile(path, bytes))
+    // Capped as case files are: standard input may never end.
+    if (Problem problem = ReadWholeFile(path, bytes, static_cast<std::size_t>(kLargestCaseBytes)))
         return problem;
     if (const Problem problem = ReadCaseJson(QByteArray::fromStdString(bytes), data))
         return Problem("标准输入：" + problem.Message());

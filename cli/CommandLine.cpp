@@ -1,6 +1,8 @@
 #include "CommandLine.h"
 
 #include <charconv>
+#include <set>
+#include <string>
 #include <string_view>
 
 namespace korvane {
@@ -100,9 +102,32 @@ const OptionSpec* FindOption(std::string_view name) {
     return nullptr;
 }
 
+// A file named by an option: an empty name would be taken for none.
+bool NamesAFile(std::string_view option) {
+    return option == "--batch" || option == "--out" || option == "--case" ||
+           option == "--save-case" || option == "--report";
+}
+
+// Options that may be given more than once, each time adding to the run.
+bool Repeatable(std::string_view option) {
+    return option == "--require" || option == "--basis";
+}
+
+// What the options given say together, once all are read.
+Problem CombinationProblem(const CommandLine& line, int argc) {
+    if ((line.help || line.version) && argc > 2)
+        return Problem(std::string(line.help ? "--help" : "--version") + " 不带其他参数");
+    if (line.batchPath.empty() && !line.outPath.empty())
+        return Problem("--out 只用于 --batch（批量计算的结果文件）");
+    if (line.batchPath.empty() && line.threads != 0)
+        return Problem("--threads 只用于 --batch（批量计算的线程数）");
+    return {};
+}
+
 } // namespace
 
 Problem ParseCommandLine(int argc, const char* const* argv, CommandLine& line) {
+    std::set<std::string> given;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg.starts_with("-") && arg != "-") {
@@ -122,6 +147,12 @@ Problem ParseCommandLine(int argc, const char* const* argv, CommandLine& line) {
             } else if (eq != std::string::npos) {
                 return Problem(name + " 不带值");
             }
+            // The last of two would win silently: say so instead, as for a member.
+            const std::string canonical = name == "-h" ? "--help" : name;
+            if (!Repeatable(canonical) && !given.insert(canonical).second)
+                return Problem(name + " 给了两次，每个选项只能给一次");
+            if (NamesAFile(name) && value.empty())
+                return Problem(name + " 后面的文件名是空的");
             if (Problem problem = option->apply(line, value))
                 return problem;
             continue;
@@ -135,7 +166,7 @@ Problem ParseCommandLine(int argc, const char* const* argv, CommandLine& line) {
             return Problem("参数应写成 NAME=VALUE（成员名=值），而不是“" + arg + "”");
         line.assignments.emplace_back(arg.substr(0, eq), arg.substr(eq + 1));
     }
-    return {};
+    return CombinationProblem(line, argc);
 }
 
 std::string OptionHelp() {

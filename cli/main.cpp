@@ -8,6 +8,7 @@
 #include "ProgramVersion.h"
 #include "ReportArgument.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -129,7 +130,20 @@ int RunBatch(const CommandLine& line) {
 } // namespace
 } // namespace korvane
 
-int main(int argc, char** argv) {
+namespace korvane {
+namespace {
+
+// What was printed must have reached its place: a full disk or a closed pipe behind
+// standard output is a failure of the run, not a success.
+int Finished(int status) {
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        cli_detail::PrintError(std::string("不能写入标准输出：") + std::strerror(errno));
+        return kExitRefused;
+    }
+    return status;
+}
+
+int Run(int argc, char** argv) {
     CommandLine line;
     if (const Problem problem = ParseCommandLine(argc, argv, line)) {
         cli_detail::PrintError(problem.Message());
@@ -150,4 +164,11 @@ int main(int argc, char** argv) {
         return kExitRefused;
     }
     return line.batchPath.empty() ? RunCase(line) : RunBatch(line);
+}
+
+} // namespace
+} // namespace korvane
+
+int main(int argc, char** argv) {
+    return Finished(Run(argc, argv));
 }

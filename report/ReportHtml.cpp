@@ -1,10 +1,10 @@
 #include "Report.h"
 
 #include "ReportFont.h"
+#include "SafeFile.h"
 
 #include <QBuffer>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 namespace korvane {
@@ -129,15 +129,8 @@ QString ReportHtml(const ReportContent& r) {
 }
 
 Problem WriteReportHtml(const ReportContent& report, const QString& path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return Said(QStringLiteral("无法写入计算书文件“%1”：%2").arg(path, file.errorString()));
-    }
-    file.write(ReportHtml(report).toUtf8());
-    if (!file.commit()) {
-        return Said(QStringLiteral("无法写入计算书文件“%1”：%2").arg(path, file.errorString()));
-    }
-    return {};
+    return WriteFileWhole(path, ReportHtml(report).toUtf8(), path,
+                          QStringLiteral("无法写入计算书文件"));
 }
 
 } // namespace korvane

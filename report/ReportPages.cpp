@@ -1,12 +1,13 @@
 #include "Report.h"
 
 #include "ReportFont.h"
+#include "SafeFile.h"
 
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <functional>
@@ -337,13 +338,15 @@ int PaintReport(const ReportContent& report, QPagedPaintDevice* device) {
 }
 
 Problem WriteReportPdf(const ReportContent& report, const QString& path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return Said(QStringLiteral("无法写入计算书文件“%1”：%2").arg(path, file.errorString()));
-    }
+    if (const Problem refused = NotARegularTarget(path, path, QStringLiteral("无法写入计算书文件")))
+        return refused;
+    // Painted into memory first: the PDF writer does not say when a write fails, so the
+    // file is written whole, and checked, once the document is complete.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
     int pages = 0;
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&buffer);
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageMargins(QMarginsF(18, 14, 15, 12), QPageLayout::Millimeter);
         writer.setResolution(300);
@@ -351,14 +354,9 @@ Problem WriteReportPdf(const ReportContent& report, const QString& path) {
         writer.setCreator((report.meta.program + QLatin1Char(' ') + report.meta.version).trimmed());
         pages = PaintReport(report, &writer);
     }
-    if (pages == 0) {
-        file.cancelWriting();
+    if (pages == 0)
         return Said(QStringLiteral("无法生成计算书“%1”：PDF 绘制失败。").arg(path));
-    }
-    if (!file.commit()) {
-        return Said(QStringLiteral("无法写入计算书文件“%1”：%2").arg(path, file.errorString()));
-    }
-    return {};
+    return WriteFileWhole(path, buffer.data(), path, QStringLiteral("无法写入计算书文件"));
 }
 
 } // namespace korvane

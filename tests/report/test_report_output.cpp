@@ -11,6 +11,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace korvane {
 namespace {
 
@@ -133,6 +136,44 @@ TEST(WriteReport, AFailedWriteSaysWhyAndLeavesNoFile) {
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
               QStringList{QStringLiteral("reports")});
+}
+
+TEST(WriteReport, ADiskThatFillsUpLeavesThePreviousReportWhole) {
+    QTemporaryDir dir;
+    const ReportContent report = BuildReport(DefaultCase("highcap"), Meta());
+    for (const QString& name : {QStringLiteral("r.pdf"), QStringLiteral("r.html")}) {
+        const QString path = dir.filePath(name);
+        const auto write = [&] {
+            return name.endsWith(QStringLiteral(".pdf")) ? WriteReportPdf(report, path)
+                                                         : WriteReportHtml(report, path);
+        };
+        ASSERT_FALSE(write()) << name.toStdString();
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+        ASSERT_GT(before.size(), 20000);
+
+        // A disk that fills up after 20 KiB, as a nearly full one does.
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit old{};
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit small = old;
+        small.rlim_cur = 20480;
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+        const Problem failed = write();
+        setrlimit(RLIMIT_FSIZE, &old);
+
+        EXPECT_NE(failed.Message().find("写入不完整（磁盘可能已满），原文件未改动"),
+                  std::string::npos)
+            << failed.Message();
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), before) << name.toStdString();
+        file.close();
+        // No temporary file is left: the reports written so far, nothing else.
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(),
+                  name.endsWith(QStringLiteral(".pdf")) ? 1 : 2);
+    }
 }
 
 TEST(PaintReport, UndefinedSeriesStillPaint) {
