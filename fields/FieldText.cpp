@@ -19,15 +19,15 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// The first 31 characters (not bytes) of a UTF-8 text.
-std::string_view FirstChars(std::string_view text, std::size_t count) {
+// Whether a UTF-8 text has more than `count` characters (not bytes).
+bool LongerThan(std::string_view text, std::size_t count) {
     std::size_t chars = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const bool startsChar = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
+    for (const char c : text) {
+        const bool startsChar = (static_cast<unsigned char>(c) & 0xC0) != 0x80;
         if (startsChar && chars++ == count)
-            return text.substr(0, i);
+            return true;
     }
-    return text;
+    return false;
 }
 
 std::size_t SkipBlanks(std::string_view s, std::size_t i) {
@@ -151,7 +151,11 @@ std::string FormatWholeNumber(int value) {
 }
 
 std::optional<double> ParseNumber(std::string_view text) {
-    const std::string_view field = FirstChars(text, kMaxFieldChars);
+    // Reading only the first characters of a longer text would compute with a number
+    // the user did not type (a cut exponent, digits dropped): such a text is refused.
+    if (LongerThan(text, kMaxFieldChars))
+        return std::nullopt;
+    const std::string_view field = text;
     const std::size_t start = SkipBlanks(field, 0);
     const std::string_view rest = field.substr(start);
     const std::size_t length = ScanDecimal(rest);
@@ -170,7 +174,9 @@ std::optional<double> ParseNumber(std::string_view text) {
 }
 
 std::optional<int> ParseWholeNumber(std::string_view text) {
-    const std::string_view field = FirstChars(text, kMaxFieldChars);
+    if (LongerThan(text, kMaxFieldChars))
+        return std::nullopt;
+    const std::string_view field = text;
     const std::size_t start = SkipBlanks(field, 0);
     const std::string_view rest = field.substr(start);
     std::size_t i = 0;

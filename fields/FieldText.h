@@ -27,12 +27,12 @@ std::string FormatNumber(double value);
 // "%d".
 std::string FormatWholeNumber(int value);
 
-// Reads a decimal number from the first 31 characters of `text`; nullopt when the
-// field's text is refused ("请键入一个数。"), a number beyond the range of a double
-// included.
+// Reads a decimal number from a text of at most 31 characters; nullopt when the
+// field's text is refused ("请键入一个数。"), a longer text and a number beyond the range
+// of a double included.
 std::optional<double> ParseNumber(std::string_view text);
-// Reads a base-10 whole number, clamped to the 32-bit range; nullopt when refused
-// ("请键入一个整数。").
+// Reads a base-10 whole number from a text of at most 31 characters, clamped to the
+// 32-bit range; nullopt when refused ("请键入一个整数。").
 std::optional<int> ParseWholeNumber(std::string_view text);
 
 // Inclusive range tests; a value that is not a number fails.

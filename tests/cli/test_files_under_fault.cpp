@@ -133,3 +133,26 @@ TEST(FilesUnderFault, OptionsThatWouldBeIgnoredAreRefused) {
 }
 
 } // namespace
+
+TEST(FilesUnderFault, ATextLongerThanAFieldIsRefusedEverywhere) {
+    const std::string longText = "3.333333333333333333333333333333e-06";
+    const CalcRun command = Calc("circular h=" + longText);
+    EXPECT_EQ(command.status, 2);
+    EXPECT_NE(command.err.find("请键入一个数。"), std::string::npos) << command.err;
+
+    const std::string in = TempPath("long.csv");
+    WriteFile(in, "h\n" + longText + "\n6\n");
+    const CalcRun batch = Calc("circular --batch " + in + " --out -");
+    EXPECT_EQ(batch.status, 2);
+    EXPECT_NE(batch.out.find(longText + ",,,,,拒绝："), std::string::npos) << batch.out;
+    std::remove(in.c_str());
+
+    const std::string file = TempPath("long.korvane");
+    WriteFile(file, R"({"format": "korvane-case", "version": 1, "calculator": "circular",
+                       "inputs": {"h": ")" +
+                        longText + R"("}})");
+    const CalcRun opened = Calc("--case " + file);
+    EXPECT_EQ(opened.status, 2);
+    EXPECT_NE(opened.err.find("请键入一个数。"), std::string::npos) << opened.err;
+    std::remove(file.c_str());
+}

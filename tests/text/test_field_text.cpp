@@ -85,13 +85,16 @@ TEST(ParseNumber, RefusesANumberBeyondTheRangeOfADouble) {
     EXPECT_EQ(ParseNumber("-1.79769313486231e+308"), -1.79769313486231e308);
 }
 
-TEST(ParseNumber, ReadsOnlyTheFirst31Characters) {
-    const std::string digits34(34, '1');
-    const auto value = ParseNumber(digits34);
-    ASSERT_TRUE(value.has_value());
-    EXPECT_EQ(*value, std::stod(std::string(31, '1')));
-    // Whatever follows the 31st character is never looked at.
-    EXPECT_EQ(ParseNumber(std::string(31, '2') + "米"), std::stod(std::string(31, '2')));
+TEST(ParseNumber, RefusesATextLongerThan31Characters) {
+    // Reading its first 31 characters would compute with a number never typed: an
+    // exponent cut off makes 3.3e-06 a million times too large.
+    EXPECT_FALSE(ParseNumber("3.333333333333333333333333333333e-06").has_value());
+    EXPECT_FALSE(ParseNumber("6" + std::string(30, ' ') + "garbage").has_value());
+    EXPECT_FALSE(ParseNumber(std::string(32, '1')).has_value());
+    EXPECT_FALSE(ParseWholeNumber(std::string(31, ' ') + "7").has_value());
+    // 31 characters are read whole, Chinese characters counted as one each.
+    EXPECT_EQ(ParseNumber(std::string(31, '2')), std::stod(std::string(31, '2')));
+    EXPECT_EQ(ParseWholeNumber(std::string(29, ' ') + "12"), 12);
     EXPECT_FALSE(ParseNumber(std::string(30, '2') + "米").has_value());
 }
 
@@ -101,7 +104,7 @@ TEST(ParseWholeNumber, AcceptsAndClamps) {
     EXPECT_EQ(ParseWholeNumber("0"), 0);
     EXPECT_EQ(ParseWholeNumber("99999999999"), 2147483647);
     EXPECT_EQ(ParseWholeNumber("-99999999999"), -2147483647 - 1);
-    EXPECT_EQ(ParseWholeNumber(std::string(40, '9')), 2147483647);
+    EXPECT_EQ(ParseWholeNumber(std::string(31, '9')), 2147483647);
 }
 
 TEST(ParseWholeNumber, Refuses) {
