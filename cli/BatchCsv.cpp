@@ -1,5 +1,7 @@
 #include "BatchCsv.h"
 
+#include "Utf8Text.h"
+
 namespace korvane {
 
 namespace {
@@ -103,7 +105,9 @@ void AppendCsvRow(std::string& out, const CsvRow& row, const CsvStyle& style) {
     for (std::size_t c = 0; c < row.size(); ++c) {
         if (c > 0)
             out += ',';
-        const std::string& cell = row[c];
+        // Whatever bytes the input held, the answer is UTF-8.
+        const std::string checked = IsValidUtf8(row[c]) ? std::string() : ValidUtf8(row[c]);
+        const std::string& cell = checked.empty() ? row[c] : checked;
         if (NeedsQuotes(cell) || (row.size() == 1 && cell.empty())) {
             out += '"';
             for (char ch : cell) {

@@ -4,6 +4,7 @@
 #include "CaseEvaluation.h"
 #include "CaseMessages.h"
 #include "DesignChecks.h"
+#include "FieldText.h"
 
 #include <algorithm>
 #include <atomic>
@@ -105,14 +106,26 @@ inline CsvRow BatchOutputHeader(const CsvRow& header, const BatchPlan& plan) {
     return out;
 }
 
+// A cell as the answer repeats it: a text a spreadsheet would run as a formula (one
+// starting with =, +, @ or -, that is no number) gets a leading ', as spreadsheets
+// themselves mark text. Numbers and grades come back as given.
+inline std::string SpreadsheetSafe(const std::string& cell) {
+    if (cell.empty() || std::string_view("=+@-").find(cell.front()) == std::string_view::npos)
+        return cell;
+    return ParseNumber(cell) ? cell : "'" + cell;
+}
+
 // Computes one row and returns the answer's row in `out`: the row's cells as given
-// (a row of another length than the header is cut or padded to it, and refused),
+// (formulas marked; a row of another length than the header is cut or padded to it, and
+// refused),
 // each result as its field shows it ("" when refused or undefined), and the status.
 template <class Record>
 BatchRowStatus ComputeBatchRow(const Calculator<Record>& calc, const BatchPlan& plan,
                                const CsvRow& cells, CsvRow& out) {
     const std::size_t width = plan.columns.size();
-    out.assign(cells.begin(), cells.begin() + std::min(cells.size(), width));
+    out.clear();
+    for (std::size_t c = 0; c < std::min(cells.size(), width); ++c)
+        out.push_back(SpreadsheetSafe(cells[c]));
     out.resize(width + plan.results.size() + plan.checks.size() + 1);
     std::string& status = out.back();
     if (cells.size() != width) {

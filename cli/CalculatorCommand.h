@@ -7,6 +7,7 @@
 #include "DesignChecks.h"
 #include "Requirements.h"
 #include "ThoroughCircleText.h"
+#include "Utf8Text.h"
 
 #include <cstdio>
 #include <map>
@@ -20,7 +21,19 @@ namespace korvane {
 
 namespace cli_detail {
 
-inline void PrintError(const std::string& message) {
+// Messages quote what they refuse; a text of a megabyte is shown by its beginning and
+// its length, not repeated whole.
+inline constexpr std::size_t kLongestMessageBytes = 2000;
+
+inline void PrintError(const std::string& given) {
+    std::string message = ValidUtf8(given);
+    if (message.size() > kLongestMessageBytes) {
+        std::size_t cut = kLongestMessageBytes;
+        while (cut > 0 && (static_cast<unsigned char>(message[cut]) & 0xC0) == 0x80)
+            --cut;
+        message = message.substr(0, cut) + "…（消息过长，共 " + std::to_string(message.size()) +
+                  " 字节，只显示开头）";
+    }
     std::fprintf(stderr, "korvane-calc: %s\n", message.c_str());
 }
 
@@ -68,7 +81,7 @@ std::string UndefinedNames(const Calculator<Record>& calc, const CalcOutcome& ou
 }
 
 inline void PrintLine(const std::string& name, const std::string& text) {
-    std::printf("%s=%s\n", name.c_str(), text.c_str());
+    std::printf("%s=%s\n", name.c_str(), ValidUtf8(text).c_str());
 }
 
 inline std::string SeriesText(const std::vector<double>& values) {

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <string>
 
+#include "Utf8Text.h"
+
 namespace korvane {
 
 // A number at full precision; null for one that is not finite.
@@ -15,7 +17,9 @@ inline std::string JsonNumber(double value) {
     return buffer;
 }
 
-inline std::string JsonString(const std::string& text) {
+// A JSON string of `text`, valid UTF-8 whatever bytes it holds.
+inline std::string JsonString(const std::string& given) {
+    const std::string text = IsValidUtf8(given) ? given : ValidUtf8(given);
     std::string out = "\"";
     for (const char c : text) {
         if (c == '"' || c == '\\') {

@@ -156,3 +156,30 @@ TEST(FilesUnderFault, ATextLongerThanAFieldIsRefusedEverywhere) {
     EXPECT_NE(opened.err.find("请键入一个数。"), std::string::npos) << opened.err;
     std::remove(file.c_str());
 }
+
+TEST(FilesUnderFault, WhatIsPrintedIsValidUtf8AndNoFormula) {
+    // A raw byte that is no UTF-8, and a NUL, in the text of a refused field.
+    const CalcRun json = Calc("circular h=\"$(printf '\\377')\" --json");
+    EXPECT_EQ(json.status, 2);
+    EXPECT_EQ(json.out.find('\xff'), std::string::npos);
+    EXPECT_NE(json.out.find("\xEF\xBF\xBD"), std::string::npos) << json.out;
+    EXPECT_EQ(json.err.find('\xff'), std::string::npos);
+
+    const std::string in = TempPath("formula.csv");
+    WriteFile(in, std::string("h,concrete\n=1+1,C30\n-x,@SUM\n-6,C30\n\xfe,C30\n", 44));
+    const CalcRun batch = Calc("circular --batch " + in + " --out -");
+    EXPECT_EQ(batch.status, 2);
+    EXPECT_NE(batch.out.find("\n'=1+1,C30,"), std::string::npos) << batch.out;
+    EXPECT_NE(batch.out.find("\n'-x,'@SUM,"), std::string::npos) << batch.out;
+    // A number, negative or not, comes back as given.
+    EXPECT_NE(batch.out.find("\n-6,C30,"), std::string::npos) << batch.out;
+    EXPECT_NE(batch.out.find("\n\xEF\xBF\xBD,C30,"), std::string::npos) << batch.out;
+    std::remove(in.c_str());
+}
+
+TEST(FilesUnderFault, AHugeTextIsQuotedByItsBeginning) {
+    const CalcRun run = Calc("circular h=" + std::string(100000, 'x'));
+    EXPECT_EQ(run.status, 2);
+    EXPECT_LT(run.err.size(), 3000u);
+    EXPECT_NE(run.err.find("只显示开头"), std::string::npos) << run.err.substr(0, 300);
+}
