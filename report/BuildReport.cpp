@@ -321,7 +321,7 @@ ReportContent Build(const Calculator<Record>& calc, const CaseData& data, const 
 
     ReportContent report;
     report.title = QString::fromUtf8(calc.title) + QStringLiteral("计算书");
-    report.meta = meta;
+    report.meta = PrintableMeta(meta);
 
     ReportSection method{QStringLiteral("问题与方法"), {}};
     for (const QString& paragraph : MethodParagraphs(run.accepted() ? run.e.entered : Record()))
@@ -343,7 +343,7 @@ ReportContent Build(const Calculator<Record>& calc, const CaseData& data, const 
         report.sections.push_back(CheckSection(DesignChecks(calc.name, run.e.extras, data.limits)));
     report.sections.push_back(NoteSection(run));
     // Signed under the verdict; the appendix follows for whoever checks the work.
-    report.sections.push_back(SignOffSection(meta));
+    report.sections.push_back(SignOffSection(report.meta));
     if (run.computed())
         report.sections.push_back(WorkAppendix(run.e.extras.detail));
 
@@ -363,7 +363,7 @@ ReportContent BuildReport(const CaseData& data, const ReportMeta& meta) {
     if (!WithCalculator(data.calculator,
                         [&](const auto& calc) { report = Build(calc, data, meta); })) {
         report.title = QStringLiteral("计算书");
-        report.meta = meta;
+        report.meta = PrintableMeta(meta);
         report.sections.push_back(
             {QStringLiteral("1 说明"),
              {ReportParagraph{QStringLiteral("算例的计算器“%1”不存在，无法生成计算书。")

@@ -26,6 +26,18 @@ struct ReportMeta {
     QString caseFile; // name of the case file, when the case came from one
 };
 
+// The longest name a report prints (project, sign-off names, case file): a longer one
+// would push the title block off its page.
+inline constexpr int kLongestReportName = 200;
+
+// `meta` with what no printed name may hold taken out: control characters and the
+// characters that reorder text (bidirectional embeddings, overrides, isolates and marks),
+// which would make a name read other than it is.
+ReportMeta PrintableMeta(ReportMeta meta);
+
+// Why `meta` cannot be printed: a name longer than kLongestReportName characters.
+Problem ReportMetaProblem(const ReportMeta& meta);
+
 struct ReportParagraph {
     QString text;
 };

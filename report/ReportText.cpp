@@ -37,7 +37,51 @@ QString ReportPlainText(const ReportContent& r) {
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
+namespace {
+
+bool Unprintable(char32_t c) {
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x200E || c == 0x200F ||
+           (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069) || c == 0x061C;
+}
+
+QString Printable(const QString& text) {
+    QString out;
+    for (const char32_t c : text.toUcs4()) {
+        if (!Unprintable(c))
+            out += QString::fromUcs4(&c, 1);
+    }
+    return out;
+}
+
+} // namespace
+
+ReportMeta PrintableMeta(ReportMeta meta) {
+    for (QString* name : {&meta.project, &meta.engineer, &meta.checker, &meta.reviewer,
+                          &meta.caseFile, &meta.program, &meta.version, &meta.date})
+        *name = Printable(*name);
+    return meta;
+}
+
+Problem ReportMetaProblem(const ReportMeta& meta) {
+    const std::pair<const char*, const QString*> names[] = {{"工程名称", &meta.project},
+                                                            {"计算人", &meta.engineer},
+                                                            {"校核人", &meta.checker},
+                                                            {"审核人", &meta.reviewer},
+                                                            {"算例文件名", &meta.caseFile}};
+    for (const auto& [what, name] : names) {
+        const qsizetype length = name->toUcs4().size();
+        if (length > kLongestReportName)
+            return Said(QStringLiteral("%1过长（%2 个字符），计算书中的名称最多 %3 个字符")
+                            .arg(QString::fromUtf8(what))
+                            .arg(length)
+                            .arg(kLongestReportName));
+    }
+    return {};
+}
+
 Problem WriteReport(const CaseData& data, const ReportMeta& meta, const QString& path) {
+    if (const Problem problem = ReportMetaProblem(meta))
+        return problem;
     const QString suffix = QFileInfo(path).suffix().toLower();
     const bool pdf = suffix == QStringLiteral("pdf");
     const bool html = suffix == QStringLiteral("html") || suffix == QStringLiteral("htm");

@@ -1,5 +1,7 @@
 #include "ReportDetails.h"
 
+#include "ReportContent.h"
+
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -41,6 +43,9 @@ bool AskReportDetails(QWidget* parent) {
     auto* engineer = new QLineEdit(remembered.engineer);
     auto* checker = new QLineEdit(remembered.checker);
     auto* reviewer = new QLineEdit(remembered.reviewer);
+    // A report prints names of up to this length.
+    for (QLineEdit* name : {project, engineer, checker, reviewer})
+        name->setMaxLength(kLongestReportName);
     project->setMinimumWidth(280);
     for (QLineEdit* optional : {checker, reviewer})
         optional->setPlaceholderText("可不填");

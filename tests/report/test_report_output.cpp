@@ -176,6 +176,28 @@ TEST(WriteReport, ADiskThatFillsUpLeavesThePreviousReportWhole) {
     }
 }
 
+TEST(WriteReport, NamesLoseWhatWouldMakeThemReadOtherwise) {
+    ReportMeta meta = Meta();
+    meta.project = QStringLiteral("滨江路\u202Egpj.exe\u0007\u2066挡墙\x1b[31m");
+    meta.checker = QStringLiteral("李\u200F四\u0085");
+    const ReportContent report = BuildReport(DefaultCase("circular"), meta);
+    EXPECT_EQ(report.meta.project, QStringLiteral("滨江路gpj.exe挡墙[31m"));
+    EXPECT_EQ(report.meta.checker, QStringLiteral("李四"));
+    const QString html = ReportHtml(report);
+    for (const char16_t c : {u'\u202E', u'\u2066', u'\u200F', u'\u0007', u'\u001B', u'\u0085'})
+        EXPECT_FALSE(html.contains(QChar(c))) << int(c);
+
+    // A name too long for the title block is refused before anything is written.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("r.html"));
+    meta.project = QString(kLongestReportName, QChar(u'工'));
+    EXPECT_FALSE(WriteReport(DefaultCase("circular"), meta, path));
+    meta.project += QChar(u'程');
+    const Problem refused = WriteReport(DefaultCase("circular"), meta, path);
+    EXPECT_NE(refused.Message().find("工程名称过长（201 个字符）"), std::string::npos)
+        << refused.Message();
+}
+
 TEST(PaintReport, UndefinedSeriesStillPaint) {
     CaseData data = DefaultCase("highcap");
     data.inputs["ms1"] = "0";
