@@ -25,8 +25,27 @@ namespace cli_detail {
 // its length, not repeated whole.
 inline constexpr std::size_t kLongestMessageBytes = 2000;
 
+// Control characters in a quoted text (a CR of a CSV with CR line ends) would move the
+// terminal's cursor: they are shown as escapes.
+inline std::string VisibleControls(const std::string& text) {
+    std::string out;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 || c == '\n' || c == '\t') {
+            out += c;
+        } else if (c == '\r') {
+            out += "\\r";
+        } else {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\x%02x", byte);
+            out += escape;
+        }
+    }
+    return out;
+}
+
 inline void PrintError(const std::string& given) {
-    std::string message = ValidUtf8(given);
+    std::string message = VisibleControls(ValidUtf8(given));
     if (message.size() > kLongestMessageBytes) {
         std::size_t cut = kLongestMessageBytes;
         while (cut > 0 && (static_cast<unsigned char>(message[cut]) & 0xC0) == 0x80)

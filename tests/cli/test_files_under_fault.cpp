@@ -183,3 +183,15 @@ TEST(FilesUnderFault, AHugeTextIsQuotedByItsBeginning) {
     EXPECT_LT(run.err.size(), 3000u);
     EXPECT_NE(run.err.find("只显示开头"), std::string::npos) << run.err.substr(0, 300);
 }
+
+TEST(FilesUnderFault, MessagesShowControlCharactersAsEscapes) {
+    const std::string in = TempPath("cr.csv");
+    WriteFile(in, "h\r6\r");
+    const CalcRun run = Calc("circular --batch " + in + " --out -");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err.find('\r'), std::string::npos);
+    EXPECT_NE(run.err.find("h\\r6\\r"), std::string::npos) << run.err;
+    std::remove(in.c_str());
+    // A folder given as a case says so.
+    EXPECT_NE(Calc("--case " + ::testing::TempDir()).err.find("它是文件夹"), std::string::npos);
+}
