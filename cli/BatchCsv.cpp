@@ -24,19 +24,23 @@ bool NeedsQuotes(const std::string& cell) {
 
 } // namespace
 
-Problem ParseCsv(std::string_view bytes, CsvTable& table, std::size_t maxRows) {
-    table = {};
-    if (bytes.starts_with(kUtf8ByteOrderMark)) {
-        table.style.byteOrderMark = true;
-        bytes.remove_prefix(kUtf8ByteOrderMark.size());
+CsvReader::CsvReader(std::string_view bytes) : bytes_(bytes) {
+    if (bytes_.starts_with(kUtf8ByteOrderMark)) {
+        style_.byteOrderMark = true;
+        bytes_.remove_prefix(kUtf8ByteOrderMark.size());
     }
-    const std::size_t firstEnd = bytes.find('\n');
-    table.style.crlf =
-        firstEnd != std::string_view::npos && firstEnd > 0 && bytes[firstEnd - 1] == '\r';
+    const std::size_t firstEnd = bytes_.find('\n');
+    style_.crlf =
+        firstEnd != std::string_view::npos && firstEnd > 0 && bytes_[firstEnd - 1] == '\r';
+}
 
-    std::size_t i = 0;
-    int line = 1;
-    while (i < bytes.size() && table.rows.size() < maxRows) {
+Problem CsvReader::Next(CsvRow& row, int& rowLine, bool& found) {
+    const std::string_view bytes = bytes_;
+    std::size_t& i = at_;
+    int& line = line_;
+    found = false;
+    row.clear();
+    while (i < bytes.size()) {
         // An empty line (LF or CRLF alone) is no row.
         if (bytes[i] == '\n') {
             ++i;
@@ -48,55 +52,74 @@ Problem ParseCsv(std::string_view bytes, CsvTable& table, std::size_t maxRows) {
             ++line;
             continue;
         }
-        const int rowLine = line;
-        CsvRow row;
-        for (;;) { // one cell per pass
-            std::string cell;
-            if (i < bytes.size() && bytes[i] == '"') {
-                const int quoteLine = line;
-                ++i;
-                for (;;) {
-                    if (i == bytes.size())
-                        return LineMessage(quoteLine, "引号没有结束");
-                    const char c = bytes[i++];
-                    if (c == '"') {
-                        if (i < bytes.size() && bytes[i] == '"') {
-                            cell += '"';
-                            ++i;
-                            continue;
-                        }
-                        break;
+        break;
+    }
+    if (i >= bytes.size())
+        return {};
+    rowLine = line;
+    for (;;) { // one cell per pass
+        std::string cell;
+        if (i < bytes.size() && bytes[i] == '"') {
+            const int quoteLine = line;
+            ++i;
+            for (;;) {
+                if (i == bytes.size())
+                    return LineMessage(quoteLine, "引号没有结束");
+                const char c = bytes[i++];
+                if (c == '"') {
+                    if (i < bytes.size() && bytes[i] == '"') {
+                        cell += '"';
+                        ++i;
+                        continue;
                     }
-                    if (c == '\n')
-                        ++line;
-                    cell += c;
+                    break;
                 }
-                if (i < bytes.size() && bytes[i] != ',' && bytes[i] != '\n' &&
-                    !(bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n'))
-                    return LineMessage(line, "右引号后面只能是逗号或行尾");
-            } else {
-                while (i < bytes.size() && bytes[i] != ',' && bytes[i] != '\n' &&
-                       !(bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')) {
-                    if (bytes[i] == '"')
-                        return LineMessage(line, "没有用引号括起的格子里有引号（格子里的引号要写成"
-                                                 "两个，整格用引号括起）");
-                    cell += bytes[i++];
-                }
+                if (c == '\n')
+                    ++line;
+                cell += c;
             }
-            row.push_back(std::move(cell));
-            if (i < bytes.size() && bytes[i] == ',') {
-                ++i;
-                continue;
+            if (i < bytes.size() && bytes[i] != ',' && bytes[i] != '\n' &&
+                !(bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n'))
+                return LineMessage(line, "右引号后面只能是逗号或行尾");
+        } else {
+            while (i < bytes.size() && bytes[i] != ',' && bytes[i] != '\n' &&
+                   !(bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')) {
+                if (bytes[i] == '"')
+                    return LineMessage(line, "没有用引号括起的格子里有引号（格子里的引号要写成"
+                                             "两个，整格用引号括起）");
+                cell += bytes[i++];
             }
+        }
+        row.push_back(std::move(cell));
+        if (i < bytes.size() && bytes[i] == ',') {
+            ++i;
+            continue;
+        }
+        break;
+    }
+    // The row ends at a line end or at the end of the text.
+    if (i < bytes.size()) {
+        i += bytes[i] == '\r' ? 2 : 1;
+        ++line;
+    }
+    found = true;
+    return {};
+}
+
+Problem ParseCsv(std::string_view bytes, CsvTable& table, std::size_t maxRows) {
+    table = {};
+    CsvReader reader(bytes);
+    table.style = reader.Style();
+    CsvRow row;
+    int line = 0;
+    bool found = false;
+    while (table.rows.size() < maxRows) {
+        if (Problem problem = reader.Next(row, line, found))
+            return problem;
+        if (!found)
             break;
-        }
-        // The row ends at a line end or at the end of the text.
-        if (i < bytes.size()) {
-            i += bytes[i] == '\r' ? 2 : 1;
-            ++line;
-        }
-        table.rows.push_back(std::move(row));
-        table.lines.push_back(rowLine);
+        table.rows.push_back(row);
+        table.lines.push_back(line);
     }
     return {};
 }

@@ -27,6 +27,23 @@ struct CsvTable {
     CsvStyle style;
 };
 
+// Reads the rows of `bytes` one at a time, so that a long file need not be held as a
+// table: the same rules as ParseCsv, which it serves.
+class CsvReader {
+public:
+    explicit CsvReader(std::string_view bytes);
+    const CsvStyle& Style() const { return style_; }
+    // The next row into `row` with the line it starts on; `found` false at the end.
+    // A problem names the line that is no CSV.
+    Problem Next(CsvRow& row, int& rowLine, bool& found);
+
+private:
+    std::string_view bytes_;
+    CsvStyle style_;
+    std::size_t at_ = 0;
+    int line_ = 1;
+};
+
 // Parses `bytes` into `table`. Says, when the text is no CSV (a quote that is
 // never closed, text after a closing quote, a quote inside an unquoted cell), a Chinese
 // message naming the line; `table` then holds the rows before it. An empty line is no

@@ -17,7 +17,7 @@ Problem SystemMessage(const std::string& what, const std::string& path) {
     return Problem(what + "“" + path + "”：" + std::strerror(errno));
 }
 
-bool WriteAll(int fd, const std::string& bytes) {
+bool WriteAll(int fd, std::string_view bytes) {
     std::size_t written = 0;
     while (written < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
@@ -121,10 +121,24 @@ private:
 
 } // namespace
 
-Problem WriteFileAtomically(const std::string& path, const std::string& bytes) {
+struct AtomicFileWriter::Watch {
+    explicit Watch(const std::string& path) : watch(path) {}
+    TemporaryWatch watch;
+};
+
+AtomicFileWriter::AtomicFileWriter() = default;
+
+AtomicFileWriter::~AtomicFileWriter() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+        ::unlink(temporary_.c_str());
+    }
+}
+
+Problem AtomicFileWriter::Open(const std::string& path) {
+    path_ = path;
     if (path == "-") {
-        if (!WriteAll(STDOUT_FILENO, bytes))
-            return SystemMessage("不能写入", "标准输出");
+        standardOutput_ = true;
         return {};
     }
     struct stat target {};
@@ -134,32 +148,54 @@ Problem WriteFileAtomically(const std::string& path, const std::string& bytes) {
                        "；请另选一个文件名");
     // A name of its own, created exclusively: a link planted at a fixed name cannot
     // send the write elsewhere.
-    std::string temporary = path + ".XXXXXX";
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0)
-        return SystemMessage("不能创建临时文件", temporary);
-    const TemporaryWatch watch(temporary);
+    temporary_ = path + ".XXXXXX";
+    fd_ = ::mkostemp(temporary_.data(), O_CLOEXEC);
+    if (fd_ < 0)
+        return SystemMessage("不能创建临时文件", temporary_);
+    watch_ = std::make_unique<Watch>(temporary_);
     // As a file created with open(2) would be: 0666 less the umask.
     const mode_t mask = ::umask(0);
     ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
-    if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) {
-        const Problem message = SystemMessage("不能写入", temporary);
-        ::close(fd);
-        ::unlink(temporary.c_str());
-        return message;
-    }
-    if (::close(fd) != 0) {
-        const Problem message = SystemMessage("不能写入", temporary);
-        ::unlink(temporary.c_str());
-        return message;
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        const Problem message = SystemMessage("不能替换", path);
-        ::unlink(temporary.c_str());
-        return message;
-    }
+    ::fchmod(fd_, 0666 & ~mask);
     return {};
+}
+
+Problem AtomicFileWriter::Write(std::string_view bytes) {
+    if (standardOutput_)
+        return WriteAll(STDOUT_FILENO, bytes) ? Problem() : SystemMessage("不能写入", "标准输出");
+    if (!WriteAll(fd_, bytes))
+        return SystemMessage("不能写入", temporary_);
+    return {};
+}
+
+Problem AtomicFileWriter::Commit() {
+    if (standardOutput_)
+        return {};
+    if (::fsync(fd_) != 0)
+        return SystemMessage("不能写入", temporary_);
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0) {
+        const Problem message = SystemMessage("不能写入", temporary_);
+        ::unlink(temporary_.c_str());
+        return message;
+    }
+    if (std::rename(temporary_.c_str(), path_.c_str()) != 0) {
+        const Problem message = SystemMessage("不能替换", path_);
+        ::unlink(temporary_.c_str());
+        return message;
+    }
+    watch_.reset();
+    return {};
+}
+
+Problem WriteFileAtomically(const std::string& path, const std::string& bytes) {
+    AtomicFileWriter writer;
+    if (Problem problem = writer.Open(path))
+        return problem;
+    if (Problem problem = writer.Write(bytes))
+        return problem;
+    return writer.Commit();
 }
 
 ProgressLine::ProgressLine(std::size_t total)

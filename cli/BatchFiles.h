@@ -3,7 +3,9 @@
 #include "Problem.h"
 
 #include <cstddef>
+#include <memory>
 #include <string>
+#include <string_view>
 
 namespace korvane {
 
@@ -21,6 +23,29 @@ Problem ReadWholeFile(const std::string& path, std::string& bytes,
 // content or all of the new one, never a part. A PATH that exists and is not a regular
 // file is refused. The temporary file is removed when the run is interrupted.
 Problem WriteFileAtomically(const std::string& path, const std::string& bytes);
+
+// A file written piece by piece and put in place whole, as WriteFileAtomically writes
+// it ("-": standard output, written as it comes). Until Commit() succeeds the target is
+// untouched, and the temporary file goes when the writer does.
+class AtomicFileWriter {
+public:
+    AtomicFileWriter();
+    ~AtomicFileWriter();
+    AtomicFileWriter(const AtomicFileWriter&) = delete;
+    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+    Problem Open(const std::string& path);
+    Problem Write(std::string_view bytes);
+    Problem Commit();
+
+private:
+    struct Watch;
+    std::string path_;
+    std::string temporary_;
+    int fd_ = -1;
+    bool standardOutput_ = false;
+    std::unique_ptr<Watch> watch_;
+};
 
 // "已计算 N / M 行" on one line of the terminal, rewritten in place; nothing when
 // standard error is not a terminal.

@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <new>
 #include <string>
 
 namespace korvane {
@@ -170,5 +171,11 @@ int Run(int argc, char** argv) {
 } // namespace korvane
 
 int main(int argc, char** argv) {
-    return Finished(Run(argc, argv));
+    try {
+        return Finished(Run(argc, argv));
+    } catch (const std::bad_alloc&) {
+        // Under a memory limit: a message, not an abort.
+        cli_detail::PrintError("内存不足，无法完成计算");
+        return kExitRefused;
+    }
 }

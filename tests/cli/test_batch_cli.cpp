@@ -250,3 +250,36 @@ TEST(BatchCommand, EachLimitGetsAColumnOfVerdicts) {
     std::remove(in.c_str());
     std::remove(out.c_str());
 }
+
+// A long batch is read, computed and written a chunk at a time; the answer is the one
+// the rows give in any other grouping, and the summary still names the first refused
+// row by its line.
+TEST(BatchCommand, ALongBatchIsAnsweredChunkByChunkInOrder) {
+    const std::string header = "nx,nz,H,concrete\n";
+    std::string first, second;
+    for (int i = 0; i < 10000; ++i) {
+        // Every row computes but one far down, past the first chunks.
+        const std::string row = i == 9000
+                                    ? "x,1,1,C30\n"
+                                    : std::to_string(1 + i % 9) + "," + std::to_string(1 + i % 7) +
+                                          "," + std::to_string(50 + i) + ",C30\n";
+        (i < 5000 ? first : second) += row;
+    }
+    const std::string whole = WriteCsv("long.csv", header + first + second);
+    const std::string part1 = WriteCsv("long1.csv", header + first);
+    const std::string part2 = WriteCsv("long2.csv", header + second);
+    const CalcRun run = Calc("highcap --batch " + whole + " --out -");
+    const CalcRun one = Calc("highcap --batch " + part1 + " --out -");
+    const CalcRun two = Calc("highcap --batch " + part2 + " --out -");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(one.status, 0) << one.err;
+    const std::string answerHeader = one.out.substr(0, one.out.find('\n') + 1);
+    EXPECT_TRUE(run.out == one.out + two.out.substr(answerHeader.size()));
+    EXPECT_NE(
+        run.err.find("批量计算 10000 行：已计算 9999 行，无定义 0 行，拒绝 1 行（第一个被拒绝的"
+                     "是文件第 9002 行）"),
+        std::string::npos)
+        << run.err;
+    for (const std::string& path : {whole, part1, part2})
+        std::remove(path.c_str());
+}
