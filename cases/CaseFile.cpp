@@ -11,6 +11,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <charconv>
+
 namespace korvane {
 
 namespace {
@@ -92,6 +94,14 @@ std::string CheckAgainstForm(const CaseData& data, bool checkTexts) {
     return problem;
 }
 
+// A limit's value as the shortest text that reads back as the same double: a limit is
+// the engineer's number, not a field's text of 15 digits.
+std::string LimitText(double value) {
+    char buffer[32];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    return std::string(buffer, end);
+}
+
 Problem Refused(const QString& message) {
     return Problem(message.toStdString());
 }
@@ -165,7 +175,7 @@ QByteArray CaseJson(const CaseData& data, const QString& program) {
     if (!data.limits.empty()) {
         QJsonObject limits;
         for (const auto& [name, limit] : data.limits)
-            limits.insert(Text(name), QJsonObject{{"value", Text(FormatNumber(limit.value))},
+            limits.insert(Text(name), QJsonObject{{"value", Text(LimitText(limit.value))},
                                                   {"basis", Text(limit.basis)}});
         root.insert("limits", limits);
     }

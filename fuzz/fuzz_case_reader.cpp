@@ -21,7 +21,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (ReadCaseJson(CaseJson(a, "fuzz"), b))
         std::abort();
     if (a.calculator != b.calculator || a.inputs != b.inputs || a.selections != b.selections ||
-        a.calculated != b.calculated || a.results != b.results)
+        a.calculated != b.calculated || a.results != b.results ||
+        a.limits.size() != b.limits.size())
         std::abort();
+    for (const auto& [name, limit] : a.limits) {
+        const auto again = b.limits.find(name);
+        if (again == b.limits.end() || again->second.value != limit.value ||
+            again->second.basis != limit.basis)
+            std::abort();
+    }
     return 0;
 }

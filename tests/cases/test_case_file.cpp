@@ -245,3 +245,25 @@ TEST(CaseFile, ARadioPositionOutsideItsGroupIsRefused) {
     CaseData unchecked;
     EXPECT_FALSE(ReadCaseJson(highCap, unchecked, false));
 }
+
+TEST(CaseFile, LimitsReopenAsTheSameNumbersWithTheirBasis) {
+    CaseData data = CaseFromRecord(HighCapCalculator(), HighCapRecord{}, {0}, false);
+    data.limits["Ra"] = {1234.5678901234567, "JGJ 94-2008 第5.2.1条"};
+    data.limits["x0"] = {6, ""};
+    CaseData read;
+    const Problem problem = ReadCaseJson(CaseJson(data), read);
+    ASSERT_FALSE(problem) << problem.Message();
+    ASSERT_EQ(read.limits.size(), 2u);
+    EXPECT_EQ(read.limits.at("Ra").value, 1234.5678901234567);
+    EXPECT_EQ(read.limits.at("Ra").basis, "JGJ 94-2008 第5.2.1条");
+    EXPECT_EQ(read.limits.at("x0").value, 6);
+    EXPECT_NE(CaseJson(data).indexOf("\"version\": 2"), -1);
+
+    // A limit of another calculator, or one that is no positive number, is refused.
+    const QByteArray other = R"({"format": "korvane-case", "version": 2, "calculator": "highcap",
+        "limits": {"ks": {"value": "1.35"}}})";
+    EXPECT_NE(ProblemOf(other).find("“ks”不是本计算的验算项"), std::string::npos);
+    const QByteArray negative = R"({"format": "korvane-case", "version": 2, "calculator": "highcap",
+        "limits": {"Ra": {"value": "-1"}}})";
+    EXPECT_NE(ProblemOf(negative).find("须为大于 0 的数"), std::string::npos);
+}
