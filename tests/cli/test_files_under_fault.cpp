@@ -166,7 +166,7 @@ TEST(FilesUnderFault, WhatIsPrintedIsValidUtf8AndNoFormula) {
     EXPECT_EQ(json.err.find('\xff'), std::string::npos);
 
     const std::string in = TempPath("formula.csv");
-    WriteFile(in, std::string("h,concrete\n=1+1,C30\n-x,@SUM\n-6,C30\n\xfe,C30\n", 44));
+    WriteFile(in, "h,concrete\n=1+1,C30\n-x,@SUM\n-6,C30\n\xfe,C30\n");
     const CalcRun batch = Calc("circular --batch " + in + " --out -");
     EXPECT_EQ(batch.status, 2);
     EXPECT_NE(batch.out.find("\n'=1+1,C30,"), std::string::npos) << batch.out;
