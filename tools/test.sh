@@ -42,27 +42,51 @@ QT_QPA_PLATFORM=offscreen ctest --test-dir build-asan --output-on-failure -j"$(n
 
 # --- Short fuzz runs ---------------------------------------------------------------
 # Each target starts from a copy of its committed seeds, so the tree is not written.
-# A finding stops the script; its input is kept under build-asan/fuzz-findings/.
+# The targets run side by side, one per core. A finding stops the script; its input
+# is kept under build-asan/fuzz-findings/.
 seconds=${KORVANE_FUZZ_SECONDS:-20}
 [ "$seconds" -gt 0 ] || exit 0
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 findings=build-asan/fuzz-findings
-for target in build-asan/fuzz/fuzz_*; do
-    [ -x "$target" ] || continue
+
+fuzz_one() {
+    local target=$1 name
     name=$(basename "$target")
     mkdir -p "$work/$name"
     if [ -d "tests/fuzz/corpus/$name" ]; then
         cp tests/fuzz/corpus/"$name"/* "$work/$name/"
     fi
-    echo "== $name: ${seconds} s"
-    if ! QT_QPA_PLATFORM=offscreen "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+    if QT_QPA_PLATFORM=offscreen "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
             -print_final_stats=1 -artifact_prefix="$work/$name-" "$work/$name" >"$work/$name.log" 2>&1; then
-        tail -n 80 "$work/$name.log"
-        mkdir -p "$findings"
-        cp "$work/$name"-* "$findings/" 2>/dev/null || true
-        echo "FAILED: $name; reproduce with: $target $findings/<file>" >&2
-        exit 1
+        touch "$work/$name.passed"
     fi
-    grep -E 'stat::number_of_executed_units|Done [0-9]+ runs' "$work/$name.log" || true
+}
+
+targets=()
+for target in build-asan/fuzz/fuzz_*; do
+    [ -x "$target" ] && targets+=("$target")
 done
+echo "== ${#targets[@]} fuzz targets, ${seconds} s each, $(nproc) at a time"
+for target in "${targets[@]}"; do
+    while [ "$(jobs -rp | wc -l)" -ge "$(nproc)" ]; do
+        wait -n || true
+    done
+    fuzz_one "$target" &
+done
+wait
+
+failed=0
+for target in "${targets[@]}"; do
+    name=$(basename "$target")
+    if [ -e "$work/$name.passed" ]; then
+        echo "== $name: $(grep -Eo 'stat::number_of_executed_units: *[0-9]+' "$work/$name.log" || echo ran)"
+        continue
+    fi
+    tail -n 80 "$work/$name.log"
+    mkdir -p "$findings"
+    cp "$work/$name"-* "$findings/" 2>/dev/null || true
+    echo "FAILED: $name; reproduce with: $target $findings/<file>" >&2
+    failed=1
+done
+exit "$failed"
