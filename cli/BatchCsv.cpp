@@ -87,6 +87,10 @@ Problem CsvReader::Next(CsvRow& row, int& rowLine, bool& found) {
                 if (bytes[i] == '"')
                     return LineMessage(line, "没有用引号括起的格子里有引号（格子里的引号要写成"
                                              "两个，整格用引号括起）");
+                // A carriage return alone is a line end of old Macintosh files, which
+                // would otherwise make the whole file one row.
+                if (bytes[i] == '\r')
+                    return LineMessage(line, "行尾只有回车（CR），请把文件存为 LF 或 CRLF 行尾");
                 cell += bytes[i++];
             }
         }

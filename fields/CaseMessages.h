@@ -64,7 +64,7 @@ template <class Record> std::string RefusalText(const Calculator<Record>& calc, 
     case RefusalReason::CircleSliceLimit:
         return "试算圆弧的条分数超过上限，无法计算：请检查坡高h和坡角。";
     case RefusalReason::CirclePileRowLimit:
-        return "试算圆弧切过的桩排数超过上限，无法计算：请检查桩中心距sax。";
+        return "试算圆弧切过的桩排数超过上限，无法计算：坡高h与桩中心距sax之比过大，请检查这两项。";
     case RefusalReason::EndlessDescent:
         return "沿搜索射线安全系数持续下降，未能找到临界滑动圆弧：请检查输入数据。";
     case RefusalReason::SearchWorkLimit:
@@ -80,7 +80,8 @@ template <class Record> std::string RefusalText(const Calculator<Record>& calc, 
     case RefusalReason::StripLimit:
         return "条分数超过上限，无法计算：请检查坡高h和折线长度。";
     case RefusalReason::PolylinePileRowLimit:
-        return "桩排数超过上限，无法计算：请检查桩中心距sax。";
+        return "桩排数超过上限，无法计算：滑面的水平投影与桩中心距sax之比过大，请检查坡高h、折线长"
+               "度和桩中心距sax。";
     case RefusalReason::NoConcreteGrade:
         return "请选择桩身混凝土强度等级。";
     case RefusalReason::TooFewPiles:

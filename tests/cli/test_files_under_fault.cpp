@@ -186,12 +186,23 @@ TEST(FilesUnderFault, AHugeTextIsQuotedByItsBeginning) {
 
 TEST(FilesUnderFault, MessagesShowControlCharactersAsEscapes) {
     const std::string in = TempPath("cr.csv");
+    // Line ends of carriage returns alone are named as such.
     WriteFile(in, "h\r6\r");
-    const CalcRun run = Calc("circular --batch " + in + " --out -");
+    CalcRun run = Calc("circular --batch " + in + " --out -");
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err.find('\r'), std::string::npos);
-    EXPECT_NE(run.err.find("h\\r6\\r"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("CSV 第 1 行：行尾只有回车"), std::string::npos) << run.err;
+    // A control character in a header cell is shown as its escape.
+    WriteFile(in, "h\x01,sax\n6,1\n");
+    run = Calc("circular --batch " + in + " --out -");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("h\\x01"), std::string::npos) << run.err;
     std::remove(in.c_str());
+    // A slope so high that a circle cuts more pile rows than the loop allows names the
+    // height beside the spacing.
+    run = Calc("circular h=1e300");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("坡高h与桩中心距sax之比过大"), std::string::npos) << run.err;
     // A folder given as a case says so.
     EXPECT_NE(Calc("--case " + ::testing::TempDir()).err.find("它是文件夹"), std::string::npos);
 }
