@@ -4,16 +4,15 @@
 #include "CaseEvaluation.h"
 #include "CaseFile.h"
 #include "CaseMessages.h"
+#include "FileSizeLimit.h"
 #include "RefusalPrinting.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <bit>
-#include <csignal>
 #include <cstdint>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 using namespace korvane;
 
@@ -185,16 +184,12 @@ TEST(CaseFile, AFailedSaveLeavesThePreviousFileWhole) {
     saved.close();
 
     // A disk that fills up after 64 bytes: the write fails part way.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    rlimit small = old;
-    small.rlim_cur = 64;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    FileSizeLimit limit(64);
+    ASSERT_TRUE(limit.Active());
     CaseData changed = data;
     changed.inputs["h"] = "12";
     const Problem failed = SaveCaseFile(path, changed, "Korvane test");
-    setrlimit(RLIMIT_FSIZE, &old);
+    limit.Lift();
 
     EXPECT_NE(failed.Message().find("无法保存“case.korvane”"), std::string::npos)
         << failed.Message();

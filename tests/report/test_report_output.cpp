@@ -1,5 +1,6 @@
 // The files a report is written to: PDF pages, one HTML page with its figures inline,
 // and no file at all when writing fails.
+#include "FileSizeLimit.h"
 #include "ReportQueries.h"
 #include "SampleCases.h"
 
@@ -10,9 +11,6 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-
-#include <csignal>
-#include <sys/resource.h>
 
 namespace korvane {
 namespace {
@@ -155,14 +153,10 @@ TEST(WriteReport, ADiskThatFillsUpLeavesThePreviousReportWhole) {
         ASSERT_GT(before.size(), 20000);
 
         // A disk that fills up after 20 KiB, as a nearly full one does.
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit old{};
-        getrlimit(RLIMIT_FSIZE, &old);
-        rlimit small = old;
-        small.rlim_cur = 20480;
-        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+        FileSizeLimit limit(20480);
+        ASSERT_TRUE(limit.Active());
         const Problem failed = write();
-        setrlimit(RLIMIT_FSIZE, &old);
+        limit.Lift();
 
         EXPECT_NE(failed.Message().find("写入不完整（磁盘可能已满），原文件未改动"),
                   std::string::npos)
