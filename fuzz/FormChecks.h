@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <string>
@@ -44,17 +45,20 @@ template <class Record> struct ExpectedRead {
 };
 
 // The read of the fields by the rules of the field text: a refused text leaves its
-// member and ends the read; a number out of its range is assigned, then ends it.
+// member and ends the read; a number out of its range is assigned, then ends it. The
+// message names the refused field by its label.
 template <class Record>
 ExpectedRead<Record> ReadByFieldRules(const CDialog& form, const Record& start,
                                       MemberTable<Record> members) {
     ExpectedRead<Record> e{start, true, {}};
-    const auto fail = [&e](QString message) {
+    std::string label;
+    const auto fail = [&e, &label](const QString& message) {
         e.ok = false;
-        e.message = std::move(message);
+        e.message = QString::fromStdString(label) + "：" + message;
         return e;
     };
     for (const auto& info : members) {
+        label = MemberLabel(info);
         if (info.kind == FieldKind::None)
             continue;
         if (info.kind == FieldKind::Radio) {
@@ -112,6 +116,29 @@ void CheckFieldsShowMembers(const CDialog& form, const Record& record,
             Fail("form write: field of %s shows \"%s\", its member is %s", info.name,
                  text.toUtf8().constData(), expected.c_str());
     }
+}
+
+// Every edit field shows what it showed before (`texts`, in the table's order).
+template <class Record>
+void CheckFieldsKept(const CDialog& form, const QStringList& texts, MemberTable<Record> members) {
+    qsizetype i = 0;
+    for (const auto& info : members) {
+        if (!IsEditField(info.kind))
+            continue;
+        const QString text = EditField(form, info).text();
+        if (text != texts.value(i++))
+            Fail("form: field of %s was rewritten to \"%s\" after a refused read", info.name,
+                 text.toUtf8().constData());
+    }
+}
+
+template <class Record> QStringList FieldTexts(const CDialog& form, MemberTable<Record> members) {
+    QStringList texts;
+    for (const auto& info : members) {
+        if (IsEditField(info.kind))
+            texts << EditField(form, info).text();
+    }
+    return texts;
 }
 
 // After a write of the record every radio group shows its member's choice; a

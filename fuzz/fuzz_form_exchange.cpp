@@ -193,16 +193,20 @@ template <class F>
 void Calculate(const F& under, typename F::Form& form,
                const ExpectedRead<typename F::Record>& expected, BoxAnswerer& boxes) {
     using Record = typename F::Record;
+    const QStringList typed = FieldTexts<Record>(form, under.members);
     ClickButton(under, form, under.calculate, under.calculating);
-    // The read's message first, if any; then at most a refusal or a list of
-    // undefined results.
-    if (!expected.ok && (boxes.shown.empty() || boxes.shown.front() != expected.message))
-        Fail("%s, calculate: the read's message \"%s\" was not shown first", under.name.c_str(),
+    // A refused read shows its message alone and keeps every field as typed; a read
+    // that passes shows at most a refusal or a list of undefined results.
+    if (!expected.ok && (boxes.shown.size() != 1 || boxes.shown.front() != expected.message))
+        Fail("%s, calculate: the read's message \"%s\" was not shown alone", under.name.c_str(),
              expected.message.toUtf8().constData());
-    if (boxes.shown.size() > (expected.ok ? 1 : 2))
+    if (boxes.shown.size() > 1)
         Fail("%s, calculate: showed %d messages", under.name.c_str(),
              static_cast<int>(boxes.shown.size()));
-    CheckFieldsShowMembers<Record>(form, form, under.members);
+    if (expected.ok)
+        CheckFieldsShowMembers<Record>(form, form, under.members);
+    else
+        CheckFieldsKept<Record>(form, typed, under.members);
     if (under.depthPlot)
         (void)form.grab(); // paints the depth plot from the series just computed
 }

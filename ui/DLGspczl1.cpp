@@ -32,8 +32,10 @@ void CDLGspczl1::DoDataExchange(CDataExchange* pDX) {
 
 void CDLGspczl1::OnCalcCombined() {
     const Calculator<CombinedActionRecord>& calc = CombinedCalculator();
-    // A refused field has been reported; the calculation runs on the record as read.
-    UpdateData(true);
+    // A refused field has been named and selected. Nothing is calculated and no field
+    // is written, so that every other field keeps what the user typed.
+    if (!UpdateData(true))
+        return;
     CaseExtras extras;
     const CalcOutcome outcome =
         calc.calculate(*this, {m_comboConcrete.GetCurSel()}, RequestFor(), extras);

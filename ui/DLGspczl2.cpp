@@ -25,8 +25,10 @@ void CDLGspczl2::DoDataExchange(CDataExchange* pDX) {
 
 void CDLGspczl2::OnCalcMaxForces() {
     const Calculator<HighCapRecord>& calc = HighCapCalculator();
-    // A refused field has been reported; the calculation runs on the record as read.
-    UpdateData(true);
+    // A refused field has been named and selected. Nothing is calculated and no field
+    // is written, so that every other field keeps what the user typed.
+    if (!UpdateData(true))
+        return;
     CaseExtras extras;
     const CalcOutcome outcome =
         calc.calculate(*this, {m_comboConcrete.GetCurSel()}, RequestFor(), extras);

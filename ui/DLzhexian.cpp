@@ -20,8 +20,10 @@ void CDLzhexian::DoDataExchange(CDataExchange* pDX) {
 
 void CDLzhexian::OnCalcPolyline() {
     const Calculator<PolylineSlipRecord>& calc = PolylineCalculator();
-    // A refused field has been reported; the computation runs on the record as read.
-    UpdateData(true);
+    // A refused field has been named and selected. Nothing is calculated and no field
+    // is written, so that every other field keeps what the user typed.
+    if (!UpdateData(true))
+        return;
     CaseExtras extras;
     const CalcOutcome outcome = calc.calculate(
         *this, {m_comboConcrete.GetCurSel(), m_comboRebar.GetCurSel()}, RequestFor(), extras);

@@ -22,8 +22,10 @@ void CDlgyuanhuhuadong::DoDataExchange(CDataExchange* pDX) {
 
 void CDlgyuanhuhuadong::OnCalcCircle() {
     const Calculator<CircularSlipRecord>& calc = CircularCalculator();
-    // A refused field has been reported; the search runs on the record as read.
-    UpdateData(true);
+    // A refused field has been named and selected. Nothing is calculated and no field
+    // is written, so that every other field keeps what the user typed.
+    if (!UpdateData(true))
+        return;
     CaseExtras extras;
     const CalcOutcome outcome =
         calc.calculate(*this, {m_comboConcrete.GetCurSel(), m_comboRebar.GetCurSel()},

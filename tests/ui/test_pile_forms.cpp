@@ -78,7 +78,8 @@ private slots:
 
     void combinedCalculatesWithC30();
     void highCapCalculatesWithC30();
-    void voidedHeightOutOfRangeIsReportedAndStillUsed();
+    void voidedHeightOutOfRangeIsReportedAndNothingCalculated();
+    void highCapRefusedCountIsNamedAndNothingCalculated();
     void highCapRanges_data();
     void highCapRanges();
     void greyedFieldIsStillRangeChecked();
@@ -489,27 +490,54 @@ void TestPileForms::highCapCalculatesWithC30() {
     QCOMPARE(Edit(dlg, IDC_EDIT_NTOP)->cursorPosition(), 0);
 }
 
-// The range check stops the reading, but the calculation runs with the stored 25 and
-// the field keeps showing it.
-void TestPileForms::voidedHeightOutOfRangeIsReportedAndStillUsed() {
-    CDLGspczl1 reference;
-    QVERIFY(Open(reference));
-    PickC30(reference);
-    SetText(reference, IDC_EDIT_VOIDED_L0, "20");
-    Button(reference, IDC_CALC_COMBINED)->click();
-
+// The range check stops the reading: its label leads the message, and neither the
+// calculation nor a write of the fields follows; the form keeps the typed texts, and
+// the results and plot of the last calculation.
+void TestPileForms::voidedHeightOutOfRangeIsReportedAndNothingCalculated() {
     CDLGspczl1 dlg;
     QVERIFY(Open(dlg));
     PickC30(dlg);
-    SetText(dlg, IDC_EDIT_VOIDED_L0, "25");
+    Button(dlg, IDC_CALC_COMBINED)->click();
+    const QString capU = Text(dlg, IDC_EDIT_CAP_U);
+    const auto plotTexts = [&dlg] {
+        QStringList texts;
+        for (const Drawing::Text& text : Plot(dlg).texts)
+            texts << text.text;
+        return texts;
+    };
+    const QStringList plot = plotTexts();
+    QVERIFY(!plot.isEmpty());
+
+    QTest::keyClicks(Edit(dlg, IDC_EDIT_PILE_H_LOAD), "0");
+    Edit(dlg, IDC_EDIT_VOIDED_L0)->selectAll();
+    QTest::keyClicks(Edit(dlg, IDC_EDIT_VOIDED_L0), "25");
+    const QString load = Text(dlg, IDC_EDIT_PILE_H_LOAD);
     MessageBoxWatcher watcher;
     Button(dlg, IDC_CALC_COMBINED)->click();
     EXPECT_ONE_MESSAGE_BOX(watcher);
-    QCOMPARE(watcher.boxes[0].text, QString("“请填入一个在0和20之间的数字。”"));
-    QCOMPARE(dlg.m_l0, 25.0);
+    QCOMPARE(watcher.boxes[0].text, QString("脱空高度l0(m)：“请填入一个在0和20之间的数字。”"));
     QCOMPARE(Text(dlg, IDC_EDIT_VOIDED_L0), QString("25"));
-    QVERIFY(dlg.m_capU != 0.0);
-    QVERIFY2(dlg.m_capU != reference.m_capU, "the calculation did not use the voided height");
+    QCOMPARE(Text(dlg, IDC_EDIT_PILE_H_LOAD), load);
+    QCOMPARE(Text(dlg, IDC_EDIT_CAP_U), capU);
+    QCOMPARE(plotTexts(), plot);
+    QCOMPARE(dlg.focusWidget(), dlg.GetDlgItem(IDC_EDIT_VOIDED_L0));
+    QVERIFY(!dlg.ResultsCalculated());
+}
+
+// A bad whole number on the high-cap form is named the same way.
+void TestPileForms::highCapRefusedCountIsNamedAndNothingCalculated() {
+    CDLGspczl2 dlg;
+    QVERIFY(Open(dlg));
+    PickC30(dlg);
+    Edit(dlg, IDC_EDIT_NX)->selectAll();
+    QTest::keyClicks(Edit(dlg, IDC_EDIT_NX), "2.5");
+    MessageBoxWatcher watcher;
+    Button(dlg, IDC_CALC_MAX_FORCES)->click();
+    EXPECT_ONE_MESSAGE_BOX(watcher);
+    QCOMPARE(watcher.boxes[0].text, QString("X向桩数：请键入一个整数。"));
+    QCOMPARE(Text(dlg, IDC_EDIT_NX), QString("2.5"));
+    QCOMPARE(Text(dlg, IDC_EDIT_MMAX), QString("0"));
+    QCOMPARE(dlg.m_Mmax, 0.0);
 }
 
 void TestPileForms::highCapRanges_data() {
@@ -517,33 +545,34 @@ void TestPileForms::highCapRanges_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message"); // empty: accepted
     QTest::newRow("phi 46") << IDC_EDIT_PILE_PHI << "46"
-                            << "“请填入一个在0和45之间的整数。”";
+                            << "桩侧土厚度加权内摩擦角(°)：“请填入一个在0和45之间的整数。”";
     QTest::newRow("phi 45") << IDC_EDIT_PILE_PHI << "45"
                             << "";
     QTest::newRow("phi 0") << IDC_EDIT_PILE_PHI << "0"
                            << "";
     QTest::newRow("xiN 1.01") << IDC_EDIT_XIN << "1.01"
-                              << "“请填入一个在0.5和1之间的数字。”";
+                              << "桩轴力传递系数：“请填入一个在0.5和1之间的数字。”";
     QTest::newRow("xiN 1.0") << IDC_EDIT_XIN << "1.0"
                              << "";
     QTest::newRow("xiN 0.49") << IDC_EDIT_XIN << "0.49"
-                              << "“请填入一个在0.5和1之间的数字。”";
-    QTest::newRow("CR 100") << IDC_EDIT_CR << "100"
-                            << "“请填入一个在300000和15000000之间的数字。”";
+                              << "桩轴力传递系数：“请填入一个在0.5和1之间的数字。”";
+    QTest::newRow("CR 100")
+        << IDC_EDIT_CR << "100"
+        << "桩端基岩抗力系数CR(kN/m3)：“请填入一个在300000和15000000之间的数字。”";
     QTest::newRow("l0 50") << IDC_EDIT_EXPOSED_L0 << "50"
                            << "";
     QTest::newRow("l0 50.5") << IDC_EDIT_EXPOSED_L0 << "50.5"
-                             << "“请填入一个在0和50之间的数字。”";
+                             << "露出高度l0(m)：“请填入一个在0和50之间的数字。”";
     QTest::newRow("d 3.5") << IDC_EDIT_PILE_D << "3.5"
-                           << "“请填入一个在0和3之间的数字。”";
+                           << "桩径d(m)：“请填入一个在0和3之间的数字。”";
     QTest::newRow("sax 7") << IDC_EDIT_PILE_SAX << "7"
-                           << "“请填入一个在0和6之间的数字。”";
+                           << "sax(m)：“请填入一个在0和6之间的数字。”";
     QTest::newRow("h 101") << IDC_EDIT_PILE_H << "101"
-                           << "“请填入一个在0和100之间的数字。”";
+                           << "入土深度h(m)：“请填入一个在0和100之间的数字。”";
     QTest::newRow("ms1 -1") << IDC_EDIT_MS1 << "-1"
-                            << "“请填入一个在0和1000000之间的数字。”";
+                            << "桩侧ms1(kN/m4)：“请填入一个在0和1000000之间的数字。”";
     QTest::newRow("mp 1000001") << IDC_EDIT_MP << "1000001"
-                                << "“请填入一个在0和1000000之间的数字。”";
+                                << "桩底mp(kN/m4)：“请填入一个在0和1000000之间的数字。”";
     QTest::newRow("no count range") << IDC_EDIT_NX << "0"
                                     << "";
 }
@@ -579,14 +608,16 @@ void TestPileForms::greyedFieldIsStillRangeChecked() {
     MessageBoxWatcher watcher;
     Button(dlg, IDOK)->click();
     EXPECT_ONE_MESSAGE_BOX(watcher);
-    QCOMPARE(watcher.boxes[0].text, QString("“请填入一个在300000和15000000之间的数字。”"));
+    QCOMPARE(watcher.boxes[0].text,
+             QString("桩端基岩抗力系数CR(kN/m3)：“请填入一个在300000和15000000之间的数字。”"));
     QVERIFY(dlg.isVisible());
 
     SetText(dlg, IDC_EDIT_CR, "300000");
     MessageBoxWatcher next;
     Button(dlg, IDOK)->click();
     EXPECT_ONE_MESSAGE_BOX(next);
-    QCOMPARE(next.boxes[0].text, QString("“请填入一个在0和45之间的整数。”"));
+    QCOMPARE(next.boxes[0].text,
+             QString("桩侧土厚度加权内摩擦角(°)：“请填入一个在0和45之间的整数。”"));
 }
 
 void TestPileForms::missingGradeIsRefusedAndResultsKept_data() {

@@ -20,7 +20,8 @@ private slots:
     void spacingTypedAsPointOneComesBackAsZero();
     void typingIntoAListNeverShowsAGradeItDoesNotUse();
 
-    void refusedTextStopsTheReadButNotTheCalculation();
+    void refusedTextIsNamedAndNothingIsCalculated();
+    void refusedFieldKeepsEveryTypedTextAndTheResultsShown();
     void okWithRefusedTextKeepsFormOpenWithFieldSelected();
     void okWithGoodFieldsCloses();
     void enterInAFieldActsAsOkAndDoesNotCalculate();
@@ -166,27 +167,65 @@ void TestSlopeForms::spacingTypedAsPointOneComesBackAsZero() {
     QCOMPARE(dlg.m_sax, 0.0);
 }
 
-// h is read before L and d after it: a bad L leaves h new and d old, the search runs,
-// and the fields show the record afterwards.
-void TestSlopeForms::refusedTextStopsTheReadButNotTheCalculation() {
+// h is read before L and d after it: a bad L stops the read there, its label leads the
+// message, and neither the search nor a write of the fields follows.
+void TestSlopeForms::refusedTextIsNamedAndNothingIsCalculated() {
     CDlgyuanhuhuadong dlg;
     QVERIFY(Open(dlg));
     PickGrades(dlg, 0, 0);
-    SetText(dlg, IDC_EDIT_H, "6.5");
+    SetText(dlg, IDC_EDIT_H, "6.50");
     SetText(dlg, IDC_EDIT_L, "12米");
     SetText(dlg, IDC_EDIT_D, "1000");
     MessageBoxWatcher watcher;
     Button(dlg, IDC_CALC_CIRCLE)->click();
 
     EXPECT_ONE_MESSAGE_BOX(watcher);
-    QCOMPARE(watcher.boxes[0].text, QString("请键入一个数。"));
-    QCOMPARE(dlg.m_h, 6.5);
-    QCOMPARE(dlg.m_L, 12.0);
-    QCOMPARE(dlg.m_d, 800.0);
-    QCOMPARE(Text(dlg, IDC_EDIT_L), QString("12"));
-    QCOMPARE(Text(dlg, IDC_EDIT_D), QString("800"));
-    QVERIFY2(dlg.m_ks > 0, "the search did not run after the refused field");
-    QCOMPARE(Text(dlg, IDC_EDIT_KS), QString::number(dlg.m_ks));
+    QCOMPARE(watcher.boxes[0].text, QString("桩长L(m)：请键入一个数。"));
+    QCOMPARE(dlg.m_ks, 0.0);
+    QCOMPARE(Text(dlg, IDC_EDIT_H), QString("6.50"));
+    QCOMPARE(Text(dlg, IDC_EDIT_L), QString("12米"));
+    QCOMPARE(Text(dlg, IDC_EDIT_D), QString("1000"));
+    QCOMPARE(Text(dlg, IDC_EDIT_KS), QString("0"));
+    QLineEdit* field = Edit(dlg, IDC_EDIT_L);
+    QCOMPARE(dlg.focusWidget(), field);
+    QCOMPARE(field->selectedText(), QString("12米"));
+}
+
+// As the engineer meets it: results on the screen, two fields typed over, one of them
+// wrong. The message names the wrong one; both keep what was typed and the results
+// stay those of the last calculation, marked as not updated.
+void TestSlopeForms::refusedFieldKeepsEveryTypedTextAndTheResultsShown() {
+    CDlgyuanhuhuadong dlg;
+    QVERIFY(Open(dlg));
+    PickGrades(dlg, 0, 0);
+    Button(dlg, IDC_CALC_CIRCLE)->click();
+    const QString ks = Text(dlg, IDC_EDIT_KS);
+    QVERIFY(ks != "0");
+    for (const auto& [id, typed] : {std::pair{IDC_EDIT_BETA, "60"}, std::pair{IDC_EDIT_H, "abc"}}) {
+        QLineEdit* field = Edit(dlg, id);
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, typed);
+    }
+    MessageBoxWatcher watcher;
+    QTest::mouseClick(Button(dlg, IDC_CALC_CIRCLE), Qt::LeftButton);
+
+    EXPECT_ONE_MESSAGE_BOX(watcher);
+    QCOMPARE(watcher.boxes[0].text, QString("坡高h(m)：请键入一个数。"));
+    QCOMPARE(Text(dlg, IDC_EDIT_BETA), QString("60"));
+    QCOMPARE(Text(dlg, IDC_EDIT_H), QString("abc"));
+    QCOMPARE(Text(dlg, IDC_EDIT_KS), ks);
+    QVERIFY(!dlg.ResultsCalculated());
+    QCOMPARE(dlg.focusWidget(), Edit(dlg, IDC_EDIT_H));
+    QCOMPARE(Edit(dlg, IDC_EDIT_H)->selectedText(), QString("abc"));
+    QCOMPARE(Edit(dlg, IDC_EDIT_H)->cursorPosition(), 0);
+
+    // Corrected, the same button calculates from both typed values.
+    QTest::keyClicks(Edit(dlg, IDC_EDIT_H), "7");
+    Button(dlg, IDC_CALC_CIRCLE)->click();
+    QCOMPARE(dlg.m_h, 7.0);
+    QCOMPARE(dlg.m_beta, 60.0);
+    QVERIFY(dlg.ResultsCalculated());
 }
 
 void TestSlopeForms::okWithRefusedTextKeepsFormOpenWithFieldSelected() {

@@ -3,6 +3,7 @@
 #include "CDialog.h"
 #include "FieldText.h"
 #include "MessageBox.h"
+#include "TemplateEdit.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -41,12 +42,12 @@ void CDataExchange::Fail(const QString& message) {
     if (m_failed)
         return;
     m_failed = true;
-    AfxMessageBox(message, m_pDlgWnd);
+    AfxMessageBox(m_fieldLabel.isEmpty() ? message : m_fieldLabel + "：" + message, m_pDlgWnd);
     if (!m_lastControl)
         return;
     m_lastControl->setFocus(Qt::OtherFocusReason);
     if (auto* edit = qobject_cast<QLineEdit*>(m_lastControl))
-        edit->selectAll();
+        SelectWholeText(*edit);
 }
 
 } // namespace korvane

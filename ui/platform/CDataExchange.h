@@ -22,6 +22,9 @@ public:
     // failed) when the template has no such control.
     QWidget* PrepareCtrl(int id);
     QLineEdit* PrepareEditCtrl(int id);
+    // The label of the field the next entries read ("坡高h(m)"): a failure's message
+    // starts with it, so that the user knows which field was refused. Empty for none.
+    void NameField(const QString& label) { m_fieldLabel = label; }
     void Fail(const QString& message);
     bool Failed() const { return m_failed; }
 
@@ -30,6 +33,7 @@ public:
 
 private:
     QWidget* m_lastControl = nullptr;
+    QString m_fieldLabel;
     bool m_failed = false;
 };
 
