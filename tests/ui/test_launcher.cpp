@@ -2,11 +2,14 @@
 // can draw, labels that fit their rectangles, nothing drawn over a field.
 #include "AboutDlg.h"
 #include "CMenu.h"
+#include "DLGspczl1.h"
+#include "DLGspczl2.h"
 #include "DLzhexian.h"
 #include "DialogFont.h"
 #include "Dlgyuanhuhuadong.h"
 #include "FormTestSupport.h"
 #include "KorvaneDlg.h"
+#include "MessageBox.h"
 #include "TemplateGroupBox.h"
 
 #include <QAction>
@@ -25,6 +28,8 @@ private slots:
     void eachOpeningOfAFormStartsFromDefaults();
     void aboutBoxOpensFromTheWindowMenuAndEscapeClosesIt();
     void aboutBoxOkCloses();
+    void fixedSizeWindowsOfferNoMaximiseButton();
+    void aMessageBoxIsWideEnoughForItsTitle();
     void windowMenuOpensFromTheKeyboard_data();
     void windowMenuOpensFromTheKeyboard();
     void windowMenuOpensOnRightClickOverAButton();
@@ -114,6 +119,49 @@ void TestLauncher::aboutBoxOpensFromTheWindowMenuAndEscapeClosesIt() {
     QCOMPARE(caption, QString("关于 Korvane"));
     QCOMPARE(texts, QStringList{"Korvane 1.0 版"});
     QVERIFY(launcher.isVisible());
+}
+
+// Every window of a template keeps the template's size: a window manager must offer
+// neither a maximise button nor a resize, and the window stays as large once shown.
+void TestLauncher::fixedSizeWindowsOfferNoMaximiseButton() {
+    CKorvaneDlg launcher;
+    CAboutDlg about;
+    CDlgyuanhuhuadong circular;
+    CDLzhexian polyline;
+    CDLGspczl1 combined;
+    CDLGspczl2 highCap;
+    for (CDialog* dlg : std::initializer_list<CDialog*>{&launcher, &about, &circular, &polyline,
+                                                        &combined, &highCap}) {
+        QVERIFY(Open(*dlg));
+        const Qt::WindowFlags flags = dlg->windowFlags();
+        QVERIFY2(!(flags & Qt::WindowMaximizeButtonHint), qPrintable(dlg->windowTitle()));
+        QVERIFY2(!(flags & Qt::WindowMinMaxButtonsHint), qPrintable(dlg->windowTitle()));
+        QVERIFY(flags & Qt::CustomizeWindowHint);
+        QVERIFY(flags & Qt::MSWindowsFixedSizeDialogHint);
+        QVERIFY(flags & Qt::WindowCloseButtonHint);
+        QCOMPARE(dlg->minimumSize(), dlg->maximumSize());
+        QCOMPARE(dlg->size(), dlg->minimumSize());
+    }
+}
+
+// The title bar of a box with a short message must hold the program's name whole.
+void TestLauncher::aMessageBoxIsWideEnoughForItsTitle() {
+    int width = 0;
+    QString title;
+    QFont font;
+    ModalWatcher watcher([&](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            width = box->width();
+            title = box->windowTitle();
+            font = box->font();
+            box->buttons().first()->click();
+        }
+    });
+    AfxMessageBox("好");
+    QCOMPARE(title, QString("Korvane"));
+    QVERIFY(width >= MessageBoxMinimumWidth(title, font));
+    QVERIFY(MessageBoxMinimumWidth(title, font) >
+            QFontMetrics(font).horizontalAdvance(title) + 100);
 }
 
 void TestLauncher::aboutBoxOkCloses() {

@@ -59,8 +59,11 @@ bool CDialog::BuildFromTemplate() {
         if (app && app->m_pMainWnd && app->m_pMainWnd != this)
             setParent(app->m_pMainWnd, windowFlags());
     }
+    // A template's size is its layout: the window offers no maximise button (the
+    // customised title has only the hints named here) and says it is fixed in size.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
     setWindowTitle(m_template.caption);
     const QFont font = DialogFont();
     setFont(font);
