@@ -6,6 +6,7 @@
 #include "FieldText.h"
 #include "SafeFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -183,7 +184,8 @@ QByteArray CaseJson(const CaseData& data, const QString& program) {
 }
 
 Problem LoadCaseFile(const QString& path, CaseData& data, bool checkTexts) {
-    const QString name = QFileInfo(path).fileName();
+    // The whole path: files of the same name lie in many folders.
+    const QString name = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
     // A FIFO or a device would block the open or never end.
     if (const Problem refused = NotARegularSource(path, name))
         return refused;
@@ -193,6 +195,8 @@ Problem LoadCaseFile(const QString& path, CaseData& data, bool checkTexts) {
     const QByteArray bytes = file.read(kLargestCaseBytes + 1);
     if (file.error() != QFileDevice::NoError)
         return Refused(QString("无法读取“%1”：%2").arg(name, file.errorString()));
+    if (bytes.isEmpty())
+        return Refused(QString("“%1”：文件为空").arg(name));
     if (const Problem problem = ReadCaseJson(bytes, data, checkTexts))
         return Problem(QString("“%1”：").arg(name).toStdString() + problem.Message());
     return {};

@@ -37,7 +37,8 @@ Problem ReadCaseJson(const QByteArray& bytes, CaseData& data, bool checkTexts = 
 // The document of `data`; `program` ("Korvane 1.0.0.1") records what wrote it.
 QByteArray CaseJson(const CaseData& data, const QString& program = {});
 
-// Reads the file at `path`. The problem names the file.
+// Reads the file at `path`. The problem names the file by its whole path, and says so
+// when it is empty or a folder.
 Problem LoadCaseFile(const QString& path, CaseData& data, bool checkTexts = true);
 // Writes `data` to `path` atomically: the previous file stays whole until the new
 // one is complete. The problem names the file.

@@ -27,9 +27,11 @@ Problem NotARegularSource(const QString& path, const QString& shownName) {
     const QFileInfo info(path);
     if (!info.exists())
         return Said(QString("无法打开“%1”：文件不存在").arg(shownName));
+    if (info.isDir())
+        return Said(QString("无法打开“%1”：这是一个文件夹").arg(shownName));
     if (!info.isFile())
-        return Said(QString("无法打开“%1”：它%2，不是普通文件")
-                        .arg(shownName, info.isDir() ? "是文件夹" : "是设备、管道或其他特殊文件"));
+        return Said(
+            QString("无法打开“%1”：它是设备、管道或其他特殊文件，不是普通文件").arg(shownName));
     return {};
 }
 

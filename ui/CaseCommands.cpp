@@ -2,6 +2,7 @@
 
 #include "CalculatorForm.h"
 #include "CaseFile.h"
+#include "CaseOpening.h"
 #include "CommandStrip.h"
 #include "DesignLimitsDialog.h"
 #include "MessageBox.h"
@@ -11,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
@@ -123,13 +125,12 @@ bool CaseCommands::Open(const QString& chosen) {
     }
     const QString other = QString::fromStdString(data.calculator);
     if (other != calculator) {
-        AfxMessageBox(QString("无法打开算例。\n“%1”是“%2”的算例，不能在“%3”中打开；"
-                              "请从启动窗口打开它。")
-                          .arg(QFileInfo(path).fileName(),
-                               QString::fromStdString(CalculatorTitle(other.toStdString())),
-                               m_form->Title()),
-                      m_form);
-        return false;
+        // Offered where the launcher would open it: in a form of its own calculator.
+        const QString question =
+            QString("“%1”是“%2”的算例。要在它自己的窗口中打开吗？")
+                .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()),
+                     QString::fromStdString(CalculatorTitle(other.toStdString())));
+        return AfxQuestionBox(question, m_form) && OpenCaseInNewForm(path, m_form);
     }
     m_form->ShowCase(data);
     // The last closed inputs are no file of the user's: saving asks for a name.

@@ -156,12 +156,17 @@ TEST(CaseFile, NamesAndTextsTheFormRefuses) {
               std::string::npos);
 }
 
-TEST(CaseFile, LoadingNamesTheFile) {
+// By its whole path: cases of the same name lie in many folders.
+TEST(CaseFile, LoadingNamesTheFileWithItsFolder) {
     QTemporaryDir dir;
-    const QString missing = dir.filePath("缺少.korvane");
+    const auto whole = [&dir](const QString& name) {
+        return "“" +
+               QDir::toNativeSeparators(QDir(dir.path()).absoluteFilePath(name)).toStdString() +
+               "”";
+    };
     CaseData data;
-    EXPECT_NE(LoadCaseFile(missing, data).Message().find("缺少.korvane"), std::string::npos);
-    EXPECT_TRUE(LoadCaseFile(dir.path(), data));
+    const std::string missing = LoadCaseFile(dir.filePath("缺少.korvane"), data).Message();
+    EXPECT_NE(missing.find(whole("缺少.korvane") + "：文件不存在"), std::string::npos) << missing;
 
     const QString path = dir.filePath("边坡.korvane");
     QFile file(path);
@@ -169,7 +174,20 @@ TEST(CaseFile, LoadingNamesTheFile) {
     file.write("not json");
     file.close();
     const Problem problem = LoadCaseFile(path, data);
-    EXPECT_TRUE(problem.Message().starts_with("“边坡.korvane”：")) << problem.Message();
+    EXPECT_TRUE(problem.Message().starts_with(whole("边坡.korvane") + "：")) << problem.Message();
+
+    // An empty file and a folder are named for what they are, not as bad JSON or an
+    // unknown error.
+    QFile empty(dir.filePath("空.korvane"));
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    empty.close();
+    EXPECT_EQ(LoadCaseFile(empty.fileName(), data).Message(), whole("空.korvane") + "：文件为空");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("夹.korvane"));
+    EXPECT_EQ(LoadCaseFile(dir.filePath("夹.korvane"), data).Message(),
+              "无法打开" + whole("夹.korvane") + "：这是一个文件夹");
+    // A relative path is named as the whole path it stands for.
+    const QString relative = QDir::current().relativeFilePath(dir.filePath("空.korvane"));
+    EXPECT_NE(LoadCaseFile(relative, data).Message().find(whole("空.korvane")), std::string::npos);
 }
 
 TEST(CaseFile, AFailedSaveLeavesThePreviousFileWhole) {

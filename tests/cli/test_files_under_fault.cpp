@@ -204,5 +204,5 @@ TEST(FilesUnderFault, MessagesShowControlCharactersAsEscapes) {
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.err.find("坡高h与桩中心距sax之比过大"), std::string::npos) << run.err;
     // A folder given as a case says so.
-    EXPECT_NE(Calc("--case " + ::testing::TempDir()).err.find("它是文件夹"), std::string::npos);
+    EXPECT_NE(Calc("--case " + ::testing::TempDir()).err.find("这是一个文件夹"), std::string::npos);
 }

@@ -14,7 +14,9 @@
 #include "RecentCases.h"
 #include "ReportDetails.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <bit>
@@ -162,21 +164,18 @@ private slots:
 
     void filesThatCannotBeOpenedLeaveTheFormAsItWas() {
         QTemporaryDir dir;
-        const QString other = dir.filePath("pile.korvane");
-        QVERIFY(!SaveCaseFile(
-            other, CaseFromRecord(HighCapCalculator(), HighCapRecord{}, {5}, false), "test"));
         WriteFile(dir.filePath("notes.korvane"), "slope notes, not a case");
+        WriteFile(dir.filePath("empty.korvane"), "");
+        QVERIFY(QDir(dir.path()).mkdir("folder.korvane"));
         WriteFile(dir.filePath("newer.korvane"),
                   R"({"format": "korvane-case", "version": 9, "calculator": "circular"})");
         WriteFile(dir.filePath("refused.korvane"),
                   R"({"format": "korvane-case", "version": 1, "calculator": "circular",
                       "inputs": {"h": "六米"}})");
         const std::vector<std::pair<QString, QString>> files = {
-            {"pile.korvane", "高承台桩身最大弯矩计算"},
-            {"notes.korvane", "不是有效的 JSON"},
-            {"newer.korvane", "版本 9"},
-            {"refused.korvane", "请键入一个数。"},
-            {"missing.korvane", "无法打开“missing.korvane”"}};
+            {"notes.korvane", "不是有效的 JSON"},  {"empty.korvane", "文件为空"},
+            {"folder.korvane", "这是一个文件夹"},  {"newer.korvane", "版本 9"},
+            {"refused.korvane", "请键入一个数。"}, {"missing.korvane", "文件不存在"}};
 
         CDlgyuanhuhuadong form;
         QVERIFY(Open(form));
@@ -186,13 +185,56 @@ private slots:
             MessageBoxWatcher boxes;
             QVERIFY(!form.Commands()->Open(dir.filePath(name)));
             EXPECT_ONE_MESSAGE_BOX(boxes);
-            QVERIFY2(boxes.boxes[0].text.contains(name), qPrintable(boxes.texts()));
+            // Named with its folder: cases of the same name lie in many folders.
+            const QString whole = QDir::toNativeSeparators(QDir(dir.path()).absoluteFilePath(name));
+            QVERIFY2(boxes.boxes[0].text.contains("“" + whole + "”"), qPrintable(boxes.texts()));
             QVERIFY2(boxes.boxes[0].text.contains(problem), qPrintable(boxes.texts()));
             QCOMPARE(form.ShownCase().inputs, before.inputs);
             QCOMPARE(form.ShownCase().selections, before.selections);
             QVERIFY(form.CaseFilePath().isEmpty());
         }
         QVERIFY(RecentCases().isEmpty());
+    }
+
+    // Offered, not refused: a case of another calculator opens, when the user agrees, in
+    // a new form of its own, and the form it was chosen in stays as it was.
+    void aCaseOfAnotherCalculatorIsOfferedInItsOwnForm() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("pile.korvane");
+        CaseData pile = CaseFromRecord(HighCapCalculator(), HighCapRecord{}, {5}, false);
+        pile.inputs["NG"] = "650500.0";
+        QVERIFY(!SaveCaseFile(path, pile, "test"));
+
+        CDlgyuanhuhuadong form;
+        QVERIFY(Open(form));
+        QTest::keyClicks(Edit(form, IDC_EDIT_H), "5");
+        const CaseData before = form.ShownCase();
+        for (const bool yes : {false, true}) {
+            QString question, shownLoad;
+            QStringList buttons;
+            ModalWatcher watcher([&](QWidget* modal) {
+                if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                    question = box->text();
+                    for (QAbstractButton* button : box->buttons())
+                        buttons << button->text();
+                    QAbstractButton* answer = box->button(yes ? QMessageBox::Yes : QMessageBox::No);
+                    (answer ? answer : box->buttons().first())->click();
+                } else if (auto* opened = dynamic_cast<CDLGspczl2*>(modal)) {
+                    shownLoad = Text(*opened, IDC_EDIT_NG);
+                    opened->close();
+                }
+            });
+            QCOMPARE(form.Commands()->Open(path), yes);
+            const QString whole = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+            QCOMPARE(question, QString("“%1”是“高承台桩身最大弯矩计算—共同作用方法”的算例。"
+                                       "要在它自己的窗口中打开吗？")
+                                   .arg(whole));
+            QCOMPARE(buttons.size(), 2);
+            QCOMPARE(shownLoad, yes ? QString("650500.0") : QString());
+            QCOMPARE(form.ShownCase().inputs, before.inputs);
+            QVERIFY(form.CaseFilePath().isEmpty());
+        }
+        QCOMPARE(RecentCases().first().calculator, QString("highcap"));
     }
 
     // A radio position its group lacks: 打开算例 refuses it with the case reader's words; the
