@@ -1,6 +1,7 @@
 #include "CalculatorForm.h"
 
 #include "CaseCommands.h"
+#include "CaseFile.h"
 #include "DesignChecks.h"
 #include "RecentCases.h"
 #include "VerdictNote.h"
@@ -9,9 +10,17 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QStringList>
 
 namespace korvane {
+
+namespace {
+
+// Under the commands while the results shown were calculated from other inputs.
+constexpr const char* kStaleResultsLine = "输入已修改，结果未更新";
+
+} // namespace
 
 CalculatorForm::~CalculatorForm() = default;
 
@@ -22,13 +31,28 @@ CaseData CalculatorForm::ShownCase() const {
 }
 
 void CalculatorForm::ShowCase(const CaseData& data) {
-    m_showCase(data);
+    {
+        // Choosing the case's radio positions clicks them, which is no edit of the user's.
+        QScopedValueRollback<bool> showing(m_showingCase, true);
+        m_showCase(data);
+    }
     m_calculated = false;
+    m_resultsStale = false;
     ShowResultNote({});
     m_limits = data.limits;
     MakeRoomForNotes();
     if (data.calculated)
         Recalculate();
+    MarkCaseKept();
+}
+
+void CalculatorForm::MarkCaseKept() {
+    m_keptCase = CaseJson(ShownCase());
+    setWindowModified(false);
+}
+
+void CalculatorForm::UpdateModified() {
+    setWindowModified(CaseJson(ShownCase()) != m_keptCase);
 }
 
 void CalculatorForm::SetLimits(const DesignLimits& limits) {
@@ -36,6 +60,7 @@ void CalculatorForm::SetLimits(const DesignLimits& limits) {
     MakeRoomForNotes();
     if (m_calculated)
         Recalculate();
+    UpdateModified();
 }
 
 void CalculatorForm::Recalculate() {
@@ -58,6 +83,8 @@ bool CalculatorForm::OnInitDialog() {
     if (!CDialog::OnInitDialog())
         return false;
     if (!m_commands) {
+        // The title marks a case with unsaved changes.
+        setWindowTitle(windowTitle() + "[*]");
         m_commands = new CaseCommands(this);
         AddStripBelowTemplate(m_commands->Strip());
         MakeRoomForNotes();
@@ -67,22 +94,32 @@ bool CalculatorForm::OnInitDialog() {
     if (m_openingCase) {
         ShowCase(*m_openingCase);
         m_openingCase.reset();
+    } else {
+        MarkCaseKept();
     }
     return true;
 }
 
 // Results stand for the inputs only until the user changes one of them.
 void CalculatorForm::WatchEdits() {
-    auto stale = [this] {
-        m_calculated = false;
-        ShowResultNote({});
-    };
+    auto stale = [this] { InputEdited(); };
     for (QLineEdit* edit : findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly))
         connect(edit, &QLineEdit::textEdited, this, stale);
     for (QComboBox* combo : findChildren<QComboBox*>(Qt::FindDirectChildrenOnly))
         connect(combo, &QComboBox::activated, this, stale);
     for (QRadioButton* radio : findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly))
         connect(radio, &QRadioButton::clicked, this, stale);
+}
+
+void CalculatorForm::InputEdited() {
+    if (m_showingCase)
+        return;
+    // Results are marked only where there are some: the zeros of a form not yet
+    // calculated stand for nothing.
+    m_resultsStale = m_resultsStale || m_calculated;
+    m_calculated = false;
+    ShowResultNote(m_resultsStale ? QString(kStaleResultsLine) : QString());
+    UpdateModified();
 }
 
 CalcRequest CalculatorForm::RequestFor(CalcRequest request) const {
@@ -93,7 +130,12 @@ CalcRequest CalculatorForm::RequestFor(CalcRequest request) const {
 void CalculatorForm::ShowCalculation(const CalcOutcome& outcome, const CaseExtras& extras,
                                      const QString& note) {
     m_calculated = outcome.computed();
+    // A refused calculation leaves the results it found, which may be of other inputs.
+    if (outcome.computed())
+        m_resultsStale = false;
     QStringList lines;
+    if (m_resultsStale)
+        lines << kStaleResultsLine;
     if (outcome.computed() && !m_limits.empty()) {
         const QString verdicts =
             VerdictNote(DesignChecks(m_calculator.toStdString(), extras, m_limits));
@@ -103,6 +145,7 @@ void CalculatorForm::ShowCalculation(const CalcOutcome& outcome, const CaseExtra
     if (!note.isEmpty())
         lines << note.toHtmlEscaped();
     ShowResultNote(lines.join("<br>"));
+    UpdateModified();
 }
 
 void CalculatorForm::ShowResultNote(const QString& html) {

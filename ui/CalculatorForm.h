@@ -5,6 +5,7 @@
 #include "DesignLimits.h"
 #include "FormCaseFields.h"
 
+#include <QByteArray>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -26,7 +27,14 @@ public:
         m_shownCase = [this, calc](bool calculated) {
             return ShownCaseOf(*this, calc, calculated);
         };
-        m_showCase = [this, calc](const CaseData& data) { ShowCaseIn(*this, calc, data); };
+        m_showCase = [this, calc](const CaseData& data) {
+            // What the case does not hold (the results of a case not calculated, the
+            // depth series) shows the record's defaults, never what the last case left.
+            if (auto* record = dynamic_cast<Record*>(this))
+                *record = Record{};
+            UpdateData(false);
+            ShowCaseIn(*this, calc, data);
+        };
     }
     ~CalculatorForm() override;
 
@@ -38,8 +46,12 @@ public:
     CaseData ShownCase() const;
     // Shows a case that was checked against this calculator, with its limits (none when
     // it has none); a calculated case is calculated again, so that everything the form
-    // shows follows from it.
+    // shows follows from it. Every field is set, the notes are cleared and the case
+    // counts as kept (the window is not marked modified).
     void ShowCase(const CaseData& data);
+    // The case shown is the one its file holds (just opened or saved): the window is
+    // marked modified again only when what it shows differs from it.
+    void MarkCaseKept();
     // Opens the form with `data` instead of the defaults (before DoModal); `path` is
     // the file it came from, empty for none.
     void OpenWith(const CaseData& data, const QString& path);
@@ -77,6 +89,9 @@ protected:
 
 private:
     void WatchEdits();
+    void InputEdited();
+    // Marks the window modified when the case it shows is not the one last kept.
+    void UpdateModified();
     void ShowResultNote(const QString& html);
     // Room under the commands for the verdicts the limits give and the form's own note.
     void MakeRoomForNotes();
@@ -90,6 +105,10 @@ private:
     std::optional<CaseData> m_openingCase;
     QString m_casePath;
     bool m_calculated = false;
+    // The results shown were calculated from inputs since edited.
+    bool m_resultsStale = false;
+    bool m_showingCase = false; // the fields are being set from a case, not by the user
+    QByteArray m_keptCase;      // the document of the case last opened or saved
     bool m_ownNote = false;
     DesignLimits m_limits;
     CaseCommands* m_commands = nullptr;

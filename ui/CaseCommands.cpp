@@ -177,6 +177,7 @@ bool CaseCommands::SaveTo(const QString& path) {
         return false;
     }
     m_form->SetCaseFilePath(path);
+    m_form->MarkCaseKept();
     RememberCase(path, m_form->CalculatorName());
     RememberCaseFolder(path);
     return true;

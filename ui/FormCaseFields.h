@@ -74,6 +74,8 @@ void ShowCaseIn(CDialog& form, const Calculator<Record>& calc, const CaseData& d
                 form.CheckRadio(info.control.id, -1);
         } else if (auto* edit = qobject_cast<QLineEdit*>(form.GetDlgItem(info.control.id))) {
             edit->setText(QString::fromStdString(it->second));
+            // setText leaves the caret at the end, which shows a long number's last digits.
+            edit->setCursorPosition(0);
         }
     }
 }

@@ -41,6 +41,13 @@ inline void SetText(const CDialog& dlg, int id, const QString& text) {
     Edit(dlg, id)->setText(text);
 }
 
+// The title a window shows: its title with the placeholder "[*]" replaced by the
+// modified mark, or dropped.
+inline QString ShownTitle(const QWidget& window) {
+    QString title = window.windowTitle();
+    return title.replace("[*]", window.isWindowModified() ? "*" : "");
+}
+
 // Opens `dlg` without a modal loop so the test can drive it; fails the test otherwise.
 inline bool Open(CDialog& dlg) {
     if (!dlg.Create())

@@ -153,7 +153,7 @@ private slots:
         const QString note = form.Commands()->Note();
         QVERIFY2(note.contains("存在稳定系数更低的滑动圆：ks = 0.315"), qPrintable(note));
         QTest::keyClicks(Edit(form, IDC_EDIT_C), "0");
-        QVERIFY(form.Commands()->Note().isEmpty());
+        QCOMPARE(form.Commands()->Note(), QString("输入已修改，结果未更新"));
 
         // A pile form has the line too, for its verdicts.
         CDLGspczl2 pile;
@@ -235,6 +235,158 @@ private slots:
             QVERIFY(form.CaseFilePath().isEmpty());
         }
         QCOMPARE(RecentCases().first().calculator, QString("highcap"));
+    }
+
+    // A form that showed results and a thorough-search note opens a case that holds no
+    // results: every result field shows what a fresh form shows, the depth plot too,
+    // and no note is left.
+    void openingAnUncalculatedCaseLeavesNothingOfTheLastOne() {
+        QTemporaryDir dir;
+        const QString circularPath = dir.filePath("circular.korvane");
+        CaseData circular = CaseFromRecord(CircularCalculator(), CircularSlipRecord{}, {}, false);
+        circular.inputs["h"] = "7";
+        QVERIFY(!SaveCaseFile(circularPath, circular, "test"));
+        const QString combinedPath = dir.filePath("combined.korvane");
+        QVERIFY(!SaveCaseFile(
+            combinedPath, CaseFromRecord(CombinedCalculator(), CombinedActionRecord{}, {}, false),
+            "test"));
+
+        const auto resultTexts = [](const CDialog& dlg, const auto& calc) {
+            QStringList texts;
+            for (const auto& info : calc.members) {
+                if (info.role == MemberRole::Result && info.kind != FieldKind::None)
+                    texts << QString("%1=%2").arg(info.name, Text(dlg, info.control.id));
+            }
+            return texts;
+        };
+        CDlgyuanhuhuadong fresh;
+        QVERIFY(Open(fresh));
+        CDlgyuanhuhuadong form;
+        QVERIFY(Open(form));
+        Combo(form, IDC_COMBO_CONCRETE)->setCurrentText("C30");
+        Combo(form, IDC_COMBO_REBAR)->setCurrentText("HPB235");
+        Button(form, IDC_CALC_CIRCLE)->click();
+        QVERIFY(!form.Commands()->Note().isEmpty());
+        QVERIFY(resultTexts(form, CircularCalculator()) !=
+                resultTexts(fresh, CircularCalculator()));
+        QVERIFY(form.Commands()->Open(circularPath));
+        QCOMPARE(resultTexts(form, CircularCalculator()), resultTexts(fresh, CircularCalculator()));
+        QCOMPARE(Text(form, IDC_EDIT_H), QString("7"));
+        QCOMPARE(form.Commands()->Note(), QString());
+        QVERIFY(!form.ShownCase().calculated);
+
+        const auto plotTexts = [](const CDLGspczl1& dlg) {
+            QStringList texts;
+            for (const Drawing::Text& text : dlg.DepthPlot().texts)
+                texts << text.text;
+            return texts;
+        };
+        CDLGspczl1 freshPile;
+        QVERIFY(Open(freshPile));
+        CDLGspczl1 pile;
+        QVERIFY(Open(pile));
+        Combo(pile, IDC_COMBO_CONCRETE)->setCurrentText("C30");
+        Button(pile, IDC_CALC_COMBINED)->click();
+        QVERIFY(plotTexts(pile) != plotTexts(freshPile));
+        QVERIFY(pile.Commands()->Open(combinedPath));
+        QCOMPARE(resultTexts(pile, CombinedCalculator()),
+                 resultTexts(freshPile, CombinedCalculator()));
+        QCOMPARE(plotTexts(pile), plotTexts(freshPile));
+    }
+
+    // Results on the screen stop standing for the inputs at the first edit, by typing, a
+    // list or a radio button; the window says it holds unsaved changes until it is saved
+    // or another case is opened.
+    void editsMarkTheResultsAndTheWindow() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("highcap.korvane");
+        const QString stale = "输入已修改，结果未更新";
+        CDLGspczl2 form;
+        QVERIFY(Open(form));
+        QVERIFY(form.windowTitle().endsWith("[*]"));
+        QVERIFY(!form.isWindowModified());
+        // Before any calculation the zeros are no results to mark.
+        QTest::keyClicks(Edit(form, IDC_EDIT_NG), "0");
+        QVERIFY(form.isWindowModified());
+        QCOMPARE(form.Commands()->Note(), QString());
+        QVERIFY(form.Commands()->SaveAs(path));
+        QVERIFY(!form.isWindowModified());
+
+        Combo(form, IDC_COMBO_CONCRETE)->setCurrentText("C30");
+        Button(form, IDC_CALC_MAX_FORCES)->click();
+        QVERIFY2(form.isWindowModified(), "new results are an unsaved change");
+        QVERIFY(form.Commands()->Save());
+        QVERIFY(!form.isWindowModified());
+        Button(form, IDC_CALC_MAX_FORCES)->click();
+        QVERIFY2(!form.isWindowModified(), "the same results are no change");
+
+        QTest::keyClicks(Edit(form, IDC_EDIT_NG), "1");
+        QCOMPARE(form.Commands()->Note(), stale);
+        QVERIFY(form.isWindowModified());
+        QVERIFY(!form.ShownCase().calculated);
+        Button(form, IDC_CALC_MAX_FORCES)->click();
+        QVERIFY(!form.Commands()->Note().contains(stale));
+
+        QVERIFY(form.Commands()->Open(path));
+        QVERIFY(!form.isWindowModified());
+        QCOMPARE(form.Commands()->Note(), QString());
+        QTest::mouseClick(form.GetDlgItem(IDC_RADIO_NON_BEDROCK), Qt::LeftButton);
+        QCOMPARE(form.Commands()->Note(), stale);
+        QVERIFY(form.isWindowModified());
+
+        QVERIFY(form.Commands()->Open(path));
+        QComboBox* concrete = Combo(form, IDC_COMBO_CONCRETE);
+        concrete->setFocus();
+        QTest::keyClick(concrete, Qt::Key_Down);
+        QCOMPARE(form.Commands()->Note(), stale);
+        QVERIFY(form.isWindowModified());
+        // Still marked after a calculation the core refuses (no grade): the results shown
+        // are the old ones.
+        concrete->setCurrentIndex(-1);
+        MessageBoxWatcher boxes;
+        Button(form, IDC_CALC_MAX_FORCES)->click();
+        QCOMPARE(boxes.boxes.size(), std::size_t(1));
+        QCOMPARE(form.Commands()->Note(), stale);
+    }
+
+    // The pile-top force is written with all its digits, longer than its field. Opened
+    // from a case in a form on the screen, and after the focus passes through it, the
+    // field shows the beginning of the number, not its last digits.
+    void aLongNumberShowsItsBeginning() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("highcap.korvane");
+        {
+            CDLGspczl2 first;
+            QVERIFY(Open(first));
+            Combo(first, IDC_COMBO_CONCRETE)->setCurrentText("C30");
+            Button(first, IDC_CALC_MAX_FORCES)->click();
+            QVERIFY(first.Commands()->SaveAs(path));
+        }
+        CDLGspczl2 form;
+        QVERIFY(Open(form));
+        QVERIFY(form.Commands()->Open(path));
+        QLineEdit* ntop = Edit(form, IDC_EDIT_NTOP);
+        QVERIFY(ntop->fontMetrics().horizontalAdvance(ntop->text()) > ntop->width());
+        // Painted, a field scrolls its text to keep the caret in sight; the caret at the
+        // start of a long number then stands where it stands in a field that holds its
+        // whole text.
+        (void)form.grab();
+        const auto caretX = [](QLineEdit* edit) {
+            return edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+        };
+        const int unscrolled = caretX(Edit(form, IDC_EDIT_MS1));
+        for (QLineEdit* edit : form.findChildren<QLineEdit*>()) {
+            QCOMPARE(edit->cursorPosition(), 0);
+            QVERIFY2(caretX(edit) == unscrolled, qPrintable(edit->text()));
+        }
+        // Entered by Tab, it is selected whole from its start; left, it shows its start.
+        ntop->setFocus(Qt::TabFocusReason);
+        QCOMPARE(ntop->selectedText(), ntop->text());
+        QCOMPARE(ntop->cursorPosition(), 0);
+        ntop->setCursorPosition(static_cast<int>(ntop->text().size()));
+        Edit(form, IDC_EDIT_NG)->setFocus(Qt::TabFocusReason);
+        QCOMPARE(ntop->cursorPosition(), 0);
+        QVERIFY(!ntop->hasSelectedText());
     }
 
     // A radio position its group lacks: 打开算例 refuses it with the case reader's words; the
@@ -381,7 +533,7 @@ private slots:
         QString seenTitle, seenText;
         ModalWatcher watcher([&](QWidget* modal) {
             if (auto* form = dynamic_cast<CDialog*>(modal)) {
-                seenTitle = form->windowTitle();
+                seenTitle = ShownTitle(*form);
                 seenText = Text(*form, IDC_EDIT_H1);
                 form->close();
             }

@@ -132,7 +132,7 @@ void TestPileForms::combinedOpensWithDefaults() {
     QVERIFY(Open(dlg));
     for (const Field& field : fields)
         QVERIFY2(Text(dlg, field.id) == field.text, qPrintable(QString::number(field.id)));
-    QCOMPARE(dlg.windowTitle(), QString("高、低、脱空承台桩身内力及承台位移计算—共同作用方法"));
+    QCOMPARE(ShownTitle(dlg), QString("高、低、脱空承台桩身内力及承台位移计算—共同作用方法"));
     QCOMPARE(Combo(dlg, IDC_COMBO_CONCRETE)->currentIndex(), -1);
     QCOMPARE(Combo(dlg, IDC_COMBO_CONCRETE)->count(), 6);
     QVERIFY(Radio(dlg, IDC_RADIO_NON_BEDROCK)->isChecked());
@@ -175,7 +175,7 @@ void TestPileForms::highCapOpensWithDefaults() {
     QVERIFY(Open(dlg));
     for (const Field& field : fields)
         QVERIFY2(Text(dlg, field.id) == field.text, qPrintable(QString::number(field.id)));
-    QCOMPARE(dlg.windowTitle(), QString("高承台桩身最大弯矩计算—共同作用方法"));
+    QCOMPARE(ShownTitle(dlg), QString("高承台桩身最大弯矩计算—共同作用方法"));
     QCOMPARE(Combo(dlg, IDC_COMBO_CONCRETE)->currentIndex(), -1);
     QVERIFY(Radio(dlg, IDC_RADIO_BEDROCK)->isChecked());
     QVERIFY(!Radio(dlg, IDC_RADIO_NON_BEDROCK)->isChecked());
@@ -361,7 +361,7 @@ void TestPileForms::launcherOpensEachPileForm() {
     QVERIFY(Open(launcher));
     QString seen;
     ModalWatcher watcher([&seen](QWidget* modal) {
-        seen = modal->windowTitle();
+        seen = ShownTitle(*modal);
         if (auto* form = dynamic_cast<CDialog*>(modal))
             Button(*form, IDCANCEL)->click();
     });

@@ -1,12 +1,12 @@
 #include "ControlFactory.h"
 
 #include "PictureControl.h"
+#include "TemplateEdit.h"
 #include "TemplateGroupBox.h"
 #include "TemplateRadioButton.h"
 
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 
 namespace korvane {
@@ -43,7 +43,7 @@ QWidget* CreateWidget(const ControlTemplate& control, QWidget* dialog) {
         return button;
     }
     case ControlType::Edit:
-        return new QLineEdit(dialog);
+        return new TemplateEdit(dialog);
     case ControlType::Label: {
         // Static text; the dialog breaks and places it once every control stands.
         return new QLabel(control.text, dialog);
