@@ -2,6 +2,7 @@
 
 #include "CaseCommands.h"
 #include "CaseFile.h"
+#include "CaseMessages.h"
 #include "DesignChecks.h"
 #include "RecentCases.h"
 #include "VerdictNote.h"
@@ -142,6 +143,9 @@ void CalculatorForm::ShowCalculation(const CalcOutcome& outcome, const CaseExtra
         if (!verdicts.isEmpty())
             lines << verdicts;
     }
+    for (const CaseNote& caseNote : extras.notes)
+        lines << QString("<span style=\"color:#a05a00\">提示：%1</span>")
+                     .arg(QString::fromStdString(NoteLine(caseNote)).toHtmlEscaped());
     if (!note.isEmpty())
         lines << note.toHtmlEscaped();
     ShowResultNote(lines.join("<br>"));

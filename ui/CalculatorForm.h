@@ -79,8 +79,9 @@ protected:
     CalcRequest RequestFor(CalcRequest request = {}) const;
     // What every calculate handler does after its calculation: says whether the results
     // stand for the inputs shown, and states under the commands the verdicts of the
-    // results against the case's limits, then `note` (the form's own, plain text) on a
-    // line of its own. Cleared when an input changes.
+    // results against the case's limits, each of the calculation's notes (extras.notes)
+    // on a line of its own, then `note` (the form's own, plain text). The window grows
+    // to hold every line. Replaced by a mark of stale results when an input changes.
     void ShowCalculation(const CalcOutcome& outcome, const CaseExtras& extras,
                          const QString& note = {});
     // A form that writes a note of its own under its results keeps a line for it

@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <bit>
@@ -86,6 +87,12 @@ void SaveAndReopen(const Calculator<Record>& calc, int calculateButton,
              MemberBits(calc, static_cast<const Record&>(first)));
     QCOMPARE(RecentCases().first().path, path);
 }
+
+// A high-cap form that shows whatever calculation the test gives it.
+class NotedHighCapForm : public CDLGspczl2 {
+public:
+    using CalculatorForm::ShowCalculation;
+};
 
 } // namespace
 
@@ -387,6 +394,35 @@ private slots:
         Edit(form, IDC_EDIT_NG)->setFocus(Qt::TabFocusReason);
         QCOMPARE(ntop->cursorPosition(), 0);
         QVERIFY(!ntop->hasSelectedText());
+    }
+
+    // What a calculation notes is stated under the commands, one line each, as plain
+    // text, and the window grows to hold every line.
+    void calculationNotesAreStatedUnderTheCommands() {
+        NotedHighCapForm form;
+        QVERIFY(Open(form));
+        const int height = form.height();
+        CaseExtras extras;
+        extras.notes = {{CaseNote::Kind::StrengthTakenAsZero, "桩身混凝土", "ft", "混凝土"},
+                        {CaseNote::Kind::StrengthTakenAsZero, "<b>钢筋</b>", "fyv", "箍筋"}};
+        form.ShowCalculation(CalcOutcome{}, extras);
+        const QString note = form.Commands()->Note();
+        QVERIFY2(note.contains("提示：未选桩身混凝土，ft 按 0 计算"), qPrintable(note));
+        QVERIFY2(note.contains("提示：未选<b>钢筋</b>，fyv 按 0 计算"), qPrintable(note));
+        QLabel* shown = nullptr;
+        for (QLabel* label : form.Commands()->Strip()->findChildren<QLabel*>()) {
+            if (label->text().contains("提示："))
+                shown = label;
+        }
+        QVERIFY(shown);
+        QCOMPARE(shown->text().count("color:#a05a00"), 2);
+        QVERIFY(shown->height() >= shown->heightForWidth(shown->width()));
+        QVERIFY(form.height() > height);
+        QVERIFY(shown->mapTo(&form, QPoint(0, shown->height())).y() <= form.height());
+
+        // The next calculation without notes states none.
+        form.ShowCalculation(CalcOutcome{}, CaseExtras{});
+        QVERIFY(!form.Commands()->Note().contains("提示："));
     }
 
     // A radio position its group lacks: 打开算例 refuses it with the case reader's words; the
