@@ -403,8 +403,16 @@ private slots:
         QVERIFY(Open(form));
         const int height = form.height();
         CaseExtras extras;
-        extras.notes = {{CaseNote::Kind::StrengthTakenAsZero, "桩身混凝土", "ft", "混凝土"},
-                        {CaseNote::Kind::StrengthTakenAsZero, "<b>钢筋</b>", "fyv", "箍筋"}};
+        const auto noGrade = [](const char* list, const char* member, const char* share) {
+            CaseNote note{};
+            note.kind = CaseNote::Kind::StrengthTakenAsZero;
+            note.list = list;
+            note.member = member;
+            note.share = share;
+            return note;
+        };
+        extras.notes = {noGrade("桩身混凝土", "ft", "混凝土"),
+                        noGrade("<b>钢筋</b>", "fyv", "箍筋")};
         form.ShowCalculation(CalcOutcome{}, extras);
         const QString note = form.Commands()->Note();
         QVERIFY2(note.contains("提示：未选桩身混凝土，ft 按 0 计算"), qPrintable(note));
