@@ -147,4 +147,27 @@ DepthChartPair PileCharts(const std::vector<double>& depths, const std::vector<d
     return pair;
 }
 
+std::optional<DepthChartPair> PileChartsOf(const CaseExtras& extras) {
+    const std::optional<PileDepthProfile>& profile = extras.depthProfile;
+    if (!profile)
+        return std::nullopt;
+    const auto values = [&profile](const char* name) {
+        const DepthSeries* series = profile->Find(name);
+        return series ? series->values : std::vector<double>();
+    };
+    std::vector<double> depths = profile->depths, moment = values("momentSeries"),
+                        shear = values("shearSeries");
+    if (const auto& group = extras.detail.pileGroup) {
+        depths.clear();
+        moment.clear();
+        shear.clear();
+        for (const PileDepthPoint& p : group->depth) {
+            depths.push_back(p.belowCap);
+            moment.push_back(p.M);
+            shear.push_back(p.Q);
+        }
+    }
+    return PileCharts(depths, moment, shear, profile->groundDepth);
+}
+
 } // namespace korvane
