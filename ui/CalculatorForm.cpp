@@ -40,6 +40,8 @@ void CalculatorForm::ShowCase(const CaseData& data) {
     m_calculated = false;
     m_resultsStale = false;
     ShowResultNote({});
+    if (m_resultsWatcher)
+        m_resultsWatcher(nullptr, nullptr);
     m_limits = data.limits;
     MakeRoomForNotes();
     if (data.calculated)
@@ -120,6 +122,8 @@ void CalculatorForm::InputEdited() {
     m_resultsStale = m_resultsStale || m_calculated;
     m_calculated = false;
     ShowResultNote(m_resultsStale ? QString(kStaleResultsLine) : QString());
+    if (m_resultsWatcher)
+        m_resultsWatcher(nullptr, nullptr);
     UpdateModified();
 }
 
@@ -149,6 +153,8 @@ void CalculatorForm::ShowCalculation(const CalcOutcome& outcome, const CaseExtra
     if (!note.isEmpty())
         lines << note.toHtmlEscaped();
     ShowResultNote(lines.join("<br>"));
+    if (m_resultsWatcher)
+        m_resultsWatcher(&outcome, &extras);
     UpdateModified();
 }
 

@@ -69,6 +69,11 @@ public:
 
     CaseCommands* Commands() const { return m_commands; }
 
+    // Told what every calculation gave, and told nothing (both null) when the results
+    // shown stop standing for the inputs: an input changed or another case was shown.
+    using ResultsWatcher = std::function<void(const CalcOutcome*, const CaseExtras*)>;
+    void WatchResults(ResultsWatcher watcher) { m_resultsWatcher = std::move(watcher); }
+
 protected:
     bool OnInitDialog() override;
     // Every way of closing ends here: the inputs shown are kept first.
@@ -113,6 +118,7 @@ private:
     bool m_ownNote = false;
     DesignLimits m_limits;
     CaseCommands* m_commands = nullptr;
+    ResultsWatcher m_resultsWatcher;
 };
 
 } // namespace korvane

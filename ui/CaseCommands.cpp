@@ -101,6 +101,10 @@ void CaseCommands::SetNoteRoom(int height) {
         m_form->AddStripBelowTemplate(m_strip);
 }
 
+QAction* CaseCommands::AddFormCommand(const QString& text) {
+    return static_cast<CommandStrip*>(m_strip)->AddCommand(text);
+}
+
 bool CaseCommands::EditLimits() {
     DesignLimitsDialog dialog(m_form->CalculatorName(), m_form->Limits(), m_form);
     if (dialog.exec() != QDialog::Accepted)

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 
+class QAction;
 class QLabel;
 class QMenu;
 class QToolButton;
@@ -45,6 +46,9 @@ public:
     void PrintPreview();
     // Asks for the form's limits (验算限值); false when the user cancels.
     bool EditLimits();
+
+    // A command of the form's own, after the report commands.
+    QAction* AddFormCommand(const QString& text);
 
 private:
     bool SaveTo(const QString& path);

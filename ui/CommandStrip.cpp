@@ -36,7 +36,10 @@ QAction* CommandStrip::AddCommand(const QString& text, const QKeySequence& keys)
     button->setDefaultAction(action);
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     button->setFocusPolicy(Qt::NoFocus);
-    m_row->addWidget(button);
+    if (m_filler)
+        m_row->insertWidget(m_row->indexOf(m_filler), button);
+    else
+        m_row->addWidget(button);
     return action;
 }
 
@@ -78,6 +81,7 @@ QLabel* CommandStrip::AddLabel() {
     auto* label = new QLabel(this);
     label->setTextFormat(Qt::PlainText);
     m_row->addWidget(label, 1);
+    m_filler = label;
     return label;
 }
 

@@ -19,7 +19,8 @@ public:
     explicit CommandStrip(QWidget* window);
 
     // A command of `window`, with its shortcut (active while the window is) shown in
-    // the tooltip, and its button in the strip.
+    // the tooltip, and its button in the strip: at the end of the row, or before the
+    // label filling it once there is one.
     QAction* AddCommand(const QString& text, const QKeySequence& keys = {});
     // Gives the button of `command` an arrow that drops down `menu`.
     void AddMenuTo(QAction* command, QMenu* menu);
@@ -36,6 +37,7 @@ private:
     QWidget* m_window;
     QHBoxLayout* m_row;
     QVBoxLayout* m_column;
+    QLabel* m_filler = nullptr;
 };
 
 } // namespace korvane
