@@ -3,6 +3,7 @@
 #include "CDataExchange.h"
 #include "CPaintDC.h"
 #include "CalcReport.h"
+#include "DepthChartWindow.h"
 #include "DepthPlot.h"
 #include "MemberExchange.h"
 
@@ -18,6 +19,14 @@ CDLGspczl1::CDLGspczl1(QWidget* parent)
     MapClick(IDC_RADIO_EMBEDDED, [this] { OnRadioEmbedded(); });
     MapClick(IDC_RADIO_END_BEARING, [this] { OnRadioEndBearing(); });
     MapClick(IDC_RADIO_FRICTION, [this] { OnRadioFriction(); });
+    AttachDepthChartWindow(*this);
+}
+
+bool CDLGspczl1::OnInitDialog() {
+    if (!CalculatorForm::OnInitDialog())
+        return false;
+    AddDepthChartCommand(*this);
+    return true;
 }
 
 void CDLGspczl1::DoDataExchange(CDataExchange* pDX) {
@@ -38,7 +47,7 @@ void CDLGspczl1::OnCalcCombined() {
         return;
     CaseExtras extras;
     const CalcOutcome outcome =
-        calc.calculate(*this, {m_comboConcrete.GetCurSel()}, RequestFor(), extras);
+        calc.calculate(*this, {m_comboConcrete.GetCurSel()}, RequestFor({.detail = true}), extras);
     ReportRefusal(calc, outcome, this);
     Invalidate();
     UpdateData(false);

@@ -22,6 +22,7 @@ public:
     Drawing DepthPlot() const;
 
 protected:
+    bool OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     void OnPaint() override;
 

@@ -3,6 +3,7 @@
 #include "CDataExchange.h"
 #include "CPaintDC.h"
 #include "CalcReport.h"
+#include "DepthChartWindow.h"
 #include "DepthPlot.h"
 #include "MemberExchange.h"
 
@@ -15,6 +16,14 @@ CDLGspczl2::CDLGspczl2(QWidget* parent)
     MapClick(IDC_RADIO_NON_BEDROCK, [this] { OnRadioNonBedrock(); });
     MapClick(IDC_RADIO_END_BEARING, [this] { OnRadioEndBearing(); });
     MapClick(IDC_RADIO_FRICTION, [this] { OnRadioFriction(); });
+    AttachDepthChartWindow(*this);
+}
+
+bool CDLGspczl2::OnInitDialog() {
+    if (!CalculatorForm::OnInitDialog())
+        return false;
+    AddDepthChartCommand(*this);
+    return true;
 }
 
 void CDLGspczl2::DoDataExchange(CDataExchange* pDX) {
@@ -31,7 +40,7 @@ void CDLGspczl2::OnCalcMaxForces() {
         return;
     CaseExtras extras;
     const CalcOutcome outcome =
-        calc.calculate(*this, {m_comboConcrete.GetCurSel()}, RequestFor(), extras);
+        calc.calculate(*this, {m_comboConcrete.GetCurSel()}, RequestFor({.detail = true}), extras);
     ReportRefusal(calc, outcome, this);
     Invalidate();
     UpdateData(false);

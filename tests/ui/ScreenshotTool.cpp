@@ -1,14 +1,16 @@
 // Saves pictures of the launcher, the about box, the four forms (fresh and after
 // a calculation with C30, and HPB235 where the form asks for a rebar grade), a message
-// box, a field's context menu, the case and report commands' dialogs, and forms stating
-// their verdicts against limits into the folder given on the command line, for looking
-// at the layout. Qt's own texts are Chinese, as in the program.
+// box, a field's context menu, the case and report commands' dialogs, forms stating
+// their verdicts against limits and the pile forms' moment and shear windows into the
+// folder given on the command line, for looking at the layout. Qt's own texts are
+// Chinese, as in the program.
 #include "AboutDlg.h"
 #include "CMenu.h"
 #include "CaseCommands.h"
 #include "DLGspczl1.h"
 #include "DLGspczl2.h"
 #include "DLzhexian.h"
+#include "DepthChartWindow.h"
 #include "DesignLimitsDialog.h"
 #include "DialogFont.h"
 #include "Dlgyuanhuhuadong.h"
@@ -18,6 +20,7 @@
 #include "QtTranslation.h"
 #include "ReportDetails.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -176,6 +179,27 @@ void ShootLimits(const QString& dir) {
     }
 }
 
+// A pile form's moment and shear window before a calculation and after one, at the size
+// it opens with, and the form with its command under the template.
+void ShootDepthCharts(CalculatorForm& form, int calcId, const QString& dir, const QString& name) {
+    if (!form.Create())
+        qFatal("cannot open %s", qPrintable(name));
+    form.show();
+    for (QAction* action : form.actions()) {
+        if (action->text() == QString::fromUtf8("弯矩剪力图…"))
+            action->trigger();
+    }
+    DepthChartWindow* window = DepthChartWindowOf(form);
+    if (!window || !QTest::qWaitForWindowExposed(window))
+        qFatal("no moment and shear window on %s", qPrintable(name));
+    window->grab().save(dir + "/" + name + "-charts-fresh.png");
+    ShotFormAfterCalc(form, calcId, dir + "/" + name + "-with-chart-command.png");
+    QApplication::processEvents();
+    window->grab().save(dir + "/" + name + "-charts.png");
+    window->hide();
+    form.hide();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -214,5 +238,13 @@ int main(int argc, char** argv) {
     }
     ShootCaseCommands(dir);
     ShootLimits(dir);
+    {
+        CDLGspczl1 combined;
+        ShootDepthCharts(combined, IDC_CALC_COMBINED, dir, "combined");
+    }
+    {
+        CDLGspczl2 highCap;
+        ShootDepthCharts(highCap, IDC_CALC_MAX_FORCES, dir, "high-cap");
+    }
     return 0;
 }
