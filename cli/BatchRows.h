@@ -161,13 +161,21 @@ BatchRowStatus ComputeBatchRow(const Calculator<Record>& calc, const BatchPlan& 
         for (const DesignCheck& check : DesignChecks(calc.name, e.extras, plan.limits))
             out[column++] = VerdictLine(check);
     }
+    // What the calculation said beside its results, as the command says it on standard
+    // error: no grade chosen, an input outside its plausible range, no circle found.
+    std::string notes;
+    for (const CaseNote& note : e.extras.notes)
+        notes += (notes.empty() ? "（提示：" : "；") + NoteLine(note);
+    if (!notes.empty())
+        notes += "）";
     if (outcome.undefined.empty()) {
-        status = "已计算";
+        status = "已计算" + notes;
         return BatchRowStatus::Computed;
     }
     status = "无定义：";
     for (std::size_t i = 0; i < outcome.undefined.size(); ++i)
         status += (i ? "、" : "") + outcome.undefined[i];
+    status += notes;
     return BatchRowStatus::Undefined;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CaseEvaluation.h"
+#include "CaseMessages.h"
 #include "DetailJson.h"
 #include "JsonText.h"
 #include "ThoroughCircleShown.h"
@@ -108,6 +109,12 @@ std::string CalculationJson(const Calculator<Record>& calc, const CaseEvaluation
         out += ", \"undefined\": [";
         for (std::size_t i = 0; i < undefined.size(); ++i)
             out += (i ? ", " : "") + JsonString(undefined[i]);
+        out += "]";
+    }
+    if (computed && !e.extras.notes.empty()) {
+        out += ", \"notes\": [";
+        for (std::size_t i = 0; i < e.extras.notes.size(); ++i)
+            out += (i ? ", " : "") + JsonString(NoteLine(e.extras.notes[i]));
         out += "]";
     }
     if (computed && e.extras.thorough)

@@ -15,8 +15,7 @@ namespace korvane {
 
 namespace {
 
-constexpr double kStartFactor = 500; // a ray's first centre must undercut this
-constexpr double kStartBest = 600;   // so that the first ray is always kept
+constexpr double kStartBest = 600; // so that the first ray is always kept
 
 // What every trial circle of one search shares.
 struct TrialCircles {
@@ -285,7 +284,7 @@ struct RayWalker {
         ray.angleDeg = angleDeg;
         const Ray along(crestX, w.m_h, angleDeg);
         double dist = w.m_searchDistFrom;
-        double prev = kStartFactor;
+        double prev = kCircleSearchStartFactor;
         Centre c = along.At(dist);
         std::optional<double> cur = Factor(c);
         ray.centresEvaluated = 1;

@@ -30,6 +30,9 @@ inline constexpr double kCentreStepInSlopeHeights = 0.01;
 inline constexpr double kCircleSearchTol = 0.001;
 inline constexpr double kSearchAngleStepDeg = 1.0;
 inline constexpr double kZeroSpacingSubstitute = 0.1;
+// A ray's first centre must undercut this factor by the tolerance; a search whose rays
+// all fail to shows this factor as ks, which is then no circle's factor.
+inline constexpr double kCircleSearchStartFactor = 500;
 
 // The quantities of one trial circle, for checking the slice method step by step.
 struct CircleEvaluation {

@@ -2,8 +2,10 @@
 
 #include "CircularSlip.h"
 #include "CombinedAction.h"
+#include "FieldText.h"
 #include "Grades.h"
 #include "HighCap.h"
+#include "Plausibility.h"
 #include "PolylineSlip.h"
 #include "SlopeSection.h"
 #include "resource.h"
@@ -14,27 +16,39 @@ namespace korvane {
 
 namespace {
 
-std::vector<std::string> Entries(const char* (*name)(int), int count) {
+// The entries of a grade list, in list order.
+std::vector<std::string> Entries(const char* (*name)(int), int (*rowAt)(int), int count) {
     std::vector<std::string> entries;
     for (int i = 0; i < count; ++i)
-        entries.emplace_back(name(i));
+        entries.emplace_back(name(rowAt(i)));
     return entries;
+}
+
+// The grade lists' selections as the table rows the core reads.
+struct GradeRows {
+    int concrete;
+    int rebar; // -1 where the calculator has no rebar list
+};
+
+GradeRows RowsOf(const std::vector<int>& sel) {
+    return {ConcreteRowAt(sel[0]), sel.size() > 1 ? RebarRowAt(sel[1]) : -1};
 }
 
 // The slope calculations compute without a grade, with its strength as 0; the pile
 // calculations refuse.
 ListOption SlopeConcreteList() {
-    return {"concrete", "桩身混凝土：", Entries(ConcreteGradeName, kConcreteGradeCount),
+    return {"concrete", "桩身混凝土：",
+            Entries(ConcreteGradeName, ConcreteRowAt, kConcreteGradeCount),
             KORVANE_CONTROL(IDC_COMBO_CONCRETE), UnchosenStrength{"ft", "混凝土"}};
 }
 
 ListOption RebarList() {
-    return {"rebar", "钢筋型号：", Entries(RebarGradeName, kRebarGradeCount),
+    return {"rebar", "钢筋型号：", Entries(RebarGradeName, RebarRowAt, kRebarGradeCount),
             KORVANE_CONTROL(IDC_COMBO_REBAR), UnchosenStrength{"fyv", "箍筋"}};
 }
 
 ListOption PileConcreteList() {
-    return {"concrete", "混凝土C:", Entries(ConcreteGradeName, kConcreteGradeCount),
+    return {"concrete", "混凝土C:", Entries(ConcreteGradeName, ConcreteRowAt, kConcreteGradeCount),
             KORVANE_CONTROL(IDC_COMBO_CONCRETE)};
 }
 
@@ -60,6 +74,32 @@ PileGroupDetail GroupDetailOf(const Work& work, double l0, const double* moment,
     const auto points = static_cast<std::size_t>(count);
     return DescribePileGroup(work.head, work.cap, work.layout, work.pile, work.response, l0,
                              {moment, points}, {shear, points});
+}
+
+// What a calculation says beside its results, for every face alike: the strengths taken
+// as 0 for a list with nothing chosen, then each input outside its plausible range, then
+// what the calculation itself noted. Nothing is said of a calculation that was refused.
+template <class Record> Calculator<Record> WithNotes(Calculator<Record> calc) {
+    calc.calculate = [core = calc.calculate, lists = calc.lists, members = calc.members,
+                      ranges = PlausibleRangesOf(calc.name)](Record& r, const std::vector<int>& sel,
+                                                             const CalcRequest& request,
+                                                             CaseExtras& extras) {
+        std::vector<CaseNote> notes = ImplausibleInputs(ranges, members, r);
+        const CalcOutcome outcome = core(r, sel, request, extras);
+        if (!outcome.computed())
+            return outcome;
+        std::vector<CaseNote> unchosen;
+        for (std::size_t i = 0; i < lists.size(); ++i) {
+            const ListOption& list = lists[i];
+            if (i < sel.size() && sel[i] < 0 && list.unchosen)
+                unchosen.push_back(StrengthTakenAsZeroNote(ListCaption(list), list.unchosen->member,
+                                                           list.unchosen->share));
+        }
+        notes.insert(notes.begin(), unchosen.begin(), unchosen.end());
+        extras.notes.insert(extras.notes.begin(), notes.begin(), notes.end());
+        return outcome;
+    };
+    return calc;
 }
 
 } // namespace
@@ -88,7 +128,7 @@ std::string CalculatorTitle(std::string_view name) {
 }
 
 const Calculator<CircularSlipRecord>& CircularCalculator() {
-    static const Calculator<CircularSlipRecord> calc{
+    static const Calculator<CircularSlipRecord> calc = WithNotes(Calculator<CircularSlipRecord>{
         "circular",
         "圆弧条分法计算边坡建筑桩基础整体稳定",
         CircularSlipMembers(),
@@ -98,16 +138,24 @@ const Calculator<CircularSlipRecord>& CircularCalculator() {
         [](CircularSlipRecord& r, const std::vector<int>& sel, const CalcRequest& request,
            CaseExtras& extras) {
             const CircularSlipRecord entered = r;
+            const GradeRows g = RowsOf(sel);
             CircleSearchRun run;
-            CalcOutcome outcome = SearchCriticalCircle(r, sel[0], sel[1], run);
+            CalcOutcome outcome = SearchCriticalCircle(r, g.concrete, g.rebar, run);
             if (!outcome.computed())
                 return outcome;
+            if (!run.ksCircleFound) {
+                CaseNote note;
+                note.kind = CaseNote::Kind::NoCircleFound;
+                note.value = FormatNumber(r.m_ks);
+                note.expected = FormatNumber(kCircleSearchStartFactor - kCircleSearchTol);
+                extras.notes.push_back(std::move(note));
+            }
             // A second opinion on the same inputs; the record keeps the search's answer.
             if (request.thorough)
-                extras.thorough = {ThoroughCircleSearch(entered, sel[0], sel[1]), r.m_ks};
+                extras.thorough = {ThoroughCircleSearch(entered, g.concrete, g.rebar), r.m_ks};
             if (request.detail) {
                 const CircularSlipRecord working =
-                    CircleSearchWorkingRecord(entered, sel[0], sel[1]);
+                    CircleSearchWorkingRecord(entered, g.concrete, g.rebar);
                 if (run.ksCircleFound)
                     extras.detail.critical = DescribeCircle(working, run.ksX, run.ksY);
                 if (run.anyKept)
@@ -117,12 +165,12 @@ const Calculator<CircularSlipRecord>& CircularCalculator() {
                                                             extras.thorough->circle.y);
             }
             return outcome;
-        }};
+        }});
     return calc;
 }
 
 const Calculator<PolylineSlipRecord>& PolylineCalculator() {
-    static const Calculator<PolylineSlipRecord> calc{
+    static const Calculator<PolylineSlipRecord> calc = WithNotes(Calculator<PolylineSlipRecord>{
         "polyline",
         "折线条分法计算边坡建筑桩基础整体稳定",
         PolylineSlipMembers(),
@@ -132,17 +180,18 @@ const Calculator<PolylineSlipRecord>& PolylineCalculator() {
         [](PolylineSlipRecord& r, const std::vector<int>& sel, const CalcRequest& request,
            CaseExtras& extras) {
             const PolylineSlipRecord entered = r;
-            CalcOutcome outcome = ComputePolylineSlip(r, sel[0], sel[1]);
+            const GradeRows g = RowsOf(sel);
+            CalcOutcome outcome = ComputePolylineSlip(r, g.concrete, g.rebar);
             if (outcome.computed() && request.detail)
                 extras.detail.polyline =
-                    DescribePolylineSlip(WithPileGrades(entered, sel[0], sel[1]));
+                    DescribePolylineSlip(WithPileGrades(entered, g.concrete, g.rebar));
             return outcome;
-        }};
+        }});
     return calc;
 }
 
 const Calculator<CombinedActionRecord>& CombinedCalculator() {
-    static const Calculator<CombinedActionRecord> calc{
+    static const Calculator<CombinedActionRecord> calc = WithNotes(Calculator<CombinedActionRecord>{
         "combined",
         "高、低、脱空承台桩身内力及承台位移计算—共同作用方法",
         CombinedActionMembers(),
@@ -152,7 +201,7 @@ const Calculator<CombinedActionRecord>& CombinedCalculator() {
         [](CombinedActionRecord& r, const std::vector<int>& sel, const CalcRequest& request,
            CaseExtras& extras) {
             CombinedActionWork work;
-            CalcOutcome outcome = CalculateCombinedAction(r, sel[0], work);
+            CalcOutcome outcome = CalculateCombinedAction(r, RowsOf(sel).concrete, work);
             if (outcome.computed()) {
                 // The series hold the points 0 .. m_lastPoint, at most the 41 of the grid.
                 const int count =
@@ -164,12 +213,12 @@ const Calculator<CombinedActionRecord>& CombinedCalculator() {
                         GroupDetailOf(work, r.m_l0, r.m_momentSeries, r.m_shearSeries, count);
             }
             return outcome;
-        }};
+        }});
     return calc;
 }
 
 const Calculator<HighCapRecord>& HighCapCalculator() {
-    static const Calculator<HighCapRecord> calc{
+    static const Calculator<HighCapRecord> calc = WithNotes(Calculator<HighCapRecord>{
         "highcap",
         "高承台桩身最大弯矩计算—共同作用方法",
         HighCapMembers(),
@@ -179,7 +228,7 @@ const Calculator<HighCapRecord>& HighCapCalculator() {
         [](HighCapRecord& r, const std::vector<int>& sel, const CalcRequest& request,
            CaseExtras& extras) {
             HighCapWork work;
-            CalcOutcome outcome = CalculateHighCapForces(r, sel[0], work);
+            CalcOutcome outcome = CalculateHighCapForces(r, RowsOf(sel).concrete, work);
             if (outcome.computed()) {
                 const int count = HighCapRecord::kSeriesPoints;
                 extras.depthProfile =
@@ -189,7 +238,7 @@ const Calculator<HighCapRecord>& HighCapCalculator() {
                         GroupDetailOf(work, r.m_l0, r.m_momentSeries, r.m_shearSeries, count);
             }
             return outcome;
-        }};
+        }});
     return calc;
 }
 

@@ -154,16 +154,8 @@ CaseEvaluation<Record> EvaluateCase(const Calculator<Record>& calc, const CaseDa
     e.ran = true;
     e.outcome = calc.calculate(e.computed, e.selections,
                                {.thorough = request.thorough, .detail = request.detail}, e.extras);
-    if (!e.outcome.computed()) {
+    if (!e.outcome.computed())
         e.refusal = e.outcome.refusal;
-        return e;
-    }
-    for (std::size_t i = 0; i < calc.lists.size(); ++i) {
-        const ListOption& list = calc.lists[i];
-        if (e.selections[i] < 0 && list.unchosen)
-            e.extras.notes.push_back({CaseNote::Kind::StrengthTakenAsZero, ListCaption(list),
-                                      list.unchosen->member, list.unchosen->share});
-    }
     return e;
 }
 

@@ -42,12 +42,27 @@ struct PileDepthProfile {
 struct CaseNote {
     enum class Kind {
         StrengthTakenAsZero, // a list had nothing chosen, so its strength counts as 0
+        Implausible,         // an input outside the range where the method means something
+        NoCircleFound,       // no trial circle undercut the search's start factor
     };
-    Kind kind;
-    std::string list;   // the list's caption ("桩身混凝土")
-    std::string member; // the strength taken as 0 ("ft")
-    std::string share;  // the share of the pile resistance it carries ("混凝土")
+    Kind kind = Kind::StrengthTakenAsZero;
+    std::string list;     // StrengthTakenAsZero: the list's caption ("桩身混凝土")
+    std::string member;   // the strength taken as 0 ("ft"); the input outside its range ("h")
+    std::string share;    // StrengthTakenAsZero: the share of the pile resistance it carries
+    std::string label;    // Implausible: the input's label ("坡高h(m)")
+    std::string value;    // Implausible: its value as its field shows it; NoCircleFound: ks
+    std::string expected; // Implausible: what it should be ("应大于 0"); NoCircleFound: the
+                          // factor no circle undercut ("499.999")
 };
+
+// The note for a list with nothing chosen, whose strength `member` counts as 0.
+inline CaseNote StrengthTakenAsZeroNote(std::string list, std::string member, std::string share) {
+    CaseNote note;
+    note.list = std::move(list);
+    note.member = std::move(member);
+    note.share = std::move(share);
+    return note;
+}
 
 // The thorough circle search beside the critical circle search's answer.
 struct ThoroughBeside {

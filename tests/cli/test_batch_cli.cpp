@@ -82,16 +82,15 @@ TEST(BatchCommand, EachRowIsAnsweredInOrderAndTheBatchGoesOnPastRefusals) {
     std::string results;
     for (const char* name : {"x", "y", "ks", "R"})
         results += Value(single, name) + ",";
-    EXPECT_EQ(
-        answer,
-        "h,concrete,rebar,x,y,ks,R,status\n"
-        "6,C30,HPB235,3.7,6.43,1.67,7.42,已计算\n"
-        "6m,C30,HPB235,,,,,拒绝：坡高h(m)（h）的文本“6m”不能接受：请键入一个数。\n"
-        ",C30,HPB235,3.7,6.43,1.67,7.42,已计算\n"
-        "7,C99,HPB235,,,,,拒绝：桩身混凝土：没有“C99”一项（可选：C30、C35、C40、C45、C50、C55）\n"
-        "5,,,,,,,拒绝：这一行有 1 格，标题行有 3 格\n"
-        "8,C30,," +
-            results + "已计算\n");
+    EXPECT_EQ(answer, "h,concrete,rebar,x,y,ks,R,status\n"
+                      "6,C30,HPB235,3.7,6.43,1.67,7.42,已计算\n"
+                      "6m,C30,HPB235,,,,,拒绝：坡高h(m)（h）的文本“6m”不能接受：请键入一个数。\n"
+                      ",C30,HPB235,3.7,6.43,1.67,7.42,已计算\n"
+                      "7,C99,HPB235,,,,,"
+                      "拒绝：桩身混凝土：没有“C99”一项（可选：C25、C30、C35、C40、C45、C50、C55）\n"
+                      "5,,,,,,,拒绝：这一行有 1 格，标题行有 3 格\n"
+                      "8,C30,," +
+                          results + "已计算（提示：未选钢筋型号，fyv 按 0 计算）\n");
     EXPECT_NE(answer.find("\n6m,"), std::string::npos);
     std::remove(in.c_str());
     std::remove(out.c_str());
@@ -102,9 +101,10 @@ TEST(BatchCommand, UndefinedRowsLeaveTheirResultsEmpty) {
         WriteCsv("undefined.csv", "Bb,concrete,rebar\n0,C30,HPB235\n1,C30,HPB235\n");
     const CalcRun run = Calc("polyline --batch " + in + " --out -");
     EXPECT_EQ(run.status, 3) << run.err;
-    EXPECT_EQ(run.out, "Bb,concrete,rebar,ks,status\n"
-                       "0,C30,HPB235,,无定义：ks\n"
-                       "1,C30,HPB235,0.24,已计算\n");
+    EXPECT_EQ(run.out,
+              "Bb,concrete,rebar,ks,status\n"
+              "0,C30,HPB235,,无定义：ks（提示：承台长度Bb(m)为 0，应大于 0，结果可能没有意义）\n"
+              "1,C30,HPB235,0.24,已计算\n");
     EXPECT_TRUE(HasLine(Calc("polyline Bb=1 concrete=C30 rebar=HPB235").out, "ks=0.24"));
     std::remove(in.c_str());
 }

@@ -324,3 +324,43 @@ TEST(CalcCommand, SlopeCaseWithoutGradesSaysWhichStrengthIsZero) {
     EXPECT_TRUE(Calc("circular concrete=C30 rebar=HPB235").err.empty());
     EXPECT_TRUE(Calc("highcap concrete=C30").err.empty());
 }
+
+// Inputs that make a result meaningless are computed all the same and said on standard
+// error, in JSON and in a batch row's status.
+TEST(CalcCommand, ImplausibleInputsComputeWithAWarning) {
+    const CalcRun low = Calc("circular h=-6 concrete=C30 rebar=HPB235");
+    EXPECT_EQ(low.status, 0);
+    EXPECT_NE(low.err.find("坡高h(m)为 -6，应大于 0"), std::string::npos) << low.err;
+    EXPECT_NE(low.out.find("ks="), std::string::npos);
+
+    const CalcRun none = Calc("circular stirrupSpacing=0 concrete=C30 rebar=HPB235");
+    EXPECT_EQ(none.status, 0);
+    EXPECT_NE(none.err.find("未找到稳定系数低于 499.999 的滑动圆弧"), std::string::npos)
+        << none.err;
+    EXPECT_NE(none.out.find("ks=500\n"), std::string::npos) << none.out; // the method's value
+
+    const CalcRun json = Calc("combined concrete=C30 sax=-1 --json");
+    EXPECT_NE(json.out.find("\"notes\": [\"sax(m)为 -1，应不小于 0，结果可能没有意义\"]"),
+              std::string::npos)
+        << json.out;
+
+    const std::string in = korvane_test::TempPath("implausible.csv");
+    korvane_test::WriteFile(in, "concrete,gamma\nC30,-18\nC30,18\n");
+    const CalcRun batch = Calc("polyline --batch " + in + " --out -");
+    EXPECT_NE(batch.out.find(",已计算（提示：未选钢筋型号，fyv 按 0 计算；土体容重(kN/m3)为 -18，"
+                             "应大于 0，结果可能没有意义）\n"),
+              std::string::npos)
+        << batch.out;
+    EXPECT_NE(batch.out.find(",已计算（提示：未选钢筋型号，fyv 按 0 计算）\n"), std::string::npos);
+    std::remove(in.c_str());
+}
+
+// The grades of current codes compute by their names; the older ones keep their results.
+TEST(CalcCommand, CurrentGradesComputeByName) {
+    const CalcRun current = Calc("circular concrete=C25 rebar=HPB300");
+    EXPECT_EQ(current.status, 0) << current.err;
+    EXPECT_TRUE(current.err.empty()) << current.err;
+    EXPECT_NE(current.out, Calc("circular concrete=C30 rebar=HPB235").out);
+    EXPECT_EQ(Calc("highcap concrete=C25").status, 0);
+    EXPECT_NE(Calc("highcap concrete=C25").out, Calc("highcap concrete=C30").out);
+}

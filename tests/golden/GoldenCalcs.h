@@ -11,10 +11,21 @@
 #include "HighCap.h"
 #include "PolylineSlip.h"
 
+#include <limits>
 #include <string>
 #include <vector>
 
 using namespace korvane;
+
+// The cases were recorded when the grade tables held six concrete rows and three of
+// stirrup steel; the grades added since took the rows after those. A row that was past
+// the tables then was no grade, and is still read as none.
+inline int RecordedConcreteRow(int row) {
+    return row >= 6 ? std::numeric_limits<int>::max() : row;
+}
+inline int RecordedRebarRow(int row) {
+    return row >= 3 ? std::numeric_limits<int>::max() : row;
+}
 
 template <class Record> struct GoldenCalc {
     const char* name; // data/<name>.golden.gz
@@ -35,19 +46,19 @@ template <class Record> struct GoldenCalc {
 };
 
 inline GoldenCalc<CircularSlipRecord> CircularGolden() {
-    return {"circular", 2,
-            GoldenFieldsOf<CircularSlipRecord>(korvane::CircularSlipMembers(), {}, 0),
-            [](CircularSlipRecord& r, int concrete, int rebar) {
-                return SearchCriticalCircle(r, concrete, rebar);
-            }};
+    return {
+        "circular", 2, GoldenFieldsOf<CircularSlipRecord>(korvane::CircularSlipMembers(), {}, 0),
+        [](CircularSlipRecord& r, int concrete, int rebar) {
+            return SearchCriticalCircle(r, RecordedConcreteRow(concrete), RecordedRebarRow(rebar));
+        }};
 }
 
 inline GoldenCalc<PolylineSlipRecord> PolylineGolden() {
-    return {"polyline", 2,
-            GoldenFieldsOf<PolylineSlipRecord>(korvane::PolylineSlipMembers(), {}, 0),
-            [](PolylineSlipRecord& r, int concrete, int rebar) {
-                return ComputePolylineSlip(r, concrete, rebar);
-            }};
+    return {
+        "polyline", 2, GoldenFieldsOf<PolylineSlipRecord>(korvane::PolylineSlipMembers(), {}, 0),
+        [](PolylineSlipRecord& r, int concrete, int rebar) {
+            return ComputePolylineSlip(r, RecordedConcreteRow(concrete), RecordedRebarRow(rebar));
+        }};
 }
 
 inline GoldenCalc<CombinedActionRecord> CombinedGolden() {
@@ -57,7 +68,9 @@ inline GoldenCalc<CombinedActionRecord> CombinedGolden() {
                               {{"momentSeries", [](R& r) -> double* { return r.m_momentSeries; }},
                                {"shearSeries", [](R& r) -> double* { return r.m_shearSeries; }}},
                               R::kSeriesPoints),
-            [](R& r, int concrete, int) { return CalculateCombinedAction(r, concrete); }};
+            [](R& r, int concrete, int) {
+                return CalculateCombinedAction(r, RecordedConcreteRow(concrete));
+            }};
 }
 
 inline GoldenCalc<HighCapRecord> HighCapGolden() {
@@ -67,5 +80,7 @@ inline GoldenCalc<HighCapRecord> HighCapGolden() {
                               {{"momentSeries", [](R& r) -> double* { return r.m_momentSeries; }},
                                {"shearSeries", [](R& r) -> double* { return r.m_shearSeries; }}},
                               R::kSeriesPoints),
-            [](R& r, int concrete, int) { return CalculateHighCapForces(r, concrete); }};
+            [](R& r, int concrete, int) {
+                return CalculateHighCapForces(r, RecordedConcreteRow(concrete));
+            }};
 }

@@ -38,7 +38,8 @@ template <> struct PileForm<HighCapRecord> {
 // `soil`; not finite when no concrete grade is chosen.
 template <class Record> double Alpha(const CaseDraft<Record>& c, double soil) {
     const Record& r = *c.record;
-    const double EI = BendingStiffness(ConcreteGradeTable(c.lists[0]).Ec, SectionInertia(r.m_d));
+    const double EI = BendingStiffness(ConcreteGradeTable(RecordedConcreteRow(c.lists[0])).Ec,
+                                       SectionInertia(r.m_d));
     return DeformationCoefficient(CalculationWidth(r.m_d), soil, EI);
 }
 
@@ -101,8 +102,8 @@ template <class Record> std::vector<Edge<Record>> SharedPileEdges() {
              const int layer = rng.Below(2);
              const double limit = layer == 0 ? 3.5 : 2.5;
              const Record& r = *c.record;
-             const double EI =
-                 BendingStiffness(ConcreteGradeTable(c.lists[0]).Ec, SectionInertia(r.m_d));
+             const double EI = BendingStiffness(
+                 ConcreteGradeTable(RecordedConcreteRow(c.lists[0])).Ec, SectionInertia(r.m_d));
              if (!(EI > 0))
                  return;
              const double target = rng.Uniform(0.15, limit / 10.5);

@@ -24,7 +24,8 @@ double CrestX(double h, double betaDeg) {
 // Slices and pile rows the circle search evaluates, counted as the search counts them
 // up to its limits: the price of a case in the replay.
 long long SearchWork(const CaseDraft<CircularSlipRecord>& c) {
-    const CircularSlipRecord w = CircleSearchWorkingRecord(*c.record, c.lists[0], c.lists[1]);
+    const CircularSlipRecord w = CircleSearchWorkingRecord(
+        *c.record, RecordedConcreteRow(c.lists[0]), RecordedRebarRow(c.lists[1]));
     // Inputs the search refuses before any circle cost nothing.
     for (double v : {w.m_h, w.m_beta, w.m_a, w.m_b, w.m_d, w.m_sax, w.m_say, w.m_searchDistFrom})
         if (!std::isfinite(v))

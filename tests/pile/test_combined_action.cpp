@@ -250,7 +250,7 @@ TEST(CombinedActionInput, RefusalsLeaveTheRecordUntouched) {
         RefusalReason reason;
     } cases[] = {
         {"no grade", -1, 9, 26, RefusalReason::NoConcreteGrade},
-        {"grade past the list", 6, 9, 26, RefusalReason::NoConcreteGrade},
+        {"grade past the list", kConcreteGradeCount, 9, 26, RefusalReason::NoConcreteGrade},
         {"no X piles", kC30, 0, 26, RefusalReason::TooFewPiles},
         {"negative Z piles", kC30, 9, -2, RefusalReason::TooFewPiles},
         {"2501 piles", kC30, 41, 61, RefusalReason::TooManyPiles},

@@ -7,6 +7,7 @@
 #include "HighCap.h"
 #include "PileGroupDetail.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -16,12 +17,10 @@ using namespace korvane;
 
 namespace {
 
+// The position of C30 in the pile forms' concrete list.
 int C30() {
-    for (int i = 0; i < kConcreteGradeCount; ++i) {
-        if (std::string(ConcreteGradeName(i)) == "C30")
-            return i;
-    }
-    return -1;
+    const std::vector<std::string>& entries = CombinedCalculator().lists[0].entries;
+    return static_cast<int>(std::find(entries.begin(), entries.end(), "C30") - entries.begin());
 }
 
 template <class Record>
@@ -49,7 +48,7 @@ TEST(PileGroupDetail, CombinedDefaultsGiveTheGroupsLargestAndSmallestForces) {
     EXPECT_NEAR(g.Nmean, (g.Nmax + g.Nmin) / 2, 1e-9);
     // The shown top force is one pile's of the group, not necessarily the largest.
     CombinedActionRecord shown;
-    ASSERT_TRUE(CalculateCombinedAction(shown, C30()).computed());
+    ASSERT_TRUE(CalculateCombinedAction(shown, ConcreteRowAt(C30())).computed());
     EXPECT_LE(shown.m_Ntop, g.Nmax);
 }
 

@@ -1,3 +1,4 @@
+#include "Grades.h"
 #include "PileKernel.h"
 #include "RefusalPrinting.h"
 #include "Trunc2.h"
@@ -217,7 +218,7 @@ TEST(PileGroupInput, Refusals) {
     using R = RefusalReason;
     const Refusal noGrade{R::NoConcreteGrade};
     EXPECT_EQ(PileGroupInputRefusal(-1, 9, 26), noGrade);
-    EXPECT_EQ(PileGroupInputRefusal(6, 9, 26), noGrade);
+    EXPECT_EQ(PileGroupInputRefusal(kConcreteGradeCount, 9, 26), noGrade);
     EXPECT_EQ(PileGroupInputRefusal(0, 0, 26), (Refusal{R::TooFewPiles, "nx"}));
     EXPECT_EQ(PileGroupInputRefusal(0, -3, 26), (Refusal{R::TooFewPiles, "nx"}));
     EXPECT_EQ(PileGroupInputRefusal(0, 9, 0), (Refusal{R::TooFewPiles, "nz"}));

@@ -27,7 +27,7 @@ TEST(RefusalText, EveryReasonInTheUsersWords) {
         {"circular", {R::UnknownList, "steel"}, "没有名为“steel”的下拉列表"},
         {"circular",
          {R::UnknownEntry, "concrete", "C99"},
-         "桩身混凝土：没有“C99”一项（可选：C30、C35、C40、C45、C50、C55）"},
+         "桩身混凝土：没有“C99”一项（可选：C25、C30、C35、C40、C45、C50、C55）"},
         {"highcap", {R::UnknownInput, "foo"}, "highcap 没有名为“foo”的输入项"},
         {"highcap", {R::UnknownResult, "nx"}, "highcap 没有名为“nx”的计算结果"},
         {"circular",
@@ -94,7 +94,7 @@ TEST(RefusalText, EveryReasonInTheUsersWords) {
 }
 
 TEST(NoteText, AStrengthTakenAsZeroOnATerminalAndInAReport) {
-    const CaseNote note{CaseNote::Kind::StrengthTakenAsZero, "钢筋型号", "fyv", "箍筋"};
+    const CaseNote note = StrengthTakenAsZeroNote("钢筋型号", "fyv", "箍筋");
     EXPECT_EQ(NoteLine(note), "未选钢筋型号，fyv 按 0 计算");
     EXPECT_EQ(NoteSentence(note), "钢筋型号未选择：fyv按0计，桩的抗剪承载力中箍筋项为0。");
 }

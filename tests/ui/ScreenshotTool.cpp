@@ -42,9 +42,10 @@ void Save(CDialog& dlg, const QString& path) {
 }
 
 void ShotFormAfterCalc(CDialog& dlg, int calcId, const QString& path) {
-    qobject_cast<QComboBox*>(dlg.GetDlgItem(IDC_COMBO_CONCRETE))->setCurrentIndex(0);
+    auto* concrete = qobject_cast<QComboBox*>(dlg.GetDlgItem(IDC_COMBO_CONCRETE));
+    concrete->setCurrentIndex(concrete->findText("C30"));
     if (auto* rebar = qobject_cast<QComboBox*>(dlg.GetDlgItem(IDC_COMBO_REBAR)))
-        rebar->setCurrentIndex(0);
+        rebar->setCurrentIndex(rebar->findText("HPB235"));
     qobject_cast<QPushButton*>(dlg.GetDlgItem(calcId))->click();
     Save(dlg, path);
 }

@@ -22,7 +22,8 @@ bool Enabled(const CDialog& dlg, int id) {
     return dlg.GetDlgItem(id)->isEnabled();
 }
 void PickC30(CDialog& dlg) {
-    Combo(dlg, IDC_COMBO_CONCRETE)->setCurrentIndex(0);
+    QComboBox* concrete = Combo(dlg, IDC_COMBO_CONCRETE);
+    concrete->setCurrentIndex(concrete->findText("C30"));
 }
 // What the pile form paints as its depth plot.
 korvane::Drawing Plot(const CDialog& dlg) {
@@ -134,7 +135,7 @@ void TestPileForms::combinedOpensWithDefaults() {
         QVERIFY2(Text(dlg, field.id) == field.text, qPrintable(QString::number(field.id)));
     QCOMPARE(ShownTitle(dlg), QString("高、低、脱空承台桩身内力及承台位移计算—共同作用方法"));
     QCOMPARE(Combo(dlg, IDC_COMBO_CONCRETE)->currentIndex(), -1);
-    QCOMPARE(Combo(dlg, IDC_COMBO_CONCRETE)->count(), 6);
+    QCOMPARE(Combo(dlg, IDC_COMBO_CONCRETE)->count(), 7);
     QVERIFY(Radio(dlg, IDC_RADIO_NON_BEDROCK)->isChecked());
     QVERIFY(!Radio(dlg, IDC_RADIO_BEDROCK_SURFACE)->isChecked());
     QVERIFY(!Radio(dlg, IDC_RADIO_EMBEDDED)->isChecked());
