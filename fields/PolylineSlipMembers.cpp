@@ -58,7 +58,9 @@ const std::array<MemberInfo<R>, 33> kMembers = {{
      KORVANE_CONTROL(IDC_EDIT_STIRRUP_SPACING), "箍筋间距(mm)", "", "mm"},
     {"ft", &R::m_ft, Internal, K::None, {}, "桩身混凝土抗拉强度设计值ft", "ft", "N/mm²"},
     {"fyv", &R::m_fyv, Internal, K::None, {}, "箍筋抗拉强度设计值fyv", "fyv", "N/mm²"},
-    {"ks", &R::m_ks, Out, K::Number, KORVANE_CONTROL(IDC_EDIT_KS), "最小稳定系数ks", "ks", ""},
+    // The form's label reads 最小稳定系数 like the circular form's, but one slip surface
+    // is computed here, not the least of a search.
+    {"ks", &R::m_ks, Out, K::Number, KORVANE_CONTROL(IDC_EDIT_KS), "稳定系数ks", "ks", ""},
     {"h", &R::m_h, In, K::Number, KORVANE_CONTROL(IDC_EDIT_H), "坡高h(m)", "h", "m"},
     {"beta", &R::m_beta, In, K::Number, KORVANE_CONTROL(IDC_EDIT_BETA), "坡角(°)", "β", "°"},
 }};

@@ -28,7 +28,9 @@ bool Finite(std::initializer_list<double> values) {
 SlopeFigure SlopeFigureOf(const CircularSlipRecord& r, bool withCircle) {
     SlopeFigure f;
     f.section = SlopeSectionOf(r);
-    f.pileX = PileRowPositions(f.section, CircleSearchSpacing(r.m_sax), kMostDrawnPileRows);
+    f.rowSpacing = CircleSearchSpacing(r.m_sax);
+    f.spacingSubstituted = r.m_sax == 0;
+    f.pileX = PileRowPositions(f.section, f.rowSpacing, kMostDrawnPileRows);
     if (withCircle)
         f.circle = SlopeCircle{r.m_x, r.m_y, r.m_R, QStringLiteral("临界滑弧")};
     return f;
@@ -37,6 +39,7 @@ SlopeFigure SlopeFigureOf(const CircularSlipRecord& r, bool withCircle) {
 SlopeFigure SlopeFigureOf(const PolylineSlipRecord& r) {
     SlopeFigure f;
     f.section = SlopeSectionOf(r);
+    f.rowSpacing = r.m_sax;
     f.pileX = PileRowPositions(f.section, r.m_sax, kMostDrawnPileRows);
     for (const SlipVertex& v : PolylineVertices(r))
         f.slipPolyline.emplace_back(v.x, v.y);
@@ -283,8 +286,22 @@ void PaintSlopeFigure(QPainter& p, const QRectF& rect, const SlopeFigure& f) {
     const double pileTop = in.h - in.hb, pileTip = in.h - in.hb - in.L;
     p.setBrush(kConcrete);
     p.setPen(st.Pen(QColor(80, 80, 80), 0.2));
-    for (double x : f.pileX)
-        p.drawRect(QRectF(map(x - d / 2, pileTop), map(x + d / 2, pileTip)).normalized());
+    // Rows closer than the drawing can part are one hatched band, labelled with the
+    // spacing they are counted at and their number.
+    const bool band = f.pileX.size() > 1 &&
+                      std::abs(map(f.pileX[1], 0).x() - map(f.pileX[0], 0).x()) -
+                              std::abs(map(d, 0).x() - map(0, 0).x()) <
+                          0.6 * u;
+    if (band) {
+        const QRectF rows =
+            QRectF(map(f.pileX.front() - d / 2, pileTop), map(f.pileX.back() + d / 2, pileTip))
+                .normalized();
+        p.setBrush(QBrush(QColor(110, 110, 110), Qt::FDiagPattern));
+        p.drawRect(rows);
+    } else {
+        for (double x : f.pileX)
+            p.drawRect(QRectF(map(x - d / 2, pileTop), map(x + d / 2, pileTip)).normalized());
+    }
 
     // The cap, its top at the ground, its base hb below.
     const QRectF cap = QRectF(map(g.capNear, in.h), map(g.capFar, in.h - in.hb)).normalized();
@@ -339,6 +356,15 @@ void PaintSlopeFigure(QPainter& p, const QRectF& rect, const SlopeFigure& f) {
         DrawLabel(st, map(f.pileX.front() - d / 2, pileTip + 0.5 * in.L) - QPointF(0.8 * u, 0),
                   QStringLiteral("桩 d=%1 m").arg(FigureNumber(d, 3)),
                   Qt::AlignRight | Qt::AlignVCenter, st.Font(2.6));
+    if (band) {
+        const QString spacing =
+            f.spacingSubstituted
+                ? QStringLiteral("sax = 0，按 %1 m 计").arg(FigureNumber(f.rowSpacing))
+                : QStringLiteral("sax = %1 m").arg(FigureNumber(f.rowSpacing));
+        DrawLabel(st, map((f.pileX.front() + f.pileX.back()) / 2, pileTip) + QPointF(0, 0.8 * u),
+                  QStringLiteral("桩排 %1 排（%2）").arg(f.pileX.size()).arg(spacing),
+                  Qt::AlignHCenter | Qt::AlignTop, st.Font(2.6));
+    }
 
     // Axes at the toe.
     const double axis = 7 * u;

@@ -27,6 +27,8 @@ struct SlopeCircle {
 struct SlopeFigure {
     SlopeSection section{};            // the slope, cap and piles as the calculation places them
     std::vector<double> pileX;         // pile row centres, where the calculation counts them
+    double rowSpacing = 0;             // the spacing the calculation counts the rows at, m
+    bool spacingSubstituted = false;   // a typed spacing of 0, counted at the substitute
     std::optional<SlopeCircle> circle; // the critical circle
     std::optional<SlopeCircle> secondCircle; // another circle to compare, drawn dashed
     std::optional<QPointF> shownCentre;      // a centre marked beside the circle's own

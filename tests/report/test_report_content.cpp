@@ -315,12 +315,17 @@ TEST(UndefinedResult, IsMarkedAndNamed) {
     const ReportTable* results =
         FindTable(report, QStringLiteral("计算结果"), QStringLiteral("计算结果"));
     ASSERT_NE(results, nullptr);
-    EXPECT_TRUE((*FindRow(results, QStringLiteral("最小稳定系数ks")))[2].endsWith(
-        QStringLiteral("※无定义")));
+    // One slip surface: its factor is no least one.
+    const QStringList* ks = FindRow(results, QStringLiteral("稳定系数ks"));
+    ASSERT_NE(ks, nullptr);
+    EXPECT_TRUE((*ks)[2].endsWith(QStringLiteral("※无定义")));
     const QString text = ReportPlainText(report);
     EXPECT_TRUE(text.contains(QStringLiteral("以下结果无定义")));
-    EXPECT_TRUE(text.contains(QStringLiteral("最小稳定系数ks（ks）")));
+    EXPECT_TRUE(text.contains(QStringLiteral("稳定系数ks（ks）")));
+    EXPECT_FALSE(text.contains(QStringLiteral("最小稳定系数")));
     EXPECT_FALSE(text.contains(QStringLiteral("计算正常完成")));
+    // The input that made it so is named in the notes.
+    EXPECT_TRUE(text.contains(QStringLiteral("输入的承台长度Bb(m)为 0，应大于 0")));
 }
 
 TEST(UndefinedResult, NamesTheDepthSeriesToo) {
@@ -335,7 +340,7 @@ TEST(CalculatedCase, NotesStoredResultsThatDifferFromTheCalculation) {
     data.calculated = true;
     data.results["ks"] = "0.99";
     const QString text = ReportPlainText(BuildReport(data, SampleMeta()));
-    EXPECT_TRUE(text.contains(QStringLiteral("最小稳定系数ks：算例 0.99，本次 0.53")));
+    EXPECT_TRUE(text.contains(QStringLiteral("稳定系数ks：算例 0.99，本次 0.53")));
     EXPECT_FALSE(text.contains(QStringLiteral("算例未附计算结果")));
 }
 
