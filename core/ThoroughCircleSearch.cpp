@@ -53,7 +53,8 @@ struct Sector {
 // were not in the family.
 class Probe {
 public:
-    Probe(const CircularSlipRecord& working, const Sector& sector) : w_(working), sector_(sector) {}
+    Probe(const CircularSlipRecord& working, const Sector& sector, const CircleMeasure* measure)
+        : w_(working), sector_(sector), measure_(measure) {}
 
     std::optional<double> Factor(const SectorPoint& p) {
         if (exhausted_)
@@ -66,6 +67,8 @@ public:
             exhausted_ = true;
         if (!std::isfinite(e.factor) || e.sliceCount < kThoroughMinSlices)
             return std::nullopt;
+        if (measure_)
+            return (*measure_)(c.x, c.y);
         return e.factor;
     }
 
@@ -75,6 +78,7 @@ public:
 private:
     const CircularSlipRecord& w_;
     const Sector& sector_;
+    const CircleMeasure* measure_; // null: the factor itself
     long long work_ = 0;
     int circles_ = 0;
     bool exhausted_ = false;
@@ -186,9 +190,7 @@ Candidate Refine(Candidate best, double angleStep, double uStep, const Sector& s
     return best;
 }
 
-} // namespace
-
-ThoroughCircle ThoroughCircleSearchOn(const CircularSlipRecord& w) {
+ThoroughCircle LeastOverTheFamily(const CircularSlipRecord& w, const CircleMeasure* measure) {
     ThoroughCircle result;
     if (CircleSearchRefusal(w))
         return result;
@@ -199,7 +201,7 @@ ThoroughCircle ThoroughCircleSearchOn(const CircularSlipRecord& w) {
     if (!std::isfinite(w.m_searchDistFrom + depth) || !std::isfinite(sector.crestX))
         return result;
 
-    Probe probe(w, sector);
+    Probe probe(w, sector, measure);
     const Grid grid(sector, probe);
     std::optional<Candidate> least;
     for (const Candidate& start : grid.LocalLeasts(kThoroughRefinedStarts)) {
@@ -218,6 +220,17 @@ ThoroughCircle ThoroughCircleSearchOn(const CircularSlipRecord& w) {
     result.y = c.y;
     result.R = std::sqrt(c.x * c.x + c.y * c.y);
     return result;
+}
+
+} // namespace
+
+ThoroughCircle ThoroughCircleSearchOn(const CircularSlipRecord& working) {
+    return LeastOverTheFamily(working, nullptr);
+}
+
+ThoroughCircle ThoroughCircleSearchOn(const CircularSlipRecord& working,
+                                      const CircleMeasure& measure) {
+    return LeastOverTheFamily(working, &measure);
 }
 
 ThoroughCircle ThoroughCircleSearch(const CircularSlipRecord& record, int concreteIndex,

@@ -2,6 +2,9 @@
 
 #include "CircularSlipRecord.h"
 
+#include <functional>
+#include <optional>
+
 namespace korvane {
 
 // A thorough search for the least factor over the circles the critical circle search
@@ -65,5 +68,13 @@ ThoroughCircle ThoroughCircleSearch(const CircularSlipRecord& record, int concre
 // The same on a working record whose grades are looked up and whose spacings are in
 // force (CircleSearchWorkingRecord).
 ThoroughCircle ThoroughCircleSearchOn(const CircularSlipRecord& working);
+
+// Another measure of a circle of the family, given its centre: nullopt where it has none.
+using CircleMeasure = std::function<std::optional<double>(double x0, double y0)>;
+// The least of `measure` over the same family, by the same grid and refinement: a circle
+// the search passes over (no finite factor, too few slices, past the work bound) is
+// passed over here too, and so is one `measure` has no value for. `ks` is the measure.
+ThoroughCircle ThoroughCircleSearchOn(const CircularSlipRecord& working,
+                                      const CircleMeasure& measure);
 
 } // namespace korvane

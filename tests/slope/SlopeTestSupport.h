@@ -11,7 +11,7 @@
 
 using namespace korvane;
 
-// List positions of the grades used by the worked examples.
+// Table rows of the grades used by the worked examples.
 inline constexpr int kNoGrade = -1;
 inline constexpr int kC30 = 0;
 inline constexpr int kC40 = 2;
