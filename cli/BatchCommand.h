@@ -68,6 +68,8 @@ int RunBatchCommand(const Calculator<Record>& calc, const CommandLine& line) {
         return kExitRefused;
     }
     CheckBatchAgainst(calc, limits, plan);
+    if (line.codeMethods)
+        plan.codeMethods = CodeMethodNames(calc.name);
 
     AtomicFileWriter out;
     if (const Problem problem = out.Open(line.outPath)) {

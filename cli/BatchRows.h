@@ -3,6 +3,7 @@
 #include "BatchCsv.h"
 #include "CaseEvaluation.h"
 #include "CaseMessages.h"
+#include "CodeMethodText.h"
 #include "DesignChecks.h"
 #include "FieldText.h"
 
@@ -33,6 +34,8 @@ struct BatchPlan {
     std::vector<std::string> results; // the result members, in record order
     DesignLimits limits;              // every row is checked against these
     std::vector<std::string> checks;  // the checks' names, a column each after the results
+    // The code methods' figures, a column each after the checks, when asked for.
+    std::vector<std::string> codeMethods;
 };
 
 // The column of a check in the answer.
@@ -102,6 +105,7 @@ inline CsvRow BatchOutputHeader(const CsvRow& header, const BatchPlan& plan) {
     out.insert(out.end(), plan.results.begin(), plan.results.end());
     for (const std::string& check : plan.checks)
         out.push_back(BatchCheckColumn(check));
+    out.insert(out.end(), plan.codeMethods.begin(), plan.codeMethods.end());
     out.push_back(kBatchStatusColumn);
     return out;
 }
@@ -126,7 +130,7 @@ BatchRowStatus ComputeBatchRow(const Calculator<Record>& calc, const BatchPlan& 
     out.clear();
     for (std::size_t c = 0; c < std::min(cells.size(), width); ++c)
         out.push_back(SpreadsheetSafe(cells[c]));
-    out.resize(width + plan.results.size() + plan.checks.size() + 1);
+    out.resize(width + plan.results.size() + plan.checks.size() + plan.codeMethods.size() + 1);
     std::string& status = out.back();
     if (cells.size() != width) {
         status = "拒绝：这一行有 " + std::to_string(cells.size()) + " 格，标题行有 " +
@@ -143,7 +147,8 @@ BatchRowStatus ComputeBatchRow(const Calculator<Record>& calc, const BatchPlan& 
         (plan.isList[c] ? data.selections : data.inputs)[plan.columns[c]] = cells[c];
     }
     data.limits = plan.limits;
-    const CaseEvaluation<Record> e = EvaluateCase(calc, data, {.detail = !plan.limits.empty()});
+    const CaseEvaluation<Record> e = EvaluateCase(
+        calc, data, {.detail = !plan.limits.empty(), .codeMethods = !plan.codeMethods.empty()});
     if (e.refusal) {
         status = "拒绝：" + RefusalText(calc, *e.refusal);
         return BatchRowStatus::Refused;
@@ -160,6 +165,10 @@ BatchRowStatus ComputeBatchRow(const Calculator<Record>& calc, const BatchPlan& 
     if (!plan.checks.empty()) {
         for (const DesignCheck& check : DesignChecks(calc.name, e.extras, plan.limits))
             out[column++] = VerdictLine(check);
+    }
+    if (!plan.codeMethods.empty()) {
+        for (const CodeMethodLine& method : CodeMethodLines(e.extras.codeMethods))
+            out[column++] = method.text;
     }
     // What the calculation said beside its results, as the command says it on standard
     // error: no grade chosen, an input outside its plausible range, no circle found.

@@ -2,6 +2,7 @@
 
 #include "CaseEvaluation.h"
 #include "CaseMessages.h"
+#include "CodeMethodText.h"
 #include "DetailJson.h"
 #include "JsonText.h"
 #include "ThoroughCircleShown.h"
@@ -24,6 +25,42 @@ std::string MemberJsonValue(const Record& record, const MemberInfo<Record>& info
     if (const auto* member = std::get_if<double Record::*>(&info.member))
         return JsonNumber(record.*(*member));
     return std::to_string(record.*(std::get<int Record::*>(info.member)));
+}
+
+// The code methods that ran, unrounded, with each figure's text beside it:
+// , "codeMethods": {"bishopKs": {"value": 1.7552…, "text": "1.75"}, …}; "" when none ran.
+inline std::string CodeMethodsJson(const CodeMethods& m) {
+    const std::vector<CodeMethodLine> lines = CodeMethodLines(m);
+    if (lines.empty())
+        return {};
+    const auto number = [](bool defined, double v) { return defined ? JsonNumber(v) : "null"; };
+    std::vector<std::string> values;
+    if (m.bishop || m.bishopLeast) {
+        const bool ks = m.bishop && m.bishop->Defined();
+        const bool least = m.bishopLeast && m.bishopLeast->circle.found;
+        const ThoroughCircle& c = least ? m.bishopLeast->circle : ThoroughCircle{};
+        values = {number(ks, ks ? m.bishop->factor : 0),
+                  number(least, c.ks),
+                  number(least, c.R),
+                  number(least, c.x),
+                  number(least, c.y),
+                  number(least, least ? m.bishopLeast->factor.leastM : 0)};
+    }
+    if (m.transfer) {
+        const bool defined = m.transfer->defined;
+        values.push_back(number(defined, m.transfer->factor));
+        std::string thrusts = "[";
+        for (std::size_t i = 0; i < m.transfer->blocks.size(); ++i)
+            thrusts += (i ? ", " : "") + number(defined, m.transfer->blocks[i].thrust);
+        values.push_back(thrusts + "]");
+    }
+    std::string out = ", \"codeMethods\": {";
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        out += (i ? ", " : "") + JsonString(lines[i].name) + ": {\"value\": " + values[i] +
+               ", \"text\": " + JsonString(lines[i].text) + "}";
+    if (m.bishop && !m.bishop->Defined())
+        out += ", \"bishopUndefined\": " + JsonString(BishopUndefinedReason(*m.bishop));
+    return out + "}";
 }
 
 // The thorough circle search beside the form's result (formKs, the shown ks): each value
@@ -117,6 +154,8 @@ std::string CalculationJson(const Calculator<Record>& calc, const CaseEvaluation
             out += (i ? ", " : "") + JsonString(NoteLine(e.extras.notes[i]));
         out += "]";
     }
+    if (computed)
+        out += CodeMethodsJson(e.extras.codeMethods);
     if (computed && e.extras.thorough)
         out += ", \"thorough\": " +
                ThoroughJson(e.extras.thorough->shownKs, e.extras.thorough->circle);

@@ -3,6 +3,7 @@
 #include "CalculationJson.h"
 #include "CaseEvaluation.h"
 #include "CaseMessages.h"
+#include "CodeMethodText.h"
 #include "CommandLine.h"
 #include "DesignChecks.h"
 #include "Requirements.h"
@@ -158,8 +159,10 @@ CaseRun RunCalculator(const Calculator<Record>& calc, const CommandLine& line,
     }
 
     // The checks read the calculation's detail.
-    const CaseEvaluation<Record> e = EvaluateCase(
-        calc, data, {.thorough = line.thorough, .detail = line.json || !data.limits.empty()});
+    const CaseEvaluation<Record> e = EvaluateCase(calc, data,
+                                                  {.thorough = line.thorough,
+                                                   .detail = line.json || !data.limits.empty(),
+                                                   .codeMethods = line.codeMethods});
     if (e.inputsRead) {
         run.shown = CaseFromRecord(calc, e.computed, e.selections, e.Calculated());
         run.shown->limits = data.limits;
@@ -182,6 +185,8 @@ CaseRun RunCalculator(const Calculator<Record>& calc, const CommandLine& line,
         std::printf("%s\n", CalculationJson(calc, e, {}, checks).c_str());
     } else {
         PrintLines(calc, e);
+        for (const CodeMethodLine& method : CodeMethodLines(e.extras.codeMethods))
+            PrintLine(method.name, method.text);
         for (const DesignCheck& check : checks)
             PrintLine("check." + check.name, VerdictLine(check));
     }

@@ -82,6 +82,11 @@ const OptionSpec kOptions[] = {
     {"--thorough", nullptr,
      [](CommandLine& l, const std::string&) { return (l.thorough = true, Problem()); },
      "仅 circular：另做全面搜索，在结果后输出 thoroughKs、thoroughR、thoroughX、thoroughY"},
+    {"--code-methods", nullptr,
+     [](CommandLine& l, const std::string&) { return (l.codeMethods = true, Problem()); },
+     "仅 circular、polyline：另按规范方法复核（圆弧：简化 Bishop 法，输出 bishopKs、bishopMinKs、"
+     "bishopMinR、bishopMinX、bishopMinY、bishopMinM；折线：传递系数法隐式解，输出 transferKs、"
+     "transferThrust），批量计算时各为一列"},
     {"--demo", nullptr,
      [](CommandLine& l, const std::string&) { return (l.demo = true, Problem()); },
      "计算四个计算器的示例"},

@@ -33,6 +33,7 @@ struct CommandLine {
     std::string checker;      // --checker, --reviewer: 校核 and 审核 of the report's sign-off;
     std::string reviewer;     //   by default the names the desktop program remembers
     bool thorough = false;    // --thorough: the circular calculator's thorough search too
+    bool codeMethods = false; // --code-methods: the design code's methods beside the form's
     // --require NAME=VALUE: a limit to check the results against; --basis NAME=TEXT: its
     // basis. In order, as given.
     std::vector<std::pair<std::string, std::string>> requirements;

@@ -51,6 +51,16 @@ namespace korvane {
 namespace {
 
 // One case: from the command line, or from a case file with the command line over it.
+// The code methods are those of the slope calculators.
+Problem CodeMethodsProblem(const CommandLine& line, const std::string& calculator) {
+    bool offered = false;
+    const bool known =
+        WithCalculator(calculator, [&](const auto& calc) { offered = calc.codeMethods; });
+    if (line.codeMethods && known && !offered)
+        return Problem("--code-methods 只用于 circular 和 polyline（边坡整体稳定的规范方法复核）");
+    return {};
+}
+
 int RunCase(const CommandLine& line) {
     CaseData base;
     std::string calculator = line.calculator;
@@ -78,6 +88,10 @@ int RunCase(const CommandLine& line) {
         calculator, [&](const auto& calc) { thoroughOffered = calc.thoroughSearch; });
     if (line.thorough && !thoroughOffered) {
         cli_detail::PrintError("--thorough 只用于 circular（圆弧滑动面的全面搜索）");
+        return kExitRefused;
+    }
+    if (const Problem problem = CodeMethodsProblem(line, calculator)) {
+        cli_detail::PrintError(problem.Message());
         return kExitRefused;
     }
     if (!known) {
@@ -117,6 +131,10 @@ int RunBatch(const CommandLine& line) {
         line.thorough) {
         cli_detail::PrintError("--batch 不能与 --case、--save-case、--report 或 --thorough 同用："
                                "每一行就是一个算例");
+        return kExitRefused;
+    }
+    if (const Problem problem = CodeMethodsProblem(line, line.calculator)) {
+        cli_detail::PrintError(problem.Message());
         return kExitRefused;
     }
     int status = kExitRefused;

@@ -1,5 +1,6 @@
 #include "Calculators.h"
 
+#include "BishopMethod.h"
 #include "CircularSlip.h"
 #include "CombinedAction.h"
 #include "FieldText.h"
@@ -8,6 +9,7 @@
 #include "Plausibility.h"
 #include "PolylineSlip.h"
 #include "SlopeSection.h"
+#include "TransferCoefficient.h"
 #include "resource.h"
 
 #include <algorithm>
@@ -153,6 +155,14 @@ const Calculator<CircularSlipRecord>& CircularCalculator() {
             // A second opinion on the same inputs; the record keeps the search's answer.
             if (request.thorough)
                 extras.thorough = {ThoroughCircleSearch(entered, g.concrete, g.rebar), r.m_ks};
+            if (request.codeMethods) {
+                const CircularSlipRecord working =
+                    CircleSearchWorkingRecord(entered, g.concrete, g.rebar);
+                if (run.ksCircleFound)
+                    extras.codeMethods.bishop =
+                        BishopFactorOf(DescribeCircle(working, run.ksX, run.ksY), working);
+                extras.codeMethods.bishopLeast = LeastBishopCircle(working);
+            }
             if (request.detail) {
                 const CircularSlipRecord working =
                     CircleSearchWorkingRecord(entered, g.concrete, g.rebar);
@@ -165,7 +175,8 @@ const Calculator<CircularSlipRecord>& CircularCalculator() {
                                                             extras.thorough->circle.y);
             }
             return outcome;
-        }});
+        },
+        true});
     return calc;
 }
 
@@ -182,11 +193,17 @@ const Calculator<PolylineSlipRecord>& PolylineCalculator() {
             const PolylineSlipRecord entered = r;
             const GradeRows g = RowsOf(sel);
             CalcOutcome outcome = ComputePolylineSlip(r, g.concrete, g.rebar);
-            if (outcome.computed() && request.detail)
-                extras.detail.polyline =
-                    DescribePolylineSlip(WithPileGrades(entered, g.concrete, g.rebar));
+            if (outcome.computed() && (request.detail || request.codeMethods)) {
+                const PolylineSlipRecord working = WithPileGrades(entered, g.concrete, g.rebar);
+                PolylineSlipDetail detail = DescribePolylineSlip(working);
+                if (request.codeMethods)
+                    extras.codeMethods.transfer = TransferFactorOf(detail, working);
+                if (request.detail)
+                    extras.detail.polyline = std::move(detail);
+            }
             return outcome;
-        }});
+        },
+        true});
     return calc;
 }
 

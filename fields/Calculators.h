@@ -37,6 +37,8 @@ std::string ListCaption(const ListOption& list);
 struct CalcRequest {
     bool thorough = false; // the thorough circle search, where the calculator has one
     bool detail = false;   // the calculation step by step (CaseExtras::detail)
+    bool codeMethods =
+        false; // the design code's methods beside the form's (CaseExtras::codeMethods)
 };
 
 // One calculator: its record's member table, its lists, its depth series and its core
@@ -56,6 +58,8 @@ template <class Record> struct Calculator {
     std::function<CalcOutcome(Record& record, const std::vector<int>& selections,
                               const CalcRequest& request, CaseExtras& extras)>
         calculate;
+    // It offers the design code's methods beside its own (CalcRequest::codeMethods).
+    bool codeMethods = false;
 };
 
 const Calculator<CircularSlipRecord>& CircularCalculator();

@@ -16,10 +16,11 @@ namespace korvane {
 // it; the forms read a case by the same descriptor.
 
 struct EvaluationRequest {
-    bool calculate = true;  // false: read and check the case only
-    bool checkTexts = true; // false: check only that its lists, entries and names exist
-    bool thorough = false;  // the thorough circle search, where the calculator has one
-    bool detail = false;    // the calculation step by step
+    bool calculate = true;    // false: read and check the case only
+    bool checkTexts = true;   // false: check only that its lists, entries and names exist
+    bool thorough = false;    // the thorough circle search, where the calculator has one
+    bool detail = false;      // the calculation step by step
+    bool codeMethods = false; // the design code's methods, where the calculator has them
 };
 
 template <class Record> struct CaseEvaluation {
@@ -153,7 +154,10 @@ CaseEvaluation<Record> EvaluateCase(const Calculator<Record>& calc, const CaseDa
 
     e.ran = true;
     e.outcome = calc.calculate(e.computed, e.selections,
-                               {.thorough = request.thorough, .detail = request.detail}, e.extras);
+                               {.thorough = request.thorough,
+                                .detail = request.detail,
+                                .codeMethods = request.codeMethods},
+                               e.extras);
     if (!e.outcome.computed())
         e.refusal = e.outcome.refusal;
     return e;

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "BishopMethod.h"
 #include "CircleDetail.h"
 #include "PileGroupDetail.h"
 #include "PolylineSlip.h"
 #include "ThoroughCircleSearch.h"
+#include "TransferCoefficient.h"
 
 #include <optional>
 #include <string>
@@ -81,11 +83,21 @@ struct CalculationDetail {
     std::optional<PileGroupDetail> pileGroup;
 };
 
+// The design code's methods beside the form's own, on the same slices and loads, when
+// asked for: the circles' simplified Bishop factors, the polyline's transfer-coefficient
+// factor. The form's results do not change.
+struct CodeMethods {
+    std::optional<BishopFactor> bishop;     // of the circle whose ordinary factor is ks
+    std::optional<BishopLeast> bishopLeast; // the least over the thorough family
+    std::optional<TransferFactor> transfer;
+};
+
 struct CaseExtras {
     std::optional<ThoroughBeside> thorough; // when asked for, where the calculator has one
     std::optional<PileDepthProfile> depthProfile;
     std::vector<CaseNote> notes;
     CalculationDetail detail; // filled when asked for
+    CodeMethods codeMethods;  // filled when asked for, where the calculator has them
 };
 
 } // namespace korvane

@@ -364,3 +364,38 @@ TEST(CalcCommand, CurrentGradesComputeByName) {
     EXPECT_EQ(Calc("highcap concrete=C25").status, 0);
     EXPECT_NE(Calc("highcap concrete=C25").out, Calc("highcap concrete=C30").out);
 }
+
+// The code's methods print beside the form's results, which stay as they were.
+TEST(CalcCommand, CodeMethodsBesideTheFormsResults) {
+    const std::string grades = " concrete=C30 rebar=HPB235";
+    const CalcRun plain = Calc("circular" + grades);
+    const CalcRun circle = Calc("circular" + grades + " --code-methods");
+    EXPECT_EQ(circle.status, 0) << circle.err;
+    EXPECT_TRUE(circle.out.starts_with(plain.out));
+    for (const char* line : {"bishopKs=1.75", "bishopMinKs=", "bishopMinR=", "bishopMinX=",
+                             "bishopMinY=", "bishopMinM="})
+        EXPECT_NE(circle.out.find(std::string("\n") + line), std::string::npos) << line;
+
+    const CalcRun polyline = Calc("polyline" + grades + " --code-methods");
+    EXPECT_TRUE(HasLine(polyline.out, "transferKs=0.54")) << polyline.out;
+    EXPECT_TRUE(HasLine(polyline.out, "transferThrust=-3.56 50.51 0")) << polyline.out;
+    const CalcRun json = Calc("polyline" + grades + " --code-methods --json");
+    EXPECT_NE(json.out.find("\"codeMethods\": {\"transferKs\": {\"value\": 0.548080354160"),
+              std::string::npos)
+        << json.out;
+
+    // The pile calculators have none.
+    const CalcRun pile = Calc("highcap concrete=C30 --code-methods");
+    EXPECT_EQ(pile.status, 2);
+    EXPECT_NE(pile.err.find("--code-methods 只用于 circular 和 polyline"), std::string::npos);
+
+    // A batch has a column for each figure.
+    const std::string in = korvane_test::TempPath("methods.csv");
+    korvane_test::WriteFile(in, "h,concrete,rebar\n6,C30,HPB235\n6m,C30,HPB235\n");
+    const CalcRun batch = Calc("polyline --batch " + in + " --out - --code-methods");
+    EXPECT_EQ(batch.out,
+              "h,concrete,rebar,ks,transferKs,transferThrust,status\n"
+              "6,C30,HPB235,0.53,0.54,-3.56 50.51 0,已计算\n"
+              "6m,C30,HPB235,,,,拒绝：坡高h(m)（h）的文本“6m”不能接受：请键入一个数。\n");
+    std::remove(in.c_str());
+}
