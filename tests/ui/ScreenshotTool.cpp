@@ -194,7 +194,14 @@ void ShootDepthCharts(CalculatorForm& form, int calcId, const QString& dir, cons
     if (!window || !QTest::qWaitForWindowExposed(window))
         qFatal("no moment and shear window on %s", qPrintable(name));
     window->grab().save(dir + "/" + name + "-charts-fresh.png");
-    ShotFormAfterCalc(form, calcId, dir + "/" + name + "-with-chart-command.png");
+    auto* concrete = qobject_cast<QComboBox*>(form.GetDlgItem(IDC_COMBO_CONCRETE));
+    concrete->setCurrentIndex(concrete->findText("C30"));
+    QTimer::singleShot(300, [] {
+        if (QWidget* box = QApplication::activeModalWidget())
+            box->close();
+    });
+    qobject_cast<QPushButton*>(form.GetDlgItem(calcId))->click();
+    Save(form, dir + "/" + name + "-with-chart-command.png");
     QApplication::processEvents();
     window->grab().save(dir + "/" + name + "-charts.png");
     window->hide();
@@ -237,8 +244,6 @@ int main(int argc, char** argv) {
         CDLGspczl2 highCap;
         Shoot(highCap, dir, "high-cap", IDC_CALC_MAX_FORCES);
     }
-    ShootCaseCommands(dir);
-    ShootLimits(dir);
     {
         CDLGspczl1 combined;
         ShootDepthCharts(combined, IDC_CALC_COMBINED, dir, "combined");
@@ -247,5 +252,7 @@ int main(int argc, char** argv) {
         CDLGspczl2 highCap;
         ShootDepthCharts(highCap, IDC_CALC_MAX_FORCES, dir, "high-cap");
     }
+    ShootCaseCommands(dir);
+    ShootLimits(dir);
     return 0;
 }
