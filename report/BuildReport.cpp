@@ -1,3 +1,4 @@
+#include "CodeMethodSection.h"
 #include "Report.h"
 
 #include "CaseEvaluation.h"
@@ -315,7 +316,11 @@ void NumberCaptions(ReportContent& report) {
 template <class Record>
 ReportContent Build(const Calculator<Record>& calc, const CaseData& data, const ReportMeta& meta) {
     ReportCase<Record> run{
-        calc, data, EvaluateCase(calc, data, {.thorough = true, .detail = true}), {}};
+        calc,
+        data,
+        EvaluateCase(calc, data,
+                     {.thorough = true, .detail = true, .codeMethods = calc.codeMethods}),
+        {}};
     if (run.e.refusal)
         run.refusal = RefusalText(calc, *run.e.refusal);
 
@@ -341,6 +346,8 @@ ReportContent Build(const Calculator<Record>& calc, const CaseData& data, const 
         report.sections.push_back(ChartSection(run));
     if (run.computed())
         report.sections.push_back(CheckSection(DesignChecks(calc.name, run.e.extras, data.limits)));
+    if (std::optional<ReportSection> methods = CodeMethodSection(run.e, data.limits))
+        report.sections.push_back(std::move(*methods));
     report.sections.push_back(NoteSection(run));
     // Signed under the verdict; the appendix follows for whoever checks the work.
     report.sections.push_back(SignOffSection(report.meta));

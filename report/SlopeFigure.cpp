@@ -177,6 +177,7 @@ const QColor kSoil(238, 232, 218);
 const QColor kConcrete(190, 190, 190);
 const QColor kSlip(200, 30, 30);
 const QColor kSecondSlip(30, 80, 200);
+const QColor kCodeMethodSlip(0, 120, 60);
 
 void PaintCircle(const FigureStyle& st, const SectionMap& map, const SlopeCircle& c,
                  const std::vector<QPointF>& arc, const QColor& color, bool dashed,
@@ -185,7 +186,8 @@ void PaintCircle(const FigureStyle& st, const SectionMap& map, const SlopeCircle
     const double u = st.unit;
     p.save();
     p.setBrush(Qt::NoBrush);
-    p.setPen(st.Pen(color, 0.55, dashed ? Qt::DashLine : Qt::SolidLine));
+    p.setPen(st.Pen(color, 0.55,
+                    c.codeMethod ? Qt::DashDotLine : (dashed ? Qt::DashLine : Qt::SolidLine)));
     p.drawPolyline(Mapped(map, arc));
     const QPointF centre = map(c.x, c.y);
     // The radius to the lowest point of the drawn arc.
@@ -288,10 +290,10 @@ void PaintSlopeFigure(QPainter& p, const QRectF& rect, const SlopeFigure& f) {
     p.setPen(st.Pen(QColor(80, 80, 80), 0.2));
     // Rows closer than the drawing can part are one hatched band, labelled with the
     // spacing they are counted at and their number.
-    const bool band = f.pileX.size() > 1 &&
-                      std::abs(map(f.pileX[1], 0).x() - map(f.pileX[0], 0).x()) -
-                              std::abs(map(d, 0).x() - map(0, 0).x()) <
-                          0.6 * u;
+    const bool band =
+        f.pileX.size() > 1 && std::abs(map(f.pileX[1], 0).x() - map(f.pileX[0], 0).x()) -
+                                      std::abs(map(d, 0).x() - map(0, 0).x()) <
+                                  0.6 * u;
     if (band) {
         const QRectF rows =
             QRectF(map(f.pileX.front() - d / 2, pileTop), map(f.pileX.back() + d / 2, pileTip))
@@ -342,7 +344,8 @@ void PaintSlopeFigure(QPainter& p, const QRectF& rect, const SlopeFigure& f) {
     if (f.shownCentre)
         PaintShownCentre(st, map, *f.shownCentre);
     if (f.secondCircle)
-        PaintCircle(st, map, *f.secondCircle, g.secondArc, kSecondSlip, true, true);
+        PaintCircle(st, map, *f.secondCircle, g.secondArc,
+                    f.secondCircle->codeMethod ? kCodeMethodSlip : kSecondSlip, true, true);
 
     // Points A and B, and the cap's name.
     const QPointF toe = map(0, 0), crest = map(g.crestX, in.h);

@@ -22,6 +22,7 @@ namespace korvane {
 struct SlopeCircle {
     double x = 0, y = 0, radius = 0; // centre and radius, m
     QString label;                   // what the figure calls the circle
+    bool codeMethod = false;         // found by a code method: a line style of its own
 };
 
 struct SlopeFigure {

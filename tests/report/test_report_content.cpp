@@ -55,8 +55,9 @@ TEST_P(DefaultReport, HasItsSectionsInOrder) {
     if (IsPile())
         expected << QStringLiteral("5 桩身弯矩与剪力图") << QStringLiteral("6 验算")
                  << QStringLiteral("7 说明");
-    else
-        expected << QStringLiteral("5 验算") << QStringLiteral("6 说明");
+    else // the slopes are checked by the design code's methods too
+        expected << QStringLiteral("5 验算") << QStringLiteral("6 按规范方法复核")
+                 << QStringLiteral("7 说明");
     // The sign-off and the appendix keep their titles unnumbered.
     expected << QStringLiteral("签署") << QStringLiteral("附录 计算过程");
     EXPECT_EQ(titles, expected);
@@ -441,4 +442,45 @@ TEST(ReportWork, TheAppendixSumsAreTheRowsOfItsTables) {
 }
 
 } // namespace
+// The code's methods beside the form's: their factors on the same slices, with a verdict
+// against the required factor, and the form's result unchanged.
+TEST(CodeMethods, TheSlopeReportsCheckByTheCodesMethods) {
+    CaseData circular = DefaultCase("circular");
+    circular.selections = {{"concrete", "C30"}, {"rebar", "HPB235"}};
+    circular.limits["ks"] = {1.35, "GB 50330-2013"};
+    const ReportContent report = BuildReport(circular, SampleMeta());
+    const ReportTable* bishop = FindTable(report, QStringLiteral("按规范方法复核"),
+                                          QStringLiteral("简化 Bishop 法稳定系数"));
+    ASSERT_NE(bishop, nullptr);
+    const QStringList* ks = FindRow(bishop, QStringLiteral("普通条分法 ks 圆弧"));
+    ASSERT_NE(ks, nullptr);
+    EXPECT_EQ((*ks)[3], QStringLiteral("1.75"));
+    EXPECT_EQ((*ks)[5], QStringLiteral("满足 (1.75 ≥ 1.35)"));
+    const QStringList* least = FindRow(bishop, QStringLiteral("Bishop 系数最小的圆弧"));
+    ASSERT_NE(least, nullptr);
+    EXPECT_TRUE((*least)[5].startsWith(QStringLiteral("不满足"))) << (*least)[5].toStdString();
+    const QString text = ReportPlainText(report);
+    EXPECT_TRUE(text.contains(QStringLiteral("本计算的结果（ks = 1.67）不因此改变")));
+
+    CaseData polyline = DefaultCase("polyline");
+    polyline.selections = {{"concrete", "C30"}, {"rebar", "HPB235"}};
+    const ReportContent slip = BuildReport(polyline, SampleMeta());
+    const ReportTable* blocks =
+        FindTable(slip, QStringLiteral("按规范方法复核"), QStringLiteral("传递系数法各块段"));
+    ASSERT_NE(blocks, nullptr);
+    ASSERT_EQ(blocks->rows.size(), 3);
+    EXPECT_EQ(blocks->rows[0][0], QStringLiteral("滑面1"));
+    EXPECT_EQ(blocks->rows[0][4], QStringLiteral("—")); // the top block receives no thrust
+    const QStringList* factor = FindRow(
+        FindTable(slip, QStringLiteral("按规范方法复核"), QStringLiteral("传递系数法稳定系数")),
+        QStringLiteral("传递系数法隐式解"));
+    ASSERT_NE(factor, nullptr);
+    EXPECT_EQ((*factor)[1], QStringLiteral("0.54"));
+    EXPECT_EQ((*factor)[2], QStringLiteral("—")); // no required factor given
+
+    // The pile reports have none.
+    EXPECT_FALSE(ReportPlainText(BuildReport(DefaultCase("highcap"), SampleMeta()))
+                     .contains(QStringLiteral("按规范方法复核")));
+}
+
 } // namespace korvane

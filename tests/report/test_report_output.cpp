@@ -61,7 +61,7 @@ TEST_P(ReportFiles, PdfHasThePagesThePainterLaidOut) {
     writer.setResolution(300);
     const int pages = PaintReport(report, &writer);
     EXPECT_GE(pages, 2);
-    EXPECT_LE(pages, 6);
+    EXPECT_LE(pages, 7);
     EXPECT_EQ(PdfPageCount(pdf), pages);
     // No stray temporary file is left beside it.
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("report.pdf")});
