@@ -36,9 +36,9 @@ public:
 
     // The commands themselves, for the buttons, the shortcuts and the tests. Each
     // tells the user what went wrong; the file dialogs are skipped when a path is given.
-    bool Open(const QString& path = {});
     // A case of another calculator is offered in a new form of its own (run modally);
     // Open is true when the case was opened, here or there.
+    bool Open(const QString& path = {});
     bool Save();
     bool SaveAs(const QString& path = {});
     bool ExportReport(const QString& path = {});
