@@ -1,8 +1,12 @@
-// Time of one press of each slope calculator's button, and of the thorough circle
-// search beside the circular one, on the form defaults.
+// Time of one press of each slope calculator's button, of the thorough circle search
+// beside the circular one, and of the design code's methods beside both, on the form
+// defaults.
+#include "BishopMethod.h"
 #include "CircularSlip.h"
 #include "PolylineSlip.h"
+#include "SlopeSection.h"
 #include "ThoroughCircleSearch.h"
+#include "TransferCoefficient.h"
 
 #include <benchmark/benchmark.h>
 
@@ -40,8 +44,41 @@ void SearchThoroughly(benchmark::State& state, int concrete, int rebar) {
     }
 }
 
+// The Bishop factor of the circle whose ordinary factor is ks, the search for that circle
+// included.
+void BishopOfTheKsCircle(benchmark::State& state, int concrete, int rebar) {
+    const CircularSlipRecord w = CircleSearchWorkingRecord(CircularSlipRecord(), concrete, rebar);
+    for (auto _ : state) {
+        const CircleSearchRun run = RunCircleSearch(w);
+        const BishopFactor b = BishopFactorOf(DescribeCircle(w, run.ksX, run.ksY), w);
+        benchmark::DoNotOptimize(b.factor);
+    }
+}
+
+void LeastBishop(benchmark::State& state, int concrete, int rebar) {
+    const CircularSlipRecord w = CircleSearchWorkingRecord(CircularSlipRecord(), concrete, rebar);
+    for (auto _ : state) {
+        const BishopLeast least = LeastBishopCircle(w);
+        benchmark::DoNotOptimize(least.circle.ks);
+    }
+}
+
+// The strips described and the transfer factor found on them.
+void TransferMethod(benchmark::State& state, int concrete, int rebar) {
+    const PolylineSlipRecord w = WithPileGrades(PolylineSlipRecord(), concrete, rebar);
+    for (auto _ : state) {
+        const korvane::TransferFactor t = TransferFactorOf(DescribePolylineSlip(w), w);
+        benchmark::DoNotOptimize(t.factor);
+    }
+}
+
 } // namespace
 
+BENCHMARK_CAPTURE(BishopOfTheKsCircle, defaults_C30_HPB235, kC30, kHPB235)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(LeastBishop, defaults_C30_HPB235, kC30, kHPB235)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(TransferMethod, defaults_C30_HPB235, kC30, kHPB235)
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(SearchCircle, defaults, kNoGrade, kNoGrade)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(SearchCircle, defaults_C30_HPB235, kC30, kHPB235)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(SearchThoroughly, defaults, kNoGrade, kNoGrade)->Unit(benchmark::kMillisecond);
