@@ -3,6 +3,7 @@
 #include "CaseCommands.h"
 #include "CaseFile.h"
 #include "CaseMessages.h"
+#include "CodeMethodText.h"
 #include "DesignChecks.h"
 #include "RecentCases.h"
 #include "VerdictNote.h"
@@ -129,6 +130,9 @@ void CalculatorForm::InputEdited() {
 
 CalcRequest CalculatorForm::RequestFor(CalcRequest request) const {
     request.detail = request.detail || !m_limits.empty();
+    // The code's methods run on the defaults in some 20 ms: on this thread, beside the
+    // form's own calculation.
+    request.codeMethods = request.codeMethods || m_codeMethods;
     return request;
 }
 
@@ -146,6 +150,11 @@ void CalculatorForm::ShowCalculation(const CalcOutcome& outcome, const CaseExtra
             VerdictNote(DesignChecks(m_calculator.toStdString(), extras, m_limits));
         if (!verdicts.isEmpty())
             lines << verdicts;
+    }
+    if (outcome.computed()) {
+        const std::string methods = CodeMethodSummary(extras.codeMethods);
+        if (!methods.empty())
+            lines << QString::fromStdString(methods).toHtmlEscaped();
     }
     for (const CaseNote& caseNote : extras.notes)
         lines << QString("<span style=\"color:#a05a00\">提示：%1</span>")
@@ -170,6 +179,8 @@ void CalculatorForm::MakeRoomForNotes() {
     const QString verdicts = VerdictNoteSample(m_calculator, m_limits);
     if (!verdicts.isEmpty())
         lines << verdicts;
+    if (m_codeMethods)
+        lines << "　";
     if (m_ownNote)
         lines << "　";
     m_commands->MakeRoomForNote(lines.join("<br>"));

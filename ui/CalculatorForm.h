@@ -23,7 +23,7 @@ public:
     CalculatorForm(int templateId, const Calculator<Record>& calc, int calculateButton,
                    QWidget* parent)
         : CDialog(templateId, parent), m_calculator(calc.name), m_title(calc.title),
-          m_calculateButton(calculateButton) {
+          m_calculateButton(calculateButton), m_codeMethods(calc.codeMethods) {
         m_shownCase = [this, calc](bool calculated) {
             return ShownCaseOf(*this, calc, calculated);
         };
@@ -80,7 +80,8 @@ protected:
     void done(int result) override;
 
     // What a calculate handler asks of its calculation: `request`, with the step-by-step
-    // detail the verdicts are drawn from when the case has limits.
+    // detail the verdicts are drawn from when the case has limits, and the code's methods
+    // where the calculator has them.
     CalcRequest RequestFor(CalcRequest request = {}) const;
     // What every calculate handler does after its calculation: says whether the results
     // stand for the inputs shown, and states under the commands the verdicts of the
@@ -116,6 +117,7 @@ private:
     bool m_showingCase = false; // the fields are being set from a case, not by the user
     QByteArray m_keptCase;      // the document of the case last opened or saved
     bool m_ownNote = false;
+    bool m_codeMethods; // its calculator offers the code's methods: a line of the strip for them
     DesignLimits m_limits;
     CaseCommands* m_commands = nullptr;
     ResultsWatcher m_resultsWatcher;

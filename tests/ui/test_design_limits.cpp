@@ -141,7 +141,8 @@ private slots:
         Button(form, IDC_CALC_CIRCLE)->click();
         form.SetLimits({});
         QVERIFY(!form.Commands()->Note().contains("验算"));
-        QVERIFY(form.Commands()->Note().startsWith("全面搜索："));
+        QVERIFY(form.Commands()->Note().startsWith("规范方法（简化 Bishop 法）："));
+        QVERIFY(form.Commands()->Note().contains("全面搜索："));
     }
 
     // Five checks of a pile form make a note longer than the window is wide: it wraps and

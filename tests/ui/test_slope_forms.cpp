@@ -1,5 +1,6 @@
 // The two slope forms as a user meets them: defaults, calculating, refused text,
 // OK with a bad field, Enter and Escape.
+#include "CaseCommands.h"
 #include "DLzhexian.h"
 #include "Dlgyuanhuhuadong.h"
 #include "FormTestSupport.h"
@@ -16,6 +17,7 @@ private slots:
     void listsOpenWithNothingSelected();
 
     void circularCalculatesWithC30AndHpb235();
+    void theCodesMethodsAreStatedBesideTheResults();
     void polylineCalculatesWithC30AndHpb235();
     void spacingTypedAsPointOneComesBackAsZero();
     void typingIntoAListNeverShowsAGradeItDoesNotUse();
@@ -129,6 +131,29 @@ void TestSlopeForms::circularCalculatesWithC30AndHpb235() {
     QCOMPARE(Text(dlg, IDC_EDIT_X), QString("3.7"));
     QCOMPARE(Text(dlg, IDC_EDIT_Y), QString("6.43"));
     QVERIFY(dlg.isVisible());
+}
+
+// The code's factors on the same slices go in the strip; the fields keep the form's own.
+void TestSlopeForms::theCodesMethodsAreStatedBesideTheResults() {
+    CDlgyuanhuhuadong circular;
+    QVERIFY(Open(circular));
+    PickC30AndHpb235(circular);
+    Button(circular, IDC_CALC_CIRCLE)->click();
+    QCOMPARE(Text(circular, IDC_EDIT_KS), QString("1.67"));
+    const QString note = circular.Commands()->Note();
+    QVERIFY2(note.contains("规范方法（简化 Bishop 法）：ks 圆弧 F = 1.75；最小 F = 0.31"),
+             qPrintable(note));
+
+    CDLzhexian polyline;
+    QVERIFY(Open(polyline));
+    PickC30AndHpb235(polyline);
+    const int height = polyline.height();
+    Button(polyline, IDC_CALC_POLYLINE)->click();
+    QCOMPARE(Text(polyline, IDC_EDIT_KS), QString("0.53"));
+    QVERIFY2(polyline.Commands()->Note().contains("规范方法（传递系数法隐式解）：F = 0.54"),
+             qPrintable(polyline.Commands()->Note()));
+    // Room for the line was kept when the form opened.
+    QCOMPARE(polyline.height(), height);
 }
 
 void TestSlopeForms::polylineCalculatesWithC30AndHpb235() {
