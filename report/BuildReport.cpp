@@ -216,24 +216,8 @@ template <class Record> ReportSection ChartSection(const ReportCase<Record>& run
         s.blocks.push_back(ReportParagraph{QStringLiteral("无计算结果，不绘制内力图。")});
         return s;
     }
-    const auto values = [&profile](const char* name) {
-        const DepthSeries* series = profile->Find(name);
-        return series ? series->values : std::vector<double>();
-    };
-    std::vector<double> depths = profile->depths, moment = values("momentSeries"),
-                        shear = values("shearSeries");
     // From the cap underside: the free length's head values first.
-    if (const auto& group = run.e.extras.detail.pileGroup) {
-        depths.clear();
-        moment.clear();
-        shear.clear();
-        for (const PileDepthPoint& p : group->depth) {
-            depths.push_back(p.belowCap);
-            moment.push_back(p.M);
-            shear.push_back(p.Q);
-        }
-    }
-    const DepthChartPair charts = PileCharts(depths, moment, shear, profile->groundDepth);
+    const DepthChartPair charts = *PileChartsOf(run.e.extras);
     s.blocks.push_back(
         ReportFigure{QStringLiteral("一根桩的弯矩图与剪力图（深度自承台底起算）"), charts});
 
