@@ -36,6 +36,8 @@ struct BatchPlan {
     std::vector<std::string> checks;  // the checks' names, a column each after the results
     // The code methods' figures, a column each after the checks, when asked for.
     std::vector<std::string> codeMethods;
+    // What every row starts from: the form's defaults, or a case a study varies.
+    CaseData base;
 };
 
 // The column of a check in the answer.
@@ -138,8 +140,8 @@ BatchRowStatus ComputeBatchRow(const Calculator<Record>& calc, const BatchPlan& 
         return BatchRowStatus::Refused;
     }
 
-    // An empty cell, like a missing column, keeps the form's default.
-    CaseData data;
+    // An empty cell, like a missing column, keeps the form's default (or the base case's).
+    CaseData data = plan.base;
     data.calculator = calc.name;
     for (std::size_t c = 0; c < width; ++c) {
         if (cells[c].empty())
@@ -156,11 +158,11 @@ BatchRowStatus ComputeBatchRow(const Calculator<Record>& calc, const BatchPlan& 
 
     const CalcOutcome& outcome = e.outcome;
     std::size_t column = width;
-    for (const MemberInfo<Record>& info : calc.members) {
-        if (info.role != MemberRole::Result)
-            continue;
-        out[column++] =
-            IsUndefined(outcome, info.name) ? std::string() : MemberFieldText(e.computed, info);
+    for (const std::string& name : plan.results) {
+        const MemberInfo<Record>* info = FindMemberNamed(calc.members, name);
+        out[column++] = !info || IsUndefined(outcome, info->name)
+                            ? std::string()
+                            : MemberFieldText(e.computed, *info);
     }
     if (!plan.checks.empty()) {
         for (const DesignCheck& check : DesignChecks(calc.name, e.extras, plan.limits))

@@ -87,6 +87,23 @@ const OptionSpec kOptions[] = {
      "仅 circular、polyline：另按规范方法复核（圆弧：简化 Bishop 法，输出 bishopKs、bishopMinKs、"
      "bishopMinR、bishopMinX、bishopMinY、bishopMinM；折线：传递系数法隐式解，输出 transferKs、"
      "transferThrust），批量计算时各为一列"},
+    {"--sweep", "NAME=FROM:TO:N",
+     [](CommandLine& l, const std::string& v) { return (l.sweep = v, Problem()); },
+     "参数分析：输入项 NAME 取 FROM 到 TO 的 N 个等分点（N ≤ 1000），其余输入同单次计算；"
+     "输出 CSV（输入值、结果、状态），到标准输出或 --out"},
+    {"--results", "A,B",
+     [](CommandLine& l, const std::string& v) { return (l.results = v, Problem()); },
+     "参数分析列出的结果（默认：全部）"},
+    {"--solve", "NAME=FROM:TO",
+     [](CommandLine& l, const std::string& v) { return (l.solve = v, Problem()); },
+     "设计搜索：在 FROM 到 TO 间找出结果穿过 --target 的 NAME 值，每个交点输出一行 NAME=VALUE；"
+     "找到时退出码 0，范围内无满足者为 4"},
+    {"--target", "RESULT>=VALUE",
+     [](CommandLine& l, const std::string& v) { return (l.target = v, Problem()); },
+     "设计搜索的目标，如 ks>=1.35 或 Ntop<=1800"},
+    {"--tol", "T",
+     [](CommandLine& l, const std::string& v) { return (l.tolerance = v, Problem()); },
+     "设计搜索交点的精度（默认：范围的千分之一）"},
     {"--demo", nullptr,
      [](CommandLine& l, const std::string&) { return (l.demo = true, Problem()); },
      "计算四个计算器的示例"},
@@ -122,10 +139,23 @@ bool Repeatable(std::string_view option) {
 Problem CombinationProblem(const CommandLine& line, int argc) {
     if ((line.help || line.version) && argc > 2)
         return Problem(std::string(line.help ? "--help" : "--version") + " 不带其他参数");
-    if (line.batchPath.empty() && !line.outPath.empty())
-        return Problem("--out 只用于 --batch（批量计算的结果文件）");
-    if (line.batchPath.empty() && line.threads != 0)
-        return Problem("--threads 只用于 --batch（批量计算的线程数）");
+    if (line.batchPath.empty() && line.sweep.empty() && !line.outPath.empty())
+        return Problem("--out 只用于 --batch 或 --sweep（批量计算、参数分析的结果文件）");
+    if (!line.sweep.empty() && !line.solve.empty())
+        return Problem("--sweep 与 --solve 不能同用");
+    if (!line.batchPath.empty() && (!line.sweep.empty() || !line.solve.empty()))
+        return Problem("--batch 不能与 --sweep 或 --solve 同用");
+    if (line.solve.empty() != line.target.empty())
+        return Problem("--solve 与 --target 须同时给出");
+    if (line.solve.empty() && !line.tolerance.empty())
+        return Problem("--tol 只用于 --solve（设计搜索的精度）");
+    if (line.sweep.empty() && !line.results.empty())
+        return Problem("--results 只用于 --sweep（参数分析列出的结果）");
+    if ((!line.sweep.empty() || !line.solve.empty()) &&
+        (!line.saveCasePath.empty() || !line.reportPath.empty() || line.json || line.thorough))
+        return Problem("--sweep、--solve 不能与 --save-case、--report、--json 或 --thorough 同用");
+    if (line.batchPath.empty() && line.sweep.empty() && line.threads != 0)
+        return Problem("--threads 只用于 --batch 或 --sweep（所用的线程数）");
     return {};
 }
 

@@ -34,6 +34,11 @@ struct CommandLine {
     std::string reviewer;     //   by default the names the desktop program remembers
     bool thorough = false;    // --thorough: the circular calculator's thorough search too
     bool codeMethods = false; // --code-methods: the design code's methods beside the form's
+    std::string sweep;        // --sweep NAME=FROM:TO:N: one input varied over a range
+    std::string results;      // --results A,B: the results a sweep lists (all by default)
+    std::string solve;        // --solve NAME=FROM:TO: where a result crosses --target
+    std::string target;       // --target RESULT>=VALUE or RESULT<=VALUE
+    std::string tolerance;    // --tol: how close --solve brackets a crossing
     // --require NAME=VALUE: a limit to check the results against; --basis NAME=TEXT: its
     // basis. In order, as given.
     std::vector<std::pair<std::string, std::string>> requirements;

@@ -7,6 +7,7 @@
 #include "HelpText.h"
 #include "ProgramVersion.h"
 #include "ReportArgument.h"
+#include "StudyCommand.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -101,6 +102,14 @@ int RunCase(const CommandLine& line) {
     }
 
     CaseRun run;
+    if (!line.sweep.empty() || !line.solve.empty()) {
+        int status = kExitRefused;
+        WithCalculator(calculator, [&](const auto& calc) {
+            status = line.sweep.empty() ? RunSolveCommand(calc, line, base)
+                                        : RunSweepCommand(calc, line, base);
+        });
+        return status;
+    }
     WithCalculator(calculator, [&](const auto& calc) { run = RunCalculator(calc, line, base); });
     if (!line.saveCasePath.empty()) {
         // A case whose fields were refused was never read: there is nothing to keep.
