@@ -5,6 +5,7 @@
 #include "CaseMessages.h"
 #include "CodeMethodText.h"
 #include "DesignChecks.h"
+#include "EvaluationStatus.h"
 #include "FieldText.h"
 
 #include <algorithm>
@@ -151,10 +152,9 @@ BatchRowStatus ComputeBatchRow(const Calculator<Record>& calc, const BatchPlan& 
     data.limits = plan.limits;
     const CaseEvaluation<Record> e = EvaluateCase(
         calc, data, {.detail = !plan.limits.empty(), .codeMethods = !plan.codeMethods.empty()});
-    if (e.refusal) {
-        status = "拒绝：" + RefusalText(calc, *e.refusal);
+    status = EvaluationStatus(calc, e);
+    if (e.refusal)
         return BatchRowStatus::Refused;
-    }
 
     const CalcOutcome& outcome = e.outcome;
     std::size_t column = width;
@@ -172,22 +172,7 @@ BatchRowStatus ComputeBatchRow(const Calculator<Record>& calc, const BatchPlan& 
         for (const CodeMethodLine& method : CodeMethodLines(e.extras.codeMethods))
             out[column++] = method.text;
     }
-    // What the calculation said beside its results, as the command says it on standard
-    // error: no grade chosen, an input outside its plausible range, no circle found.
-    std::string notes;
-    for (const CaseNote& note : e.extras.notes)
-        notes += (notes.empty() ? "（提示：" : "；") + NoteLine(note);
-    if (!notes.empty())
-        notes += "）";
-    if (outcome.undefined.empty()) {
-        status = "已计算" + notes;
-        return BatchRowStatus::Computed;
-    }
-    status = "无定义：";
-    for (std::size_t i = 0; i < outcome.undefined.size(); ++i)
-        status += (i ? "、" : "") + outcome.undefined[i];
-    status += notes;
-    return BatchRowStatus::Undefined;
+    return outcome.undefined.empty() ? BatchRowStatus::Computed : BatchRowStatus::Undefined;
 }
 
 // The answer to each row, as CSV lines in input order, and each row's status.

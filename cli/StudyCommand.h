@@ -114,10 +114,9 @@ int RunSolveCommand(const Calculator<Record>& calc, const CommandLine& line, con
     Problem problem = study_cli::StudyCase(calc, line, base, line.solve, false, data, range);
     if (!problem)
         problem = ReadStudyTarget(line.target, target);
-    const MemberInfo<Record>* result =
-        problem ? nullptr : FindMemberNamed(calc.members, target.result);
-    if (!problem && (!result || result->role != MemberRole::Result))
-        problem = Problem("--target：" + target.result + " 不是 " + calc.name + " 的计算结果");
+    if (!problem && !FindStudyQuantity(StudyResultsOf(calc.name), target.result))
+        problem =
+            Problem("--target：" + target.result + " 不是 " + calc.name + " 可分析的计算结果");
     double tol = std::fabs(range.to - range.from) / 1000;
     if (!problem && !line.tolerance.empty()) {
         const std::optional<double> t = ParseNumber(line.tolerance);

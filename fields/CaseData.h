@@ -1,8 +1,10 @@
 #pragma once
 
 #include "DesignLimits.h"
+#include "StudySettings.h"
 
 #include <map>
+#include <optional>
 #include <string>
 
 namespace korvane {
@@ -18,6 +20,7 @@ struct CaseData {
     bool calculated = false;                       // the results were computed from these inputs
     std::map<std::string, std::string> results;    // member name -> field text, when calculated
     DesignLimits limits;                           // what the results are checked against
+    std::optional<StudySettings> study;            // a parameter study of the case
 };
 
 } // namespace korvane

@@ -3,8 +3,10 @@
 #include "CaseEvaluation.h"
 #include "DesignChecks.h"
 #include "Problem.h"
+#include "StudySettings.h"
 
 #include <cmath>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,12 +22,6 @@ inline constexpr int kMostStudyPoints = 1000;
 // The points a design search scans before it bisects the intervals that cross the target.
 inline constexpr int kSolveScanPoints = 101;
 
-struct StudyRange {
-    std::string input;
-    double from = 0, to = 0;
-    int points = 0; // 2 .. kMostStudyPoints
-};
-
 // "NAME=FROM:TO:N" (a sweep) or "NAME=FROM:TO" (a search, scanned at kSolveScanPoints).
 Problem ReadStudyRange(std::string_view text, bool withPoints, StudyRange& range);
 
@@ -36,12 +32,6 @@ double StudyPoint(const StudyRange& range, int i);
 double AsShown(double value);
 
 // RESULT>=VALUE or RESULT<=VALUE.
-struct StudyTarget {
-    std::string result;
-    bool atLeast = true;
-    double value = 0;
-    bool MetBy(double v) const { return atLeast ? v >= value : v <= value; }
-};
 Problem ReadStudyTarget(std::string_view text, StudyTarget& target);
 
 // A value of the input where the result crosses the target, the one that meets it; the
@@ -56,21 +46,71 @@ struct StudySolution {
     bool anyMeets = false; // some point of the range meets the target
 };
 
-namespace study_detail {
+// What a study can chart of a calculator: each of its results, then what its calculation
+// gives besides them (the thorough factor, the code's factors, pile forces the results leave
+// out), each computed only when a study asks for it.
+struct StudyQuantity {
+    enum class Needs { Detail, Thorough, CodeMethods };
+    std::string name;  // a result member's, or "thoroughKs", "bishopKs", "Nmin", ...
+    std::string label; // as its field or the report calls it
+    std::string unit;
+    Needs needs = Needs::Detail;
+    bool extra = false; // no field of the form shows it
+};
 
-// The result `name` of a calculation, unrounded where the calculation keeps more digits
-// than its field (ks from the factor itself); none when it did not compute.
+// The numeric inputs of the calculator called `calculator` (none for an unknown name), and
+// what a study can chart of it, results first.
+std::vector<StudyQuantity> StudyInputsOf(std::string_view calculator);
+std::vector<StudyQuantity> StudyResultsOf(std::string_view calculator);
+// The quantity called `name` among `quantities`, or nullptr.
+const StudyQuantity* FindStudyQuantity(const std::vector<StudyQuantity>& quantities,
+                                       std::string_view name);
+
+// The target the case's limits set on the result `name`, when they set one: [K] on the
+// factors, Ra on the mean pile force and 1.2 Ra on the largest, [x0], [M] and [Q] on the
+// results they limit.
+std::optional<StudyTarget> TargetFromLimits(std::string_view calculator, const std::string& name,
+                                            const DesignLimits& limits);
+
+// What a point is evaluated with so that every quantity of `names` can be read off it.
+EvaluationRequest StudyRequestFor(std::string_view calculator,
+                                  const std::vector<std::string>& names);
+
+// The quantity `name` of a calculation, unrounded where the calculation keeps more digits
+// than its field (ks from the factor itself); none when it did not compute or left it
+// undefined.
 template <class Record>
-std::optional<double> ResultOf(const Calculator<Record>& calc, const CaseEvaluation<Record>& e,
-                               const std::string& name) {
+std::optional<double> StudyValueOf(const Calculator<Record>& calc, const CaseEvaluation<Record>& e,
+                                   const std::string& name) {
     if (!e.Calculated() || IsUndefined(e.outcome, name))
         return std::nullopt;
+    const CaseExtras& x = e.extras;
     if (name == "ks") {
         DesignLimits limits;
         limits["ks"] = {1, {}};
-        for (const DesignCheck& check : DesignChecks(calc.name, e.extras, limits))
+        for (const DesignCheck& check : DesignChecks(calc.name, x, limits))
             if (check.name == "ks" && check.value)
                 return *check.value;
+    }
+    if (name == "thoroughKs")
+        return x.thorough && x.thorough->circle.found ? std::optional(x.thorough->circle.ks)
+                                                      : std::nullopt;
+    const CodeMethods& m = x.codeMethods;
+    if (name == "bishopKs")
+        return m.bishop && m.bishop->Defined() ? std::optional(m.bishop->factor) : std::nullopt;
+    if (name == "bishopMinKs")
+        return m.bishopLeast && m.bishopLeast->circle.found
+                   ? std::optional(m.bishopLeast->circle.ks)
+                   : std::nullopt;
+    if (name == "transferKs")
+        return m.transfer && m.transfer->defined ? std::optional(m.transfer->factor) : std::nullopt;
+    if (const std::optional<PileGroupDetail>& g = x.detail.pileGroup) {
+        if (name == "Nmin")
+            return g->Nmin;
+        if (name == "Nmean")
+            return g->Nmean;
+        if (name == "Mtop")
+            return g->Mtop;
     }
     const MemberInfo<Record>* info = FindMemberNamed(calc.members, name);
     if (!info || info->role != MemberRole::Result)
@@ -80,50 +120,34 @@ std::optional<double> ResultOf(const Calculator<Record>& calc, const CaseEvaluat
     return e.computed.*std::get<int Record::*>(info->member);
 }
 
-} // namespace study_detail
-
 // The text of a value of the varied input, as its field shows it.
 std::string StudyText(double value);
 
+// The crossings of `target` where the scanned `values` (one per point of `range`, none
+// where a point computed nothing) change sides, each bisected to `tol` on the values
+// fields can show, `at` giving the result at a value of the input. A point that computes
+// nothing breaks the scan there. Not monotonic results give several crossings, in the
+// order of the range.
+StudySolution BisectCrossings(const StudyRange& range,
+                              const std::vector<std::optional<double>>& values,
+                              const StudyTarget& target, double tol,
+                              const std::function<std::optional<double>(double)>& at);
+
 // The crossings of `target` over `range` on the case `base`: the range scanned at its
-// points, each interval whose two ends lie on two sides of the target bisected to `tol`
-// on the values fields can show. A point that computes nothing (refused, undefined) breaks
-// the scan there. Not monotonic results give several crossings, in the order of the range.
+// points, then bisected.
 template <class Record>
 StudySolution SolveStudy(const Calculator<Record>& calc, const CaseData& base,
                          const StudyRange& range, const StudyTarget& target, double tol) {
+    const EvaluationRequest request = StudyRequestFor(calc.name, {target.result});
     const auto at = [&](double x) -> std::optional<double> {
         CaseData data = base;
         data.inputs[range.input] = StudyText(x);
-        return study_detail::ResultOf(calc, EvaluateCase(calc, data, {.detail = true}),
-                                      target.result);
+        return StudyValueOf(calc, EvaluateCase(calc, data, request), target.result);
     };
-    StudySolution solution;
-    std::optional<double> prevX, prevV;
-    for (int i = 0; i < range.points; ++i) {
-        const double x = StudyPoint(range, i);
-        const std::optional<double> v = at(x);
-        if (v && target.MetBy(*v))
-            solution.anyMeets = true;
-        if (v && prevV && target.MetBy(*v) != target.MetBy(*prevV)) {
-            // lo fails, hi meets (or the reverse); bisect keeping that.
-            double fails = target.MetBy(*v) ? *prevX : x;
-            double meets = target.MetBy(*v) ? x : *prevX;
-            while (std::fabs(meets - fails) > tol) {
-                const double mid = AsShown((meets + fails) / 2);
-                if (mid == meets || mid == fails)
-                    break;
-                const std::optional<double> m = at(mid);
-                if (!m)
-                    break;
-                (target.MetBy(*m) ? meets : fails) = mid;
-            }
-            solution.crossings.push_back({meets, meets > fails});
-        }
-        prevX = v ? std::optional<double>(x) : std::nullopt;
-        prevV = v;
-    }
-    return solution;
+    std::vector<std::optional<double>> values;
+    for (int i = 0; i < range.points; ++i)
+        values.push_back(at(StudyPoint(range, i)));
+    return BisectCrossings(range, values, target, tol, at);
 }
 
 } // namespace korvane
