@@ -2,6 +2,7 @@
 
 #include "CaseEvaluation.h"
 #include "CaseMessages.h"
+#include "CaseStudyJson.h"
 #include "DesignLimits.h"
 #include "FieldText.h"
 #include "SafeFile.h"
@@ -11,8 +12,6 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
-
-#include <charconv>
 
 namespace korvane {
 
@@ -98,9 +97,7 @@ std::string CheckAgainstForm(const CaseData& data, bool checkTexts) {
 // A limit's value as the shortest text that reads back as the same double: a limit is
 // the engineer's number, not a field's text of 15 digits.
 std::string LimitText(double value) {
-    char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-    return std::string(buffer, end);
+    return ShortestNumberText(value).toStdString();
 }
 
 Problem Refused(const QString& message) {
@@ -144,7 +141,8 @@ Problem ReadCaseJson(const QByteArray& bytes, CaseData& out, bool checkTexts) {
     if (!ReadTexts(root, "selections", data.selections, problem) ||
         !ReadTexts(root, "inputs", data.inputs, problem) ||
         !ReadTexts(root, "results", data.results, problem) ||
-        !ReadLimits(root, data.calculator, data.limits, problem))
+        !ReadLimits(root, data.calculator, data.limits, problem) ||
+        !ReadCaseStudy(root, data.calculator, data.study, problem))
         return Refused(problem);
     if (!data.calculated)
         data.results.clear();
@@ -163,7 +161,10 @@ QByteArray CaseJson(const CaseData& data, const QString& program) {
     };
     QJsonObject root;
     root.insert("format", kCaseFormat);
-    root.insert("version", data.limits.empty() ? kCaseVersionWithoutLimits : kCaseVersion);
+    // The oldest version that holds everything the case has, for earlier programs to read.
+    root.insert("version", data.study            ? kCaseVersion
+                           : data.limits.empty() ? kCaseVersionWithoutLimits
+                                                 : kCaseVersionWithLimits);
     root.insert("calculator", Text(data.calculator));
     root.insert("title", Text(CalculatorTitle(data.calculator)));
     if (!program.isEmpty())
@@ -180,6 +181,8 @@ QByteArray CaseJson(const CaseData& data, const QString& program) {
                                                   {"basis", Text(limit.basis)}});
         root.insert("limits", limits);
     }
+    if (data.study)
+        root.insert("study", CaseStudyJson(*data.study));
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 

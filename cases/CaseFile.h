@@ -14,13 +14,16 @@ namespace korvane {
 //    "title": "...", "program": "Korvane 1.0.0.1",
 //    "selections": {"concrete": "C30", "rebar": "HPB235"},
 //    "inputs": {"b": "1.4", ...}, "calculated": true, "results": {"ks": "1.67", ...},
-//    "limits": {"ks": {"value": "1.35", "basis": "GB 50330-2013 表5.3.2（…）"}}}
+//    "limits": {"ks": {"value": "1.35", "basis": "GB 50330-2013 表5.3.2（…）"}},
+//    "study": {...}}
 // Every text is the field's text exactly as shown, so a reopened case shows the same
-// fields and computes the same results bit for bit. Version 2 added the limits; a case
-// without limits is written as version 1, which every earlier program reads.
+// fields and computes the same results bit for bit. Version 2 added the limits, version 3
+// the parameter study (CaseStudyJson.h); a case is written as the oldest version that holds
+// it, so that a case without limits reads in every earlier program.
 
 inline constexpr const char* kCaseFormat = "korvane-case";
-inline constexpr int kCaseVersion = 2;
+inline constexpr int kCaseVersion = 3;
+inline constexpr int kCaseVersionWithLimits = 2;
 inline constexpr int kCaseVersionWithoutLimits = 1;
 inline constexpr const char* kCaseSuffix = "korvane";
 // Nothing a form holds comes near this; anything larger is not a case.

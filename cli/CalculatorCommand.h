@@ -166,6 +166,7 @@ CaseRun RunCalculator(const Calculator<Record>& calc, const CommandLine& line,
     if (e.inputsRead) {
         run.shown = CaseFromRecord(calc, e.computed, e.selections, e.Calculated());
         run.shown->limits = data.limits;
+        run.shown->study = data.study;
     }
     if (e.refusal) {
         const std::string message = RefusalText(calc, *e.refusal);

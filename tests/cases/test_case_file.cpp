@@ -118,8 +118,8 @@ TEST(CaseFile, WhatIsNotACaseIsRefusedWithItsProblem) {
 
 TEST(CaseFile, VersionCalculatorAndStructureAreChecked) {
     const QByteArray newer =
-        R"({"format": "korvane-case", "version": 3, "calculator": "circular"})";
-    EXPECT_NE(ProblemOf(newer).find("版本 3 比本程序能读的版本 2 新"), std::string::npos);
+        R"({"format": "korvane-case", "version": 4, "calculator": "circular"})";
+    EXPECT_NE(ProblemOf(newer).find("版本 4 比本程序能读的版本 3 新"), std::string::npos);
     for (const char* version : {"0", "1.5", "\"1\"", "null"}) {
         const QByteArray bytes =
             QByteArray(R"({"format": "korvane-case", "calculator": "circular", "version": )") +
@@ -279,4 +279,47 @@ TEST(CaseFile, LimitsReopenAsTheSameNumbersWithTheirBasis) {
     const QByteArray negative = R"({"format": "korvane-case", "version": 2, "calculator": "highcap",
         "limits": {"Ra": {"value": "-1"}}})";
     EXPECT_NE(ProblemOf(negative).find("须为大于 0 的数"), std::string::npos);
+}
+
+TEST(CaseFile, AStudyReopensAsItWasSetAndRaisesTheVersionOnlyWhenThere) {
+    CaseData data = CaseFromRecord(CircularCalculator(), CircularSlipRecord{}, {0, 0}, false);
+    EXPECT_NE(CaseJson(data).indexOf("\"version\": 1"), -1);
+    data.study =
+        StudySettings{{"say", 0.1 + 0.7, 4, 33}, "ks", StudyTarget{"ks", true, 1.35}, true};
+    EXPECT_NE(CaseJson(data).indexOf("\"version\": 3"), -1);
+    CaseData read;
+    const Problem problem = ReadCaseJson(CaseJson(data), read);
+    ASSERT_FALSE(problem) << problem.Message();
+    ASSERT_TRUE(read.study);
+    EXPECT_EQ(*read.study, *data.study); // 0.1 + 0.7 too, to the last bit
+
+    data.study->target.reset();
+    data.study->inReport = false;
+    ASSERT_FALSE(ReadCaseJson(CaseJson(data), read));
+    EXPECT_EQ(*read.study, *data.study);
+}
+
+TEST(CaseFile, AStudyTheCalculatorCannotComputeIsRefused) {
+    const auto withStudy = [](const char* study) {
+        return CircularCase("", (QByteArray(", \"study\": ") + study).constData());
+    };
+    EXPECT_NE(ProblemOf(withStudy(R"({"input": "sax", "from": "0.5", "to": "3", "points": 11,
+        "result": "Ntop"})"))
+                  .find("“study”：“Ntop”不是本计算可分析的结果"),
+              std::string::npos);
+    EXPECT_NE(ProblemOf(withStudy(R"({"input": "sax", "from": "0.5", "to": "3", "points": 5000,
+        "result": "ks"})"))
+                  .find("点数"),
+              std::string::npos);
+    for (const char* bad :
+         {R"("sax")", R"({"input": "sax", "from": 0.5, "to": "3", "points": 11, "result": "ks"})",
+          R"({"input": "sax", "from": "a", "to": "3", "points": 11, "result": "ks"})",
+          R"({"input": "sax", "from": "0.5", "to": "3", "points": 1.5, "result": "ks"})",
+          R"({"input": "sax", "from": "0.5", "to": "3", "points": 11, "result": "ks",
+              "inReport": "yes"})"})
+        EXPECT_NE(ProblemOf(withStudy(bad)).find("“study”应含"), std::string::npos) << bad;
+    EXPECT_NE(ProblemOf(withStudy(R"({"input": "sax", "from": "0.5", "to": "3", "points": 11,
+        "result": "ks", "target": {"relation": ">", "value": "1"}})"))
+                  .find("“target”"),
+              std::string::npos);
 }

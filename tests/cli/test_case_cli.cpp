@@ -143,6 +143,28 @@ TEST(CaseCommand, LimitsAreCheckedAndKeptInTheCase) {
     std::remove(file.c_str());
 }
 
+// A case's parameter study stays with it through the command and goes into its report.
+TEST(CaseCommand, AStudyIsKeptInTheCaseAndAppendedToItsReport) {
+    const std::string file = TempPath("study.korvane"), saved = TempPath("study-saved.korvane");
+    std::string text = ReadFile((Calc("circular --save-case " + file), file));
+    const std::string study = R"("study": {"input": "say", "from": "0.8", "to": "4", "points": 5,
+        "result": "ks", "target": {"relation": ">=", "value": "1.35"}, "inReport": true},)";
+    text.insert(text.find('{') + 1, study);
+    WriteFile(file, text);
+    const std::string html = TempPath("study.html");
+    const CalcRun run =
+        Calc("--case " + file + " sax=1 --save-case " + saved + " --report " + html);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string kept = ReadFile(saved);
+    EXPECT_NE(kept.find("\"version\": 3"), std::string::npos) << kept;
+    EXPECT_NE(kept.find("\"input\": \"say\""), std::string::npos) << kept;
+    const std::string report = ReadFile(html);
+    EXPECT_NE(report.find("附录 参数分析"), std::string::npos);
+    EXPECT_NE(report.find("say = "), std::string::npos); // the crossing
+    for (const std::string& f : {file, saved, html})
+        std::remove(f.c_str());
+}
+
 TEST(CaseCommand, ALimitIsRefusedLikeAField) {
     for (const char* args :
          {"circular --require ks=0", "circular --require ks=abc", "circular --require Ra=1500",

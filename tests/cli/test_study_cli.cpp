@@ -99,6 +99,12 @@ TEST(StudyCommand, ASolvedValueLiesOnTheCrossing) {
                   sides[i - 1].find("以上") == std::string::npos)
             << wavy.err;
 
+    // What the calculation gives besides its fields can be the target too.
+    const CalcRun code = Calc(polyline + " --solve d=400:800 --target 'transferKs>=0.6'");
+    EXPECT_EQ(code.status, 0) << code.err;
+    EXPECT_EQ(code.out.rfind("d=", 0), 0u) << code.out;
+    EXPECT_LT(std::stod(code.out.substr(2)), v); // the code's factor lies a little above ks
+
     // No value of the range meets it.
     const CalcRun never = Calc(polyline + " --solve d=400:800 --target 'ks>=5'");
     EXPECT_EQ(never.status, 4);
@@ -118,6 +124,7 @@ TEST(StudyCommand, WhatAStudyCannotTakeIsRefused) {
         {"circular sax=1 --sweep sax=1:2:3", "已由参数分析取值"},
         {"circular --sweep sax=1:2:3 --results ks,nothing", "nothing 不是 circular 的计算结果"},
         {"polyline --solve d=400:800", "--solve 与 --target 须同时给出"},
+        {"polyline --solve d=400:800 --target 'Nmin>=1'", "Nmin 不是 polyline 可分析的计算结果"},
         {"polyline --solve d=400:800 --target ks=0.6", "RESULT>=VALUE"},
         {"polyline --solve d=400:800 --target 'ks>=0.6' --tol 0", "--tol 应是大于 0 的数"},
         {"polyline --sweep d=400:800:3 --json", "不能与"},
