@@ -1,5 +1,6 @@
 #include "CodeMethodSection.h"
 #include "Report.h"
+#include "StudySection.h"
 
 #include "CaseEvaluation.h"
 #include "CaseMessages.h"
@@ -337,6 +338,8 @@ ReportContent Build(const Calculator<Record>& calc, const CaseData& data, const 
     report.sections.push_back(SignOffSection(report.meta));
     if (run.computed())
         report.sections.push_back(WorkAppendix(run.e.extras.detail));
+    if (data.study && data.study->inReport && run.accepted())
+        report.sections.push_back(StudyAppendix(data));
 
     NumberCaptions(report);
     int number = 0;

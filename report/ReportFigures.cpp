@@ -16,7 +16,8 @@ double FigureAspect(const FigureData& figure) {
         Overloaded{[](const SlopeFigure& f) { return SlopeFigureAspect(f); },
                    [](const PilePlanFigure& f) { return PilePlanAspect(f); },
                    [](const PileElevationFigure& f) { return PileElevationAspect(f); },
-                   [](const DepthChartPair& f) { return DepthChartPairAspect(f); }},
+                   [](const DepthChartPair& f) { return DepthChartPairAspect(f); },
+                   [](const StudyChart& f) { return StudyChartAspect(f); }},
         figure);
 }
 
@@ -27,7 +28,8 @@ void PaintFigure(QPainter& painter, const QRectF& rect, const FigureData& figure
         Overloaded{[&](const SlopeFigure& f) { PaintSlopeFigure(painter, rect, f); },
                    [&](const PilePlanFigure& f) { PaintPilePlan(painter, rect, f); },
                    [&](const PileElevationFigure& f) { PaintPileElevation(painter, rect, f); },
-                   [&](const DepthChartPair& f) { PaintDepthChartPair(painter, rect, f); }},
+                   [&](const DepthChartPair& f) { PaintDepthChartPair(painter, rect, f); },
+                   [&](const StudyChart& f) { PaintStudyChart(painter, rect, f); }},
         figure);
     painter.restore();
 }
