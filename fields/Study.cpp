@@ -44,8 +44,14 @@ template <class Record>
 std::vector<StudyQuantity> MembersOf(const Calculator<Record>& calc, MemberRole role) {
     std::vector<StudyQuantity> quantities;
     for (const MemberInfo<Record>& info : calc.members) {
-        if (info.role == role && info.kind == FieldKind::Number)
-            quantities.push_back({info.name, MemberLabel(info), info.unit});
+        if (info.role != role || info.kind != FieldKind::Number)
+            continue;
+        StudyQuantity q{info.name, MemberLabel(info), info.unit};
+        if (info.range) {
+            q.least = info.range->min;
+            q.most = info.range->max;
+        }
+        quantities.push_back(std::move(q));
     }
     return quantities;
 }

@@ -56,6 +56,8 @@ struct StudyQuantity {
     std::string unit;
     Needs needs = Needs::Detail;
     bool extra = false; // no field of the form shows it
+    // An input's range, when its field has one: values outside it are refused.
+    std::optional<double> least = std::nullopt, most = std::nullopt;
 };
 
 // The numeric inputs of the calculator called `calculator` (none for an unknown name), and
