@@ -3,25 +3,18 @@
 #include "CalculatorForm.h"
 #include "CaseCommands.h"
 #include "MessageBox.h"
-#include "RecentCases.h"
+#include "PictureFile.h"
 #include "ReportDrawings.h"
 #include "ReportFigures.h"
 #include "ReportFont.h"
-#include "SafeFile.h"
 
 #include <QAction>
-#include <QBuffer>
 #include <QClipboard>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QPushButton>
-#include <QSvgGenerator>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 namespace korvane {
 
@@ -31,9 +24,6 @@ const char kWindowName[] = "depthChartWindow";
 const char kCommandText[] = "弯矩剪力图…";
 // White round the charts, in logical pixels, so that nothing touches the frame.
 constexpr double kMargin = 10;
-// A saved PNG has at least two device pixels to each logical one, sharp enough to be
-// put into a document.
-constexpr double kLeastPngRatio = 2;
 
 void PaintView(QPainter& painter, const QRectF& rect, const std::optional<DepthChartPair>& charts,
                const QString& why) {
@@ -119,12 +109,9 @@ void DepthChartWindow::ShowState() {
 }
 
 QImage DepthChartWindow::Picture(QSize size, double pixelRatio) const {
-    QImage image(size * pixelRatio, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(pixelRatio);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    PaintView(painter, QRectF(QPointF(0, 0), QSizeF(size)), m_charts, m_why);
-    return image;
+    return PaintedImage(size, pixelRatio, [this](QPainter& painter, const QRectF& rect) {
+        PaintView(painter, rect, m_charts, m_why);
+    });
 }
 
 namespace {
@@ -146,46 +133,20 @@ bool DepthChartWindow::Copy() {
 }
 
 Problem DepthChartWindow::SaveTo(const QString& path) const {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    const QSize size = ShownSize(*m_canvas);
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    if (suffix == QStringLiteral("svg")) {
-        QSvgGenerator svg;
-        svg.setOutputDevice(&buffer);
-        svg.setResolution(96);
-        svg.setSize(size);
-        svg.setViewBox(QRect(QPoint(0, 0), size));
-        svg.setTitle(windowTitle());
-        QPainter painter(&svg);
-        PaintView(painter, QRectF(QPointF(0, 0), QSizeF(size)), m_charts, m_why);
-    } else if (suffix == QStringLiteral("png")) {
-        const double ratio = std::max(m_canvas->devicePixelRatioF(), kLeastPngRatio);
-        if (!Picture(size, ratio).save(&buffer, "PNG"))
-            return Problem("无法生成PNG图片：" + path.toStdString());
-    } else {
-        return Problem("只能保存为SVG（.svg）或PNG（.png）图片：" + path.toStdString());
-    }
-    return WriteFileWhole(path, buffer.data(), path, QStringLiteral("无法保存图片"));
+    return SavePicture(path, ShownSize(*m_canvas), m_canvas->devicePixelRatioF(), windowTitle(),
+                       [this](QPainter& painter, const QRectF& rect) {
+                           PaintView(painter, rect, m_charts, m_why);
+                       });
 }
 
 bool DepthChartWindow::SaveAs(const QString& chosen) {
     if (!m_charts)
         return false;
-    QString path = chosen;
-    if (path.isEmpty()) {
-        const QString svgFilter = QStringLiteral("SVG 矢量图 (*.svg)");
-        const QString pngFilter = QStringLiteral("PNG 图片 (*.png)");
-        QString filter = svgFilter;
-        path = QFileDialog::getSaveFileName(
-            this, QStringLiteral("保存弯矩剪力图"),
-            QFileInfo(CaseFolder(), QStringLiteral("弯矩剪力图.svg")).filePath(),
-            svgFilter + QStringLiteral(";;") + pngFilter, &filter);
-        if (path.isEmpty())
-            return false;
-        if (QFileInfo(path).suffix().isEmpty())
-            path += filter == pngFilter ? QStringLiteral(".png") : QStringLiteral(".svg");
-    }
+    const QString path = chosen.isEmpty() ? AskPicturePath(this, QStringLiteral("保存弯矩剪力图"),
+                                                           QStringLiteral("弯矩剪力图"))
+                                          : chosen;
+    if (path.isEmpty())
+        return false;
     if (const Problem problem = SaveTo(path)) {
         AfxMessageBox(QString::fromStdString(problem.Message()), this);
         return false;
