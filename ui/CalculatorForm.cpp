@@ -6,6 +6,7 @@
 #include "CodeMethodText.h"
 #include "DesignChecks.h"
 #include "RecentCases.h"
+#include "StudyWindow.h"
 #include "VerdictNote.h"
 
 #include <QAbstractButton>
@@ -29,6 +30,7 @@ CalculatorForm::~CalculatorForm() = default;
 CaseData CalculatorForm::ShownCase() const {
     CaseData data = m_shownCase(m_calculated);
     data.limits = m_limits;
+    data.study = m_study;
     return data;
 }
 
@@ -40,10 +42,10 @@ void CalculatorForm::ShowCase(const CaseData& data) {
     }
     m_calculated = false;
     m_resultsStale = false;
-    ShowResultNote({});
-    if (m_resultsWatcher)
-        m_resultsWatcher(nullptr, nullptr);
     m_limits = data.limits;
+    m_study = data.study;
+    ShowResultNote({});
+    TellWatchers(nullptr, nullptr);
     MakeRoomForNotes();
     if (data.calculated)
         Recalculate();
@@ -65,6 +67,16 @@ void CalculatorForm::SetLimits(const DesignLimits& limits) {
     if (m_calculated)
         Recalculate();
     UpdateModified();
+}
+
+void CalculatorForm::SetStudy(const std::optional<StudySettings>& study) {
+    m_study = study;
+    UpdateModified();
+}
+
+void CalculatorForm::TellWatchers(const CalcOutcome* outcome, const CaseExtras* extras) {
+    for (const ResultsWatcher& watcher : m_resultsWatchers)
+        watcher(outcome, extras);
 }
 
 void CalculatorForm::Recalculate() {
@@ -93,6 +105,7 @@ bool CalculatorForm::OnInitDialog() {
         AddStripBelowTemplate(m_commands->Strip());
         MakeRoomForNotes();
         WatchEdits();
+        AddStudyCommand(*this);
     }
     m_commands->ShowCaseFile(m_casePath);
     if (m_openingCase) {
@@ -123,8 +136,7 @@ void CalculatorForm::InputEdited() {
     m_resultsStale = m_resultsStale || m_calculated;
     m_calculated = false;
     ShowResultNote(m_resultsStale ? QString(kStaleResultsLine) : QString());
-    if (m_resultsWatcher)
-        m_resultsWatcher(nullptr, nullptr);
+    TellWatchers(nullptr, nullptr);
     UpdateModified();
 }
 
@@ -162,8 +174,7 @@ void CalculatorForm::ShowCalculation(const CalcOutcome& outcome, const CaseExtra
     if (!note.isEmpty())
         lines << note.toHtmlEscaped();
     ShowResultNote(lines.join("<br>"));
-    if (m_resultsWatcher)
-        m_resultsWatcher(&outcome, &extras);
+    TellWatchers(&outcome, &extras);
     UpdateModified();
 }
 

@@ -9,6 +9,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace korvane {
 
@@ -71,8 +72,14 @@ public:
 
     // Told what every calculation gave, and told nothing (both null) when the results
     // shown stop standing for the inputs: an input changed or another case was shown.
+    // Every watcher is told, in the order they were added.
     using ResultsWatcher = std::function<void(const CalcOutcome*, const CaseExtras*)>;
-    void WatchResults(ResultsWatcher watcher) { m_resultsWatcher = std::move(watcher); }
+    void WatchResults(ResultsWatcher watcher) { m_resultsWatchers.push_back(std::move(watcher)); }
+
+    // The parameter study the case keeps; setting it marks the window modified when the
+    // case shown then differs from the one kept.
+    const std::optional<StudySettings>& Study() const { return m_study; }
+    void SetStudy(const std::optional<StudySettings>& study);
 
 protected:
     bool OnInitDialog() override;
@@ -103,6 +110,7 @@ private:
     // Room under the commands for the verdicts the limits give and the form's own note.
     void MakeRoomForNotes();
     void Recalculate();
+    void TellWatchers(const CalcOutcome* outcome, const CaseExtras* extras);
 
     QString m_calculator;
     QString m_title;
@@ -120,7 +128,8 @@ private:
     bool m_codeMethods; // its calculator offers the code's methods: a line of the strip for them
     DesignLimits m_limits;
     CaseCommands* m_commands = nullptr;
-    ResultsWatcher m_resultsWatcher;
+    std::vector<ResultsWatcher> m_resultsWatchers;
+    std::optional<StudySettings> m_study;
 };
 
 } // namespace korvane

@@ -19,6 +19,7 @@
 #include "ProgramIdentity.h"
 #include "QtTranslation.h"
 #include "ReportDetails.h"
+#include "StudyWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -208,6 +209,35 @@ void ShootDepthCharts(CalculatorForm& form, int calcId, const QString& dir, cons
     form.hide();
 }
 
+// A form's study window with a study run: its chart with the target and crossings, the
+// table beside it.
+void ShootStudy(CalculatorForm& form, const QString& dir, const QString& name,
+                const StudySettings& settings) {
+    if (!form.Create())
+        qFatal("cannot open %s", qPrintable(name));
+    form.show();
+    auto* concrete = qobject_cast<QComboBox*>(form.GetDlgItem(IDC_COMBO_CONCRETE));
+    concrete->setCurrentIndex(concrete->findText("C30"));
+    if (auto* rebar = qobject_cast<QComboBox*>(form.GetDlgItem(IDC_COMBO_REBAR)))
+        rebar->setCurrentIndex(rebar->findText("HPB235"));
+    for (QAction* action : form.actions()) {
+        if (action->text() == QString::fromUtf8("参数分析…"))
+            action->trigger();
+    }
+    StudyWindow* window = StudyWindowOf(form);
+    if (!window || !QTest::qWaitForWindowExposed(window))
+        qFatal("no study window on %s", qPrintable(name));
+    window->grab().save(dir + "/" + name + "-study-fresh.png");
+    window->ShowSettings(settings);
+    window->Start();
+    window->Wait();
+    QApplication::processEvents();
+    window->grab().save(dir + "/" + name + "-study.png");
+    Save(form, dir + "/" + name + "-with-study-command.png");
+    window->hide();
+    form.hide();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -251,6 +281,16 @@ int main(int argc, char** argv) {
     {
         CDLGspczl2 highCap;
         ShootDepthCharts(highCap, IDC_CALC_MAX_FORCES, dir, "high-cap");
+    }
+    {
+        CDlgyuanhuhuadong circular;
+        ShootStudy(circular, dir, "circular",
+                   {{"say", 0.8, 4, 33}, "ks", StudyTarget{"ks", true, 1.35}, true});
+    }
+    {
+        CDLGspczl2 highCap;
+        ShootStudy(highCap, dir, "high-cap",
+                   {{"mp", 5000, 30000, 26}, "Mmax", std::nullopt, false});
     }
     ShootCaseCommands(dir);
     ShootLimits(dir);
