@@ -57,6 +57,10 @@ int main(int argc, char** argv) {
             if (korvane::FindLimit(data.calculator, name))
                 data.limits[name] = limit;
         }
+        // The circular sample ends with a study of the spacing across the slope.
+        if (data.calculator == "circular" && argc <= 2)
+            data.study = korvane::StudySettings{
+                {"say", 0.8, 4, 33}, "ks", korvane::StudyTarget{"ks", true, 1.35}, true};
     }
     int failures = 0;
     for (const korvane::CaseData& data : cases) {
