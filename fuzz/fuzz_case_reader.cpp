@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (ReadCaseJson(CaseJson(a, "fuzz"), b))
         std::abort();
     if (a.calculator != b.calculator || a.inputs != b.inputs || a.selections != b.selections ||
-        a.calculated != b.calculated || a.results != b.results ||
+        a.calculated != b.calculated || a.results != b.results || a.study != b.study ||
         a.limits.size() != b.limits.size())
         std::abort();
     for (const auto& [name, limit] : a.limits) {
