@@ -100,7 +100,7 @@ const OptionSpec kOptions[] = {
      "找到时退出码 0，范围内无满足者为 4"},
     {"--target", "RESULT>=VALUE",
      [](CommandLine& l, const std::string& v) { return (l.target = v, Problem()); },
-     "设计搜索的目标，如 ks>=1.35 或 Ntop<=1800"},
+     "设计搜索的目标，如 ks>=1.35 或 Ntop<=1800；只写 RESULT 时取算例或 --require 的验算限值"},
     {"--tol", "T",
      [](CommandLine& l, const std::string& v) { return (l.tolerance = v, Problem()); },
      "设计搜索交点的精度（默认：范围的千分之一）"},

@@ -35,6 +35,21 @@ Problem StudyCase(const Calculator<Record>& calc, const CommandLine& line, const
     return {};
 }
 
+// RESULT>=VALUE, RESULT<=VALUE, or RESULT alone for the limit the case sets on it.
+inline Problem TargetOf(std::string_view calculator, const std::string& text,
+                        const DesignLimits& limits, StudyTarget& target) {
+    if (text.find(">=") != std::string::npos || text.find("<=") != std::string::npos)
+        return ReadStudyTarget(text, target);
+    if (const std::optional<StudyTarget> fromLimits = TargetFromLimits(calculator, text, limits)) {
+        target = *fromLimits;
+        return {};
+    }
+    if (FindStudyQuantity(StudyResultsOf(calculator), text))
+        return Problem("--target " + text + "：算例与 --require 都没有给出它的验算限值，请写成 " +
+                       text + ">=VALUE 或 " + text + "<=VALUE");
+    return ReadStudyTarget(text, target);
+}
+
 } // namespace study_cli
 
 // Prints a CSV: the input, the chosen results (and checks, code methods) and a batch's
@@ -113,7 +128,7 @@ int RunSolveCommand(const Calculator<Record>& calc, const CommandLine& line, con
     StudyTarget target;
     Problem problem = study_cli::StudyCase(calc, line, base, line.solve, false, data, range);
     if (!problem)
-        problem = ReadStudyTarget(line.target, target);
+        problem = study_cli::TargetOf(calc.name, line.target, data.limits, target);
     if (!problem && !FindStudyQuantity(StudyResultsOf(calc.name), target.result))
         problem =
             Problem("--target：" + target.result + " 不是 " + calc.name + " 可分析的计算结果");

@@ -105,6 +105,16 @@ TEST(StudyCommand, ASolvedValueLiesOnTheCrossing) {
     EXPECT_EQ(code.out.rfind("d=", 0), 0u) << code.out;
     EXPECT_LT(std::stod(code.out.substr(2)), v); // the code's factor lies a little above ks
 
+    // RESULT alone takes the case's limit: [K] on ks here, 1.2 Ra on the largest pile force.
+    const CalcRun fromLimit = Calc("circular concrete=C30 rebar=HPB235 --require ks=1.35 "
+                                   "--solve say=0.8:4 --target ks");
+    EXPECT_EQ(fromLimit.status, 0) << fromLimit.err;
+    EXPECT_EQ(fromLimit.out,
+              Calc("circular concrete=C30 rebar=HPB235 --solve say=0.8:4 --target 'ks>=1.35'").out);
+    const CalcRun piles =
+        Calc("highcap concrete=C30 --require Ra=1378 --solve d=0.5:1.5 --target Ntop");
+    EXPECT_NE(piles.err.find("Ntop ≤ 1653.6"), std::string::npos) << piles.err;
+
     // No value of the range meets it.
     const CalcRun never = Calc(polyline + " --solve d=400:800 --target 'ks>=5'");
     EXPECT_EQ(never.status, 4);
@@ -126,6 +136,7 @@ TEST(StudyCommand, WhatAStudyCannotTakeIsRefused) {
         {"polyline --solve d=400:800", "--solve 与 --target 须同时给出"},
         {"polyline --solve d=400:800 --target 'Nmin>=1'", "Nmin 不是 polyline 可分析的计算结果"},
         {"polyline --solve d=400:800 --target ks=0.6", "RESULT>=VALUE"},
+        {"polyline --solve d=400:800 --target ks", "没有给出它的验算限值"},
         {"polyline --solve d=400:800 --target 'ks>=0.6' --tol 0", "--tol 应是大于 0 的数"},
         {"polyline --sweep d=400:800:3 --json", "不能与"},
     };
