@@ -7,6 +7,7 @@
 #include "ProgramIdentity.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -39,6 +40,16 @@ inline QString Text(const CDialog& dlg, int id) {
 }
 inline void SetText(const CDialog& dlg, int id, const QString& text) {
     Edit(dlg, id)->setText(text);
+}
+
+// The commands of `window` whose text is `text` (a form's strip buttons are its actions).
+inline QList<QAction*> CommandsNamed(const QWidget& window, const QString& text) {
+    QList<QAction*> found;
+    for (QAction* action : window.actions()) {
+        if (action->text() == text)
+            found << action;
+    }
+    return found;
 }
 
 // The title a window shows: its title with the placeholder "[*]" replaced by the

@@ -2,6 +2,7 @@
 // pile forms, the charts after a calculation and again after the next one, what it says
 // when there are none, and the picture copied and saved as SVG and PNG.
 #include "CaseCommands.h"
+#include "CaseOpening.h"
 #include "DLGspczl1.h"
 #include "DLGspczl2.h"
 #include "DLzhexian.h"
@@ -27,13 +28,7 @@ namespace {
 const QString kCommand = "弯矩剪力图…";
 
 std::unique_ptr<CalculatorForm> MakeForm(const QString& name) {
-    if (name == "combined")
-        return std::make_unique<CDLGspczl1>();
-    if (name == "highcap")
-        return std::make_unique<CDLGspczl2>();
-    if (name == "circular")
-        return std::make_unique<CDlgyuanhuhuadong>();
-    return std::make_unique<CDLzhexian>();
+    return NewCalculatorForm(name);
 }
 
 int CalculateButton(const CalculatorForm& form) {
@@ -41,12 +36,7 @@ int CalculateButton(const CalculatorForm& form) {
 }
 
 QList<QAction*> ChartCommands(const QWidget& form) {
-    QList<QAction*> found;
-    for (QAction* action : form.actions()) {
-        if (action->text() == kCommand)
-            found << action;
-    }
-    return found;
+    return CommandsNamed(form, kCommand);
 }
 
 // Opens the form, picks C30 and presses its chart command; the window it opened.

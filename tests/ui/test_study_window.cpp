@@ -1,15 +1,14 @@
 // 参数分析 as an engineer uses it on every form: the command, a study run away from the
 // window with its table of single cases, the target from the case's limits, crossings, a
 // stale answer after an edit, cancelling, the settings kept in the case file, and exports.
+#include "CalculatorForm.h"
 #include "CaseCommands.h"
 #include "CaseEvaluation.h"
+#include "CaseOpening.h"
 #include "CaseRecord.h"
-#include "DLGspczl1.h"
-#include "DLGspczl2.h"
-#include "DLzhexian.h"
-#include "Dlgyuanhuhuadong.h"
 #include "FormTestSupport.h"
 #include "StudyWindow.h"
+#include "resource.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -29,22 +28,11 @@ namespace {
 const QString kCommand = "参数分析…";
 
 std::unique_ptr<CalculatorForm> MakeForm(const QString& name) {
-    if (name == "combined")
-        return std::make_unique<CDLGspczl1>();
-    if (name == "highcap")
-        return std::make_unique<CDLGspczl2>();
-    if (name == "circular")
-        return std::make_unique<CDlgyuanhuhuadong>();
-    return std::make_unique<CDLzhexian>();
+    return NewCalculatorForm(name);
 }
 
 QList<QAction*> StudyCommands(const QWidget& form) {
-    QList<QAction*> found;
-    for (QAction* action : form.actions()) {
-        if (action->text() == kCommand)
-            found << action;
-    }
-    return found;
+    return CommandsNamed(form, kCommand);
 }
 
 // Opens the form with C30 (and HPB235) chosen and presses its study command.
