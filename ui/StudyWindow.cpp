@@ -316,7 +316,7 @@ void StudyWindow::SettingsEdited() {
     StudySettings s;
     if (m_userSettings && !ReadSettings(s) && m_form.Study() != s)
         m_form.SetStudy(s);
-    ShowAnswer();
+    ShowStatus();
 }
 
 bool StudyWindow::Start() {
@@ -325,7 +325,7 @@ bool StudyWindow::Start() {
     StudySettings s;
     if (const Problem problem = ReadSettings(s)) {
         m_problem = Q(problem.Message());
-        ShowAnswer();
+        ShowStatus();
         return false;
     }
     m_problem.clear();
@@ -379,7 +379,7 @@ void StudyWindow::FormChanged() {
             ShowSettings(*m_form.Study());
     }
     m_stale = m_answer.has_value();
-    ShowAnswer();
+    ShowStatus();
 }
 
 void StudyWindow::ShowRunning(bool running) {
@@ -437,8 +437,13 @@ QString StudyWindow::StatusText() const {
     return lines.join('\n');
 }
 
-void StudyWindow::ShowAnswer() {
+// Only the words under the chart: the table and chart stay as they were computed.
+void StudyWindow::ShowStatus() {
     m_status->setText(StatusText());
+}
+
+void StudyWindow::ShowAnswer() {
+    ShowStatus();
     const bool any = m_answer.has_value() && m_answered.has_value();
     m_csv->setEnabled(any);
     m_chart->setEnabled(any);

@@ -71,6 +71,7 @@ private:
     void SettingsEdited();
     void Finished(std::shared_ptr<StudyAnswer> answer);
     void ShowAnswer();
+    void ShowStatus();
     void ShowRunning(bool running);
     void AskCsv();
     void AskChart();
