@@ -241,7 +241,8 @@ void StudyWindow::ShowSettings(const StudySettings& s) {
         QScopedValueRollback<bool> showing(m_showingSettings, true);
         ShowInControls(s);
     }
-    SettingsEdited();
+    m_problem.clear();
+    ShowStatus();
 }
 
 void StudyWindow::ShowInControls(const StudySettings& s) {

@@ -85,6 +85,7 @@ private slots:
     void anEditMakesTheAnswerStale();
     void aCancelledStudySaysHowFarItGot();
     void theStudyIsSavedWithTheCaseAndReopens();
+    void openingTheWindowChangesNoStudy();
     void exportsCsvSvgAndPng();
 };
 
@@ -239,6 +240,20 @@ void TestStudyWindow::theStudyIsSavedWithTheCaseAndReopens() {
     QVERIFY(!StudyWindowOf(*reopened)->ReadSettings(shown));
     QVERIFY(shown == set);
     QVERIFY(!reopened->isWindowModified()); // opening the window changed nothing
+}
+
+// A study whose ends no field would write (17 digits, from a file edited by hand) stays as
+// the case has it until the user changes the settings.
+void TestStudyWindow::openingTheWindowChangesNoStudy() {
+    const std::unique_ptr<CalculatorForm> form = MakeForm("circular");
+    QVERIFY(Open(*form));
+    const StudySettings kept{{"say", 0.1 + 0.7, 4, 5}, "ks", std::nullopt, false};
+    form->SetStudy(kept);
+    form->MarkCaseKept();
+    StudyCommands(*form)[0]->trigger();
+    QVERIFY(StudyWindowOf(*form));
+    QVERIFY(form->Study() && *form->Study() == kept);
+    QVERIFY(!form->isWindowModified());
 }
 
 void TestStudyWindow::exportsCsvSvgAndPng() {
