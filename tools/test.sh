@@ -11,13 +11,20 @@ tools/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$(nproc)"
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j"$(nproc)"
-# The Debian package of this build, its metadata and both programs run from it.
-tools/package-check.sh build
+# The Debian package of this build, its metadata and both programs run from it. Most of
+# its time is spent waiting (on the packer, on the programs' start), so it runs beside
+# the sanitizer build and is waited for after it.
+KORVANE_START_SECONDS=15 tools/package-check.sh build >build/package-check.log 2>&1 &
+package_check=$!
 
 # --- Sanitizer build ---------------------------------------------------------------
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
     -DKORVANE_SANITIZE=ON -DKORVANE_FUZZ=ON -DKORVANE_BUILD_BENCH=OFF
 cmake --build build-asan -j"$(nproc)"
+package_status=0
+wait "$package_check" || package_status=$?
+cat build/package-check.log
+[ "$package_status" -eq 0 ] || exit "$package_status"
 
 symbolizer=/usr/lib/llvm-14/bin/llvm-symbolizer
 [ -x "$symbolizer" ] && export ASAN_SYMBOLIZER_PATH="$symbolizer"
