@@ -3,7 +3,7 @@
 # the Debian package of that build (tools/package-check.sh); then builds the tests
 # again with clang under AddressSanitizer and UndefinedBehaviorSanitizer with the fuzz
 # targets, runs them, and runs each fuzz target briefly from its seeds.
-#   KORVANE_FUZZ_SECONDS  seconds per fuzz target (default 20; 0 skips the fuzz runs)
+#   KORVANE_FUZZ_SECONDS  seconds per fuzz target (default 15; 0 skips the fuzz runs)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -51,7 +51,7 @@ QT_QPA_PLATFORM=offscreen ctest --test-dir build-asan --output-on-failure -j"$(n
 # Each target starts from a copy of its committed seeds, so the tree is not written.
 # The targets run side by side, one per core. A finding stops the script; its input
 # is kept under build-asan/fuzz-findings/.
-seconds=${KORVANE_FUZZ_SECONDS:-20}
+seconds=${KORVANE_FUZZ_SECONDS:-15}
 [ "$seconds" -gt 0 ] || exit 0
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
