@@ -2,7 +2,7 @@
 
 #include "BatchCommand.h"
 #include "CaseArguments.h"
-#include "Study.h"
+#include "StudyRun.h"
 
 #include <sstream>
 
@@ -50,6 +50,11 @@ inline Problem TargetOf(std::string_view calculator, const std::string& text,
     return ReadStudyTarget(text, target);
 }
 
+// --threads, or every core.
+inline unsigned ThreadsOf(const CommandLine& line) {
+    return line.threads ? line.threads : std::max(std::thread::hardware_concurrency(), 1u);
+}
+
 } // namespace study_cli
 
 // Prints a CSV: the input, the chosen results (and checks, code methods) and a batch's
@@ -89,8 +94,7 @@ int RunSweepCommand(const Calculator<Record>& calc, const CommandLine& line, con
     std::vector<CsvRow> rows;
     for (int i = 0; i < range.points; ++i)
         rows.push_back({StudyText(StudyPoint(range, i))});
-    const unsigned threads =
-        line.threads ? line.threads : std::max(std::thread::hardware_concurrency(), 1u);
+    const unsigned threads = study_cli::ThreadsOf(line);
     const CsvStyle style;
     const BatchAnswer answer =
         ComputeBatchRows(calc, plan, std::span<const CsvRow>(rows), style, threads);
@@ -144,7 +148,9 @@ int RunSolveCommand(const Calculator<Record>& calc, const CommandLine& line, con
         PrintError(problem.Message());
         return kExitRefused;
     }
-    const StudySolution solution = SolveStudy(calc, data, range, target, tol);
+    const StudySolution solution = *RunStudy(data, {range, target.result, target, false},
+                                             study_cli::ThreadsOf(line), nullptr, tol)
+                                        .solution;
     for (const StudyCrossing& c : solution.crossings) {
         cli_detail::PrintLine(range.input, StudyText(c.value));
         PrintError(range.input + " = " + StudyText(c.value) + "：" + target.result +

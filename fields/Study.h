@@ -135,21 +135,4 @@ StudySolution BisectCrossings(const StudyRange& range,
                               const StudyTarget& target, double tol,
                               const std::function<std::optional<double>(double)>& at);
 
-// The crossings of `target` over `range` on the case `base`: the range scanned at its
-// points, then bisected.
-template <class Record>
-StudySolution SolveStudy(const Calculator<Record>& calc, const CaseData& base,
-                         const StudyRange& range, const StudyTarget& target, double tol) {
-    const EvaluationRequest request = StudyRequestFor(calc.name, {target.result});
-    const auto at = [&](double x) -> std::optional<double> {
-        CaseData data = base;
-        data.inputs[range.input] = StudyText(x);
-        return StudyValueOf(calc, EvaluateCase(calc, data, request), target.result);
-    };
-    std::vector<std::optional<double>> values;
-    for (int i = 0; i < range.points; ++i)
-        values.push_back(at(StudyPoint(range, i)));
-    return BisectCrossings(range, values, target, tol, at);
-}
-
 } // namespace korvane

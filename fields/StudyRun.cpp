@@ -93,7 +93,7 @@ StudyPointAnswer ComputePoint(const Calculator<Record>& calc, const CaseData& ba
 
 template <class Record>
 StudyAnswer Run(const Calculator<Record>& calc, const CaseData& base, const StudySettings& s,
-                unsigned threads, StudyProgress* progress) {
+                unsigned threads, StudyProgress* progress, double tolerance) {
     StudyAnswer answer;
     const std::vector<StudyQuantity> all = StudyResultsOf(calc.name);
     const std::vector<std::string> names = StudyColumns(calc.name, s);
@@ -140,18 +140,19 @@ StudyAnswer Run(const Calculator<Record>& calc, const CaseData& base, const Stud
         data.inputs[range.input] = StudyText(x);
         return StudyValueOf(calc, EvaluateCase(calc, data, targetRequest), s.target->result);
     };
-    answer.solution =
-        BisectCrossings(range, values, *s.target, std::fabs(range.to - range.from) / 1000, at);
+    answer.solution = BisectCrossings(range, values, *s.target, tolerance, at);
     return answer;
 }
 
 } // namespace
 
 StudyAnswer RunStudy(const CaseData& base, const StudySettings& settings, unsigned threads,
-                     StudyProgress* progress) {
+                     StudyProgress* progress, std::optional<double> tolerance) {
+    const StudyRange& r = settings.range;
+    const double tol = tolerance.value_or(std::fabs(r.to - r.from) / 1000);
     StudyAnswer answer;
     WithCalculator(base.calculator, [&](const auto& calc) {
-        answer = Run(calc, base, settings, threads, progress);
+        answer = Run(calc, base, settings, threads, progress, tol);
     });
     return answer;
 }

@@ -50,9 +50,11 @@ std::vector<std::string> StudyColumns(std::string_view calculator, const StudySe
 Problem StudySettingsProblem(std::string_view calculator, const StudySettings& settings);
 
 // Computes the study of `settings` on `base` on `threads` threads (at least one), and
-// bisects the crossings of its target to a thousandth of the range. `base` must be a case
-// of a known calculator and `settings` free of StudySettingsProblem.
+// bisects the crossings of its target to `tolerance` (by default a thousandth of the
+// range). `base` must be a case of a known calculator and `settings` free of
+// StudySettingsProblem.
 StudyAnswer RunStudy(const CaseData& base, const StudySettings& settings, unsigned threads,
-                     StudyProgress* progress = nullptr);
+                     StudyProgress* progress = nullptr,
+                     std::optional<double> tolerance = std::nullopt);
 
 } // namespace korvane
