@@ -153,9 +153,8 @@ int RunSolveCommand(const Calculator<Record>& calc, const CommandLine& line, con
                                         .solution;
     for (const StudyCrossing& c : solution.crossings) {
         cli_detail::PrintLine(range.input, StudyText(c.value));
-        PrintError(range.input + " = " + StudyText(c.value) + "：" + target.result +
-                   (target.atLeast ? " ≥ " : " ≤ ") + FormatNumber(target.value) + " 在其" +
-                   (c.meetsAbove ? "以上" : "以下") + "满足");
+        PrintError(range.input + " = " + StudyText(c.value) + "：" + StudyTargetText(target) +
+                   " 在其" + (c.meetsAbove ? "以上" : "以下") + "满足");
     }
     if (solution.crossings.empty()) {
         PrintError(solution.anyMeets ? "范围内各点均满足目标，没有交点" : "范围内没有满足目标的值");

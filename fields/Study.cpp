@@ -159,6 +159,28 @@ std::string StudyText(double value) {
     return FormatNumber(value);
 }
 
+std::string StudyTargetText(const StudyTarget& target) {
+    return target.result + (target.atLeast ? " ≥ " : " ≤ ") + FormatNumber(target.value);
+}
+
+std::string StudyCrossingText(const std::string& input, const StudyCrossing& crossing,
+                              std::string_view unit) {
+    return input + " = " + StudyText(crossing.value) +
+           (unit.empty() ? "" : " " + std::string(unit)) + "（其" +
+           (crossing.meetsAbove ? "以上" : "以下") + "满足）";
+}
+
+std::string StudySolutionText(const std::string& input, const StudySolution& solution,
+                              const StudyTarget& target, std::string_view unit) {
+    if (solution.crossings.empty())
+        return solution.anyMeets ? "范围内各点均满足 " + StudyTargetText(target) + "，没有交点"
+                                 : "范围内没有满足 " + StudyTargetText(target) + " 的值";
+    std::string text;
+    for (const StudyCrossing& c : solution.crossings)
+        text += (text.empty() ? "" : "；") + StudyCrossingText(input, c, unit);
+    return text;
+}
+
 double AsShown(double value) {
     const std::optional<double> back = ParseNumber(FormatNumber(value));
     return back ? *back : value;

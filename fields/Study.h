@@ -125,6 +125,17 @@ std::optional<double> StudyValueOf(const Calculator<Record>& calc, const CaseEva
 // The text of a value of the varied input, as its field shows it.
 std::string StudyText(double value);
 
+// What a study says of its target and crossings, in every face's words:
+// "ks ≥ 1.35";
+std::string StudyTargetText(const StudyTarget& target);
+// "say = 2.9375 m（其以下满足）", `unit` after the value when there is one;
+std::string StudyCrossingText(const std::string& input, const StudyCrossing& crossing,
+                              std::string_view unit = {});
+// the crossings joined by "；", or why there is none: "范围内没有满足 ks ≥ 1.35 的值" or
+// "范围内各点均满足 ks ≥ 1.35，没有交点".
+std::string StudySolutionText(const std::string& input, const StudySolution& solution,
+                              const StudyTarget& target, std::string_view unit = {});
+
 // The crossings of `target` where the scanned `values` (one per point of `range`, none
 // where a point computed nothing) change sides, each bisected to `tol` on the values
 // fields can show, `at` giving the result at a value of the input. A point that computes

@@ -57,9 +57,7 @@ StudyChart StudyChartOf(const std::string& calculator, const StudySettings& s,
     }
     if (s.target) {
         chart.target = s.target->value;
-        chart.targetText =
-            QStringLiteral("%1 %2 %3")
-                .arg(Q(s.result), s.target->atLeast ? "≥" : "≤", Q(FormatNumber(s.target->value)));
+        chart.targetText = Q(StudyTargetText(*s.target));
     }
     if (answer.solution) {
         for (const StudyCrossing& c : answer.solution->crossings)

@@ -66,27 +66,15 @@ ReportSection StudyAppendix(const CaseData& data) {
                                           StudyChartOf(data.calculator, s, answer)});
 
     if (s.target && answer.solution) {
-        const QString target =
-            QStringLiteral("%1 %2 %3")
-                .arg(Q(s.result), s.target->atLeast ? "≥" : "≤", Q(FormatNumber(s.target->value)));
         const StudySolution& solution = *answer.solution;
-        QString text;
-        if (solution.crossings.empty()) {
-            text = solution.anyMeets
-                       ? QStringLiteral("范围内各点均满足目标 %1，没有交点。").arg(target)
-                       : QStringLiteral("范围内没有满足目标 %1 的值。").arg(target);
-        } else {
-            QStringList found;
-            for (const StudyCrossing& c : solution.crossings)
-                found << QStringLiteral("%1 = %2%3（%4满足）")
-                             .arg(Q(s.range.input), Q(StudyText(c.value)), inputUnit,
-                                  c.meetsAbove ? QStringLiteral("其以上")
-                                               : QStringLiteral("其以下"));
-            text =
-                QStringLiteral("目标 %1：在相邻两点之间对未取整的结果二分，容差为范围的千分之一，"
-                               "交点为 %2。")
-                    .arg(target, found.join(QStringLiteral("；")));
-        }
+        const std::string unit = input ? input->unit : std::string();
+        const QString text =
+            solution.crossings.empty()
+                ? Q(StudySolutionText(s.range.input, solution, *s.target)) + QStringLiteral("。")
+                : QStringLiteral("目标 %1：在相邻两点之间对未取整的结果二分，容差为范围的千分之一，"
+                                 "交点为 %2。")
+                      .arg(Q(StudyTargetText(*s.target)),
+                           Q(StudySolutionText(s.range.input, solution, *s.target, unit)));
         section.blocks.push_back(ReportParagraph{text});
     }
 

@@ -387,13 +387,12 @@ void StudyWindow::ShowRunning(bool running) {
     m_start->setEnabled(!running);
     m_cancel->setEnabled(running);
     m_progressBar->setVisible(running);
-    m_poll->setInterval(100);
-    if (running)
+    if (running) {
         m_poll->start();
-    else
+    } else {
         m_poll->stop();
-    if (!running)
         m_progressBar->setValue(m_progress.done.load());
+    }
 }
 
 QString StudyWindow::StatusText() const {
@@ -416,22 +415,10 @@ QString StudyWindow::StatusText() const {
                      .arg(done)
                      .arg(done - computed);
     if (s.target && a.solution) {
-        const QString target =
-            QStringLiteral("%1 %2 %3")
-                .arg(Q(s.result), s.target->atLeast ? "≥" : "≤", Q(FormatNumber(s.target->value)));
-        if (a.solution->crossings.empty()) {
-            lines << (a.solution->anyMeets
-                          ? QStringLiteral("范围内各点均满足 %1，没有交点。").arg(target)
-                          : QStringLiteral("范围内没有满足 %1 的值。").arg(target));
-        } else {
-            QStringList found;
-            for (const StudyCrossing& c : a.solution->crossings)
-                found << QStringLiteral("%1 = %2（%3满足）")
-                             .arg(Q(s.range.input), Q(StudyText(c.value)),
-                                  c.meetsAbove ? QStringLiteral("其以上")
-                                               : QStringLiteral("其以下"));
-            lines << QStringLiteral("%1 的交点：").arg(target) + found.join(QStringLiteral("；"));
-        }
+        const QString text = Q(StudySolutionText(s.range.input, *a.solution, *s.target));
+        lines << (a.solution->crossings.empty()
+                      ? text + QStringLiteral("。")
+                      : QStringLiteral("%1 的交点：").arg(Q(StudyTargetText(*s.target))) + text);
     }
     if (m_stale)
         lines << QStringLiteral("表单的输入已改动，分析不再代表表单中的输入，请重新分析。");

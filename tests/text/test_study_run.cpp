@@ -133,6 +133,9 @@ TEST(StudyRun, TargetCrossingsAreBisectedToAThousandthOfTheRange) {
     const StudyAnswer none = RunStudy(base, s, 2);
     EXPECT_TRUE(none.solution->crossings.empty());
     EXPECT_FALSE(none.solution->anyMeets);
+    EXPECT_EQ(StudySolutionText("say", *none.solution, *s.target), "范围内没有满足 ks ≥ 10 的值");
+    EXPECT_EQ(StudySolutionText("say", *answer.solution, StudyTarget{"ks", true, 1.35}, "m"),
+              "say = " + StudyText(c.value) + " m（其以下满足）");
 }
 
 TEST(StudyRun, BisectionFindsEveryCrossingOfAResultThatIsNotMonotonic) {
