@@ -16,10 +16,6 @@ namespace korvane {
 
 namespace {
 
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 // A radio group reads with the meaning of its position ("1（摩擦型桩）"); a text that is
 // no position of the group reads as it is.
 template <class Record> QString RadioValue(const MemberInfo<Record>& info, const QString& text) {

@@ -10,10 +10,6 @@ namespace korvane {
 
 namespace {
 
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 // A factor as the form's result field shows it.
 QString Shown(double value) {
     return Q(FormatNumber(Trunc2(value)));

@@ -70,6 +70,11 @@ struct ReportContent {
     std::vector<ReportSection> sections;
 };
 
+// A text of the field layer (UTF-8) in the report's words.
+inline QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
 // A number as a field shows it, for the report's sentences.
 inline QString ShownNumber(double value) {
     return QString::fromStdString(FormatNumber(value));

@@ -7,10 +7,6 @@ namespace korvane {
 
 namespace {
 
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 // A sum recomputed from the rows shown, beside the calculation's own sum (which adds
 // the same terms in its own order).
 template <class T, class Term> double SumOf(const std::vector<T>& rows, Term&& term) {

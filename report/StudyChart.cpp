@@ -3,6 +3,7 @@
 #include "DepthChart.h"
 #include "FieldText.h"
 #include "FigurePainting.h"
+#include "ReportContent.h"
 #include "StudyRun.h"
 
 #include <QFontMetricsF>
@@ -14,10 +15,6 @@
 namespace korvane {
 
 namespace {
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 // A label with its unit; most labels carry it in brackets already ("桩中心距sax(m)").
 QString AxisText(const StudyQuantity& q) {

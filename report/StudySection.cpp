@@ -10,10 +10,6 @@ namespace korvane {
 
 namespace {
 
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
 QString Named(const StudyQuantity* q, const std::string& name) {
     return q ? QStringLiteral("%1（%2）").arg(Q(q->label), Q(name)) : Q(name);
 }

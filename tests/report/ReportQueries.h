@@ -53,8 +53,4 @@ inline const QStringList* FindRow(const ReportTable* table, const QString& name)
     return nullptr;
 }
 
-inline QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 } // namespace korvane
